@@ -1,0 +1,155 @@
+#include "store/TableStore.h"
+
+#include <QAtomicInt>
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
+#include <filesystem>
+
+using namespace Qt::StringLiterals;
+
+namespace kazemaru {
+namespace {
+
+// Every store gets its own connection, so several can live side by side.
+QString newConnectionName()
+{
+    static QAtomicInt counter;
+    return u"kazemaru-store-%1"_s.arg(counter.fetchAndAddRelaxed(1) + 1);
+}
+
+QString quoted(const QString& identifier)
+{
+    QString inner = identifier;
+    inner.replace(u'"', u"\"\""_s);
+    return u'"' + inner + u'"';
+}
+
+QString errorText(const QSqlError& error)
+{
+    return error.text().trimmed().isEmpty() ? u"unknown error"_s : error.text().trimmed();
+}
+
+} // namespace
+
+TableStore::TableStore(const QString& folder, QList<TableDef> tables)
+    : folder_(QDir::cleanPath(folder))
+    , tables_(std::move(tables))
+    , connectionName_(newConnectionName())
+{
+}
+
+TableStore::~TableStore() { closeConnection(); }
+
+QString TableStore::filePath() const { return folder_ + u'/' + databaseFileName(); }
+
+QSqlDatabase TableStore::database() const { return QSqlDatabase::database(connectionName_, false); }
+
+bool TableStore::fail(const QString& message)
+{
+    lastError_ = message;
+    return false;
+}
+
+bool TableStore::exec(const QString& statement)
+{
+    QSqlQuery query(database());
+    if (!query.exec(statement)) return fail(filePath() + u": "_s + errorText(query.lastError()));
+    return true;
+}
+
+const TableDef* TableStore::table(const QString& name) const
+{
+    for (const TableDef& t : tables_)
+        if (t.name == name) return &t;
+    return nullptr;
+}
+
+void TableStore::closeConnection()
+{
+    open_ = false;
+    if (!QSqlDatabase::contains(connectionName_)) return;
+    database().close();
+    QSqlDatabase::removeDatabase(connectionName_);
+}
+
+bool TableStore::open()
+{
+    if (open_) return true;
+
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(folder_.toStdString()), ec);
+    if (ec || !QFileInfo(folder_).isDir())
+        return fail(u"cannot create the database folder %1: %2"_s.arg(
+            folder_, ec ? QString::fromLocal8Bit(ec.message()) : u"not a folder"_s));
+
+    QString openError;
+    {
+        QSqlDatabase db = QSqlDatabase::contains(connectionName_)
+                              ? database()
+                              : QSqlDatabase::addDatabase(u"QSQLITE"_s, connectionName_);
+        if (!db.isValid()) {
+            openError = u"the SQLite driver of Qt SQL is not available"_s;
+        } else {
+            db.setDatabaseName(filePath());
+            db.setConnectOptions(connectOptions_);
+            if (!db.open()) openError = filePath() + u": "_s + errorText(db.lastError());
+        }
+    }
+    if (!openError.isEmpty()) {
+        closeConnection();
+        return fail(openError);
+    }
+
+    // Opening succeeds on any file; the first statement finds out whether it is a database.
+    // Write-ahead logging commits an appended row without waiting for a full journal rewrite,
+    // and with synchronous=NORMAL a committed row survives the program being killed.
+    bool ready = exec(u"SELECT count(*) FROM sqlite_master"_s) && exec(u"PRAGMA journal_mode=WAL"_s) &&
+                 exec(u"PRAGMA synchronous=NORMAL"_s);
+    if (ready) {
+        const QStringList existing = database().tables();
+        for (const TableDef& t : tables_) {
+            if (existing.contains(t.name)) continue;
+            QStringList fields;
+            for (const FieldDef& f : t.fields) fields << quoted(f.name) + u' ' + f.type;
+            if (!(ready = exec(u"CREATE TABLE %1 (%2)"_s.arg(quoted(t.name), fields.join(u", "_s))))) break;
+        }
+    }
+    if (!ready) {
+        const QString message = lastError_;
+        closeConnection();
+        return fail(message);
+    }
+    open_ = true;
+    return true;
+}
+
+bool TableStore::clear(const QString& name)
+{
+    if (!open()) return false;
+    if (!table(name)) return fail(u"no table named %1"_s.arg(name));
+    return exec(u"DELETE FROM "_s + quoted(name));
+}
+
+bool TableStore::append(const QString& name, const QVariantList& values)
+{
+    if (!open()) return false;
+    const TableDef* t = table(name);
+    if (!t) return fail(u"no table named %1"_s.arg(name));
+    if (values.size() != t->fields.size())
+        return fail(u"table %1 has %2 fields, not %3"_s.arg(name).arg(t->fields.size()).arg(values.size()));
+
+    QStringList marks;
+    for (qsizetype i = 0; i < values.size(); ++i) marks << u"?"_s;
+    QSqlQuery query(database());
+    if (!query.prepare(u"INSERT INTO %1 VALUES (%2)"_s.arg(quoted(name), marks.join(u", "_s))))
+        return fail(filePath() + u": "_s + errorText(query.lastError()));
+    for (const QVariant& v : values) query.addBindValue(v);
+    // Outside a transaction every statement commits on its own: the row is stored when exec returns.
+    if (!query.exec()) return fail(filePath() + u": "_s + errorText(query.lastError()));
+    return true;
+}
+
+} // namespace kazemaru
