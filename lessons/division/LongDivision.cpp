@@ -1,0 +1,138 @@
+#include "lessons/division/LongDivision.h"
+
+namespace kazemaru::longdiv {
+
+using namespace Qt::StringLiterals;
+
+int rowIndex(Row row) { return static_cast<int>(row); }
+
+int rowLabelNumber(Row row) { return row == Row::Quotient ? 7 : 9 + rowIndex(row); }
+
+int arrowTop(Row row)
+{
+    // The arrow stands 8 pixels below a row's top, 10 beside the quotient row.
+    static constexpr std::array<int, rowCount> tops{290, 356, 388, 420, 452, 484, 516};
+    return tops[static_cast<size_t>(rowIndex(row))];
+}
+
+void Figure::clear()
+{
+    divisor.clear();
+    dividend.clear();
+    for (RowState& r : rows) r.text.clear();
+    bracket = false;
+    rules = {};
+    arrowShown = false;
+}
+
+Figure designedFigure(const std::array<RowState, rowCount>& rows)
+{
+    Figure f;
+    f.rows = rows;
+    return f;
+}
+
+QString compose(std::initializer_list<Piece> pieces)
+{
+    QString s;
+    for (const Piece& p : pieces) s += p.text;
+    return s;
+}
+
+QString problemLine(int dividend, int divisor) { return compose({dividend, u" ÷ "_s, divisor, u" = ?"_s}); }
+
+QString answerLine(int dividend, int divisor, int quotient, int remainder)
+{
+    QString s = compose({dividend, u" ÷ "_s, divisor, u" = "_s, quotient});
+    if (remainder != 0) s += compose({u" あまり "_s, remainder});
+    return s;
+}
+
+QString joined(int left, int right) { return QString::number(left) + QString::number(right); }
+
+QString stepCaption(int n)
+{
+    static const QStringList digits{u"１"_s, u"２"_s, u"３"_s, u"４"_s};
+    return u"ステップ"_s + digits.value(n - 1);
+}
+
+int PendingNumber::value() const
+{
+    int v = 0;
+    for (const auto& [weight, contribution] : places_) v += contribution;
+    return v;
+}
+
+bool entryIsRight(int dividend, int divisor, const QString& quotientRow, int remainder)
+{
+    // Wide enough for any row of digits the selectors can produce.
+    const qint64 total = quotientRow.toLongLong() * divisor + remainder;
+    return total == dividend && remainder < divisor;
+}
+
+WrittenEntry::WrittenEntry(Figure& figure, int subTopic, int dividend, int divisor)
+    : figure_(figure)
+    , subTopic_(subTopic)
+    , dividend_(dividend)
+    , divisor_(divisor)
+{
+}
+
+EntryOutcome WrittenEntry::chooseQuotient(int digit)
+{
+    if (finished_) return {};
+    ++k_;
+    s_ = 0;
+    EntryOutcome out = onQuotient(digit);
+    if (!out.judged) out = askRow(SelectorMode::Number, arrowPrompt());
+    return out;
+}
+
+EntryOutcome WrittenEntry::choosePlace(int weight, int digit)
+{
+    if (finished_) return {};
+    pending_.setPlace(weight, digit);
+    EntryOutcome out;
+    out.cue = true;
+    return out;
+}
+
+EntryOutcome WrittenEntry::chooseOnes(int digit)
+{
+    if (finished_) return {};
+    const int number = pending_.withOnes(digit);
+    ++s_;
+    EntryOutcome out = onNumber(number);
+    if (!out.judged) {
+        out.cue = true;
+        pending_.clear();
+    }
+    return out;
+}
+
+EntryOutcome WrittenEntry::finish(int remainder)
+{
+    remainder_ = remainder;
+    total_ = static_cast<int>(figure_.text(Row::Quotient).toLongLong() * divisor_ + remainder);
+    finished_ = true;
+    EntryOutcome out;
+    out.judged = true;
+    out.right = entryIsRight(dividend_, divisor_, figure_.text(Row::Quotient), remainder);
+    return out;
+}
+
+EntryOutcome WrittenEntry::askRow(SelectorMode mode, const QString& prompt)
+{
+    EntryOutcome out;
+    out.setUp = mode;
+    out.prompt = prompt;
+    out.cue = true;
+    return out;
+}
+
+QString arrowPrompt() { return u"赤い矢印のところを 答えてね！"_s; }
+QString onesQuotientPrompt() { return u"商の一の位を 答えてね！"_s; }
+QString tensQuotientPrompt() { return u"商の十の位を 答えてね！"_s; }
+QString hundredsQuotientPrompt() { return u"商の百の位を 答えてね！"_s; }
+
+} // namespace kazemaru::longdiv
