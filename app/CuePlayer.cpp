@@ -1,0 +1,150 @@
+#include "app/CuePlayer.h"
+
+#include "app/Dialogs.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QSoundEffect>
+#include <QUrl>
+#include <array>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace kazemaru {
+namespace {
+
+struct PlayerState {
+    bool enabled = false;
+    QString folder;
+    std::function<void(int)> observer;
+    std::array<std::unique_ptr<QSoundEffect>, 21> effects; // one per cue, loaded on first request
+    QSoundEffect* sounding = nullptr;
+    QSet<QString> reported; // files whose problem was already shown this run
+};
+
+PlayerState& state()
+{
+    static PlayerState s;
+    return s;
+}
+
+quint32 le32(const QByteArray& b, qsizetype at)
+{
+    const auto* p = reinterpret_cast<const uchar*>(b.constData() + at);
+    return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24;
+}
+
+quint16 le16(const QByteArray& b, qsizetype at)
+{
+    const auto* p = reinterpret_cast<const uchar*>(b.constData() + at);
+    return quint16(p[0] | p[1] << 8);
+}
+
+void reportOnce(const QString& path, const QString& reason)
+{
+    if (state().reported.contains(path)) return;
+    state().reported.insert(path);
+    reportError(u"音を ならせません。\r\n%1\r\n%2"_s.arg(QDir::toNativeSeparators(path), reason));
+}
+
+} // namespace
+
+QString cueRelativePath(int n)
+{
+    static const std::array<const char16_t*, 21> names = {
+        u"",           u"1.wav",     u"2.wav",     u"3.wav",        u"4.wav",
+        u"5.wav",      u"6.wav",     u"7.wav",     u"8.wav",        u"9.wav",
+        u"10.wav",     u"pipo.wav",  u"poon.wav",  u"bubuu.wav",    u"pinpon.wav",
+        u"sharan.wav", u"charararan.wav", u"bun.wav", u"pipon.wav", u"chararan.wav",
+        u"20.wav"};
+    if (n < 1 || n > 20) return {};
+    return u"oto/"_s + QString::fromUtf16(names[std::size_t(n)]);
+}
+
+QString cueFileProblem(const QString& path)
+{
+    QFile file(path);
+    if (!file.exists()) return u"ファイルが ありません。"_s;
+    if (!file.open(QIODevice::ReadOnly)) return u"ファイルを ひらけません: %1"_s.arg(file.errorString());
+    const QByteArray b = file.readAll();
+    if (b.size() < 12 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE")
+        return u"WAVE の ファイルでは ありません。"_s;
+    bool pcm = false;
+    for (qsizetype at = 12; at + 8 <= b.size();) {
+        const QByteArray id = b.mid(at, 4);
+        const quint32 size = le32(b, at + 4);
+        const qsizetype body = at + 8;
+        if (id == "fmt " && size >= 16 && body + 16 <= b.size()) pcm = le16(b, body) == 1;
+        if (id == "data") {
+            if (!pcm) return u"PCM の 音では ありません。"_s;
+            if (size == 0 || body + qsizetype(size) > b.size()) return u"音の データが かけています。"_s;
+            return {};
+        }
+        at = body + qsizetype(size) + (size & 1);
+    }
+    return u"音の データが ありません。"_s;
+}
+
+void setSoundEnabled(bool on) { state().enabled = on; }
+bool soundEnabled() { return state().enabled; }
+
+QString programFolder()
+{
+    if (state().folder.isEmpty()) {
+        // The application's own folder, links resolved, so an installed link in bin/ still finds oto/.
+        const QString exe = QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
+        state().folder = QFileInfo(exe).absolutePath() + u'/';
+    }
+    return state().folder;
+}
+
+void setProgramFolder(const QString& folder)
+{
+    auto& s = state();
+    s.folder = folder.endsWith(u'/') ? folder : folder + u'/';
+    s.sounding = nullptr;
+    for (auto& e : s.effects) e.reset();
+    s.reported.clear();
+}
+
+void setCueObserver(std::function<void(int n)> observer) { state().observer = std::move(observer); }
+
+void playCue(int n)
+{
+    auto& s = state();
+    if (s.observer) {
+        s.observer(n);
+        return;
+    }
+    const QString relative = cueRelativePath(n);
+    if (relative.isEmpty()) return;
+
+    // A new cue always cuts off the one still sounding, even while sound is off.
+    if (s.sounding) s.sounding->stop();
+    s.sounding = nullptr;
+
+    const QString path = programFolder() + relative;
+    auto& effect = s.effects[std::size_t(n)];
+    if (!effect) {
+        // QSoundEffect stays "Loading" forever on a truncated file, so check the file first.
+        if (const QString problem = cueFileProblem(path); !problem.isEmpty()) {
+            reportOnce(path, problem);
+            return;
+        }
+        effect = std::make_unique<QSoundEffect>();
+        QSoundEffect* raw = effect.get();
+        QObject::connect(raw, &QSoundEffect::statusChanged, raw, [raw, path] {
+            if (raw->status() == QSoundEffect::Error) reportOnce(path, u"音の そうちで ならせません。"_s);
+        });
+        effect->setSource(QUrl::fromLocalFile(path));
+    }
+    if (!s.enabled) return;
+    s.sounding = effect.get();
+    effect->play();
+}
+
+} // namespace kazemaru

@@ -1,0 +1,284 @@
+#include "app/LessonScreen.h"
+
+#include "app/Clock.h"
+#include "app/CuePlayer.h"
+#include "app/Dialogs.h"
+
+#include <QMetaObject>
+#include <QPlainTextEdit>
+#include <QShowEvent>
+#include <QTimer>
+#include <exception>
+
+using namespace Qt::StringLiterals;
+
+namespace kazemaru {
+
+void PromptBlink::start(const QString& text)
+{
+    line_->setText(text);
+    ticks_ = 0;
+    if (!timer_->isActive()) timer_->start();
+}
+
+void PromptBlink::tick()
+{
+    ++ticks_;
+    if (ticks_ >= 3) {
+        timer_->stop();
+        return;
+    }
+    // Setting the interval restarts the period from now.
+    if (ticks_ % 2 == 1) {
+        line_->hide();
+        timer_->setInterval(50);
+    } else {
+        line_->show();
+        timer_->setInterval(500);
+    }
+}
+
+LessonScreen::LessonScreen(int form, QWidget* parent)
+    : QDialog(parent)
+    , facts_(frameFacts(form))
+{
+    setObjectName(u"TForm%1"_s.arg(form));
+    setWindowTitle(u"Kazemaru"_s);
+    setFixedSize(facts_.width, facts_.height);
+    setWindowModality(Qt::ApplicationModal);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, colour::background);
+    setPalette(pal);
+
+    for (const TextFact& t : facts_.titles) addLabel(t.name, t.text, t.left, t.top, t.pixelSize, t.bold, t.colour);
+
+    if (const MenuFact& m = facts_.menu; !m.name.isEmpty()) {
+        menu_ = new SimpleComboBox(m.items, this);
+        menu_->setObjectName(m.name);
+        menu_->setGeometry(m.left, m.top, m.width, m.height);
+        menu_->setText(m.field);
+        wire(menu_);
+    }
+
+    const TextFact& p = facts_.prompt;
+    prompt_ = addLabel(p.name, QString(), p.left, p.top, p.pixelSize, p.bold, p.colour);
+    auto* picture = new Picture(u":/guide.svg"_s, this);
+    picture->setObjectName(facts_.picture);
+    picture->setGeometry(facts_.pictureLeft, facts_.pictureTop, 64, 64);
+
+    for (const ButtonFact& b : facts_.buttons) {
+        addButton(b);
+        if (b.name == u"CuteButton3"_s && b.caption == u"べんきょう"_s) hasModeButton_ = true;
+    }
+    if (facts_.memoTop) {
+        memo_ = makeMemo(this, u"Memo1"_s, QRect(104, *facts_.memoTop, 720, 440), {});
+        if (auto* point = button(6)) point->setEnabled(false); // until the lesson gives its memo
+    }
+
+    auto* status = new StatusBar({facts_.statusPanel0, 50}, this);
+    status->setObjectName(u"StatusBar1"_s);
+    status->setGeometry(0, height() - 22, width(), 22);
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(u"Timer1"_s);
+    timer1_->setInterval(1000);
+    connect(timer1_, &QTimer::timeout, this, [this] { invokeHandler("Timer1Timer"); });
+    timer1_->start();
+    timer2_ = new QTimer(this);
+    timer2_->setObjectName(u"Timer2"_s);
+    timer2_->setInterval(facts_.blinkInterval);
+    connect(timer2_, &QTimer::timeout, this, [this] { invokeHandler("Timer2Timer"); });
+    blink_ = PromptBlink(prompt_, timer2_);
+}
+
+QString LessonScreen::pendingPrompt() { return u"この レッスンは まだ じゅんびちゅう だよ。"_s; }
+
+void LessonScreen::invokeHandler(const char* name)
+{
+    try {
+        QMetaObject::invokeMethod(this, name, Qt::DirectConnection);
+    } catch (const std::exception& e) {
+        reportError(QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        reportError(u"よそうしない エラーが おきました。"_s);
+    }
+}
+
+void LessonScreen::wire(QWidget* widget)
+{
+    const QString name = widget->objectName();
+    if (auto* box = qobject_cast<SimpleComboBox*>(widget)) {
+        const QByteArray handler = (name + u"Change"_s).toLatin1();
+        connect(box, &SimpleComboBox::changed, this, [this, handler] { invokeHandler(handler.constData()); });
+    } else if (auto* b = qobject_cast<QAbstractButton*>(widget)) {
+        const QByteArray handler = (name + u"Click"_s).toLatin1();
+        connect(b, &QAbstractButton::clicked, this, [this, handler] { invokeHandler(handler.constData()); });
+    }
+}
+
+Label* LessonScreen::addLabel(const QString& name, const QString& text, int left, int top, int pixelSize, bool bold,
+                              const QColor& colour)
+{
+    return makeLabel(this, name, text, left, top, pixelSize, bold, colour);
+}
+
+SimpleComboBox* LessonScreen::addDigitSelector(const QString& name, int left, int top, const QString& heading,
+                                               int width, int height)
+{
+    auto* box = makeDigitSelector(this, name, left, top, heading, width, height);
+    box->hide();
+    wire(box);
+    return box;
+}
+
+CuteButton* LessonScreen::addButton(const ButtonFact& fact)
+{
+    auto* b = makeButton(this, fact);
+    wire(b);
+    return b;
+}
+
+CuteButton* LessonScreen::button(int n) const { return numbered<CuteButton>(this, u"CuteButton"_s, n); }
+SimpleComboBox* LessonScreen::selector(int n) const { return numbered<SimpleComboBox>(this, u"ComboBox"_s, n); }
+Label* LessonScreen::label(int n) const { return numbered<Label>(this, u"Label"_s, n); }
+
+void LessonScreen::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) invokeHandler("FormCreate");
+}
+
+void LessonScreen::setLessonMode(int mode)
+{
+    mode_ = mode;
+    if (auto* b = button(3); b && hasModeButton_)
+        b->setText(mode == Study ? u"べんきょう"_s : u"テスト"_s);
+}
+
+void LessonScreen::promptBlink(const QString& text) { blink_.start(text); }
+
+void LessonScreen::Timer2Timer() { blink_.tick(); }
+
+void LessonScreen::Timer1Timer()
+{
+    if (auto* status = findChild<StatusBar*>(u"StatusBar1"_s)) status->setPanelText(1, clockText(currentDateTime()));
+}
+
+void LessonScreen::screenReset()
+{
+    contributions_.clear();
+    if (judgeMark_) judgeMark_->clear();
+    if (memo_) memo_->hide();
+    overlay_ = false;
+}
+
+void LessonScreen::FormCreate()
+{
+    setLessonMode(Study);
+    screenReset();
+    resetCountersOnShow();
+    if (auto* next = button(4)) next->setEnabled(nextEnabledOnShow());
+    promptBlink(openingPrompt());
+    playCue(facts_.showCue);
+}
+
+void LessonScreen::ComboBox1Change()
+{
+    const int index = menu_ ? menu_->itemIndex() : -1;
+    if (index < 0) return;
+    screenReset();
+    setLessonMode(Study);
+    subTopic_ = index + 1;
+    promptBlink(menuChosen());
+    playCue(12);
+}
+
+void LessonScreen::CuteButton3Click()
+{
+    screenReset();
+    QString text;
+    if (mode_ == Study) {
+        setLessonMode(Test);
+        text = testEntered();
+    } else {
+        setLessonMode(Study);
+        text = studyEntered();
+    }
+    promptBlink(text);
+    playCue(12);
+}
+
+void LessonScreen::CuteButton4Click()
+{
+    screenReset();
+    if (auto* next = button(4)) next->setEnabled(false);
+    promptBlink(mode_ == Study ? nextInStudy() : nextInTest());
+    playCue(11);
+}
+
+void LessonScreen::CuteButton6Click()
+{
+    if (!memo_) return;
+    if (overlay_) {
+        overlay_ = false;
+        memo_->hide();
+        promptBlink(u"「メニュー」を えらんでね！"_s);
+        playCue(11);
+    } else {
+        memo_->move(memo_->x(), facts_.memoTop.value_or(memo_->y()));
+        memo_->show();
+        memo_->raise();
+        promptBlink(u"もういちど「ポイント」ボタンを おせば きえるよ！"_s);
+        overlay_ = true;
+        playCue(15);
+    }
+}
+
+void LessonScreen::CuteButton2Click() { hide(); }
+
+void LessonScreen::CuteButton1Click()
+{
+    if (showDialog(DialogKind::Confirm, facts_.quitQuestion) != DialogAnswer::No) Q_EMIT quitRequested();
+}
+
+// A screen whose lesson is not built yet keeps its next button off and says so.
+QString LessonScreen::menuChosen()
+{
+    if (auto* next = button(4)) next->setEnabled(false);
+    return pendingPrompt();
+}
+
+QString LessonScreen::testEntered() { return pendingPrompt(); }
+QString LessonScreen::studyEntered() { return pendingPrompt(); }
+QString LessonScreen::nextInStudy() { return pendingPrompt(); }
+QString LessonScreen::nextInTest() { return pendingPrompt(); }
+
+void LessonScreen::judge(bool right)
+{
+    if (judgeMark_) {
+        judgeMark_->setText(right ? u"○"_s : u"×"_s);
+        judgeMark_->show();
+    }
+    playCue(right ? 14 : 13);
+    if (auto* next = button(4)) next->setEnabled(true);
+    promptBlink(facts_.promptAfterJudging);
+}
+
+void LessonScreen::storePlace(SimpleComboBox* selector, int weight, int cue)
+{
+    const int index = selector->itemIndex();
+    if (index < 0) return;
+    contributions_[selector->objectName()] = index * weight;
+    playCue(cue);
+}
+
+void LessonScreen::setMemoLines(const QStringList& lines, const QRect& geometry)
+{
+    if (!memo_) return;
+    memo_->setPlainText(lines.join(u'\n'));
+    memo_->setGeometry(geometry);
+    if (auto* point = button(6)) point->setEnabled(true);
+}
+
+} // namespace kazemaru

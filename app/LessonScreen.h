@@ -1,0 +1,126 @@
+#pragma once
+// What every lesson screen shares: lesson mode and mode button, sub-topic from the menu, the
+// blinking prompt line, the clock, back and quit, point memo, digit places and the judge mark.
+#include "app/FrameFacts.h"
+#include "app/widgets/Factory.h"
+
+#include <QDialog>
+#include <QHash>
+
+class QPlainTextEdit;
+class QTimer;
+
+namespace kazemaru {
+
+enum LessonMode { Study = 1, Test = 2 };
+
+// Blinks a prompt line: shown 500 ms, hidden 50 ms, shown again, then the timer stops.
+// Shared by the lesson screens and the contents screen.
+class PromptBlink {
+public:
+    PromptBlink(Label* line, QTimer* timer) : line_(line), timer_(timer) {}
+    void start(const QString& text); // a running blink keeps its period; only its count restarts
+    void tick();
+    int ticks() const { return ticks_; }
+
+private:
+    Label* line_;
+    QTimer* timer_;
+    int ticks_ = 0;
+};
+
+
+class LessonScreen : public QDialog {
+    Q_OBJECT
+public:
+    LessonScreen(int form, QWidget* parent);
+
+    const FrameFacts& facts() const { return facts_; }
+    int lessonMode() const { return mode_; }
+    int subTopic() const { return subTopic_; }
+    bool overlay() const { return overlay_; }
+    int blinkTicks() const { return blink_.ticks(); }
+
+    // The place contribution stored by a digit selector since the last screen reset (0 if none).
+    int contribution(const QString& selector) const { return contributions_.value(selector); }
+
+    // Runs a handler by name at the handler boundary: an unexpected error is shown in a box and the
+    // screen stays usable.
+    void invokeHandler(const char* name);
+
+public Q_SLOTS:
+    virtual void FormCreate();       // show handler, on every showing
+    virtual void ComboBox1Change();  // menu
+    virtual void CuteButton3Click(); // mode button
+    virtual void CuteButton4Click(); // next button
+    virtual void CuteButton6Click(); // point button
+    void CuteButton2Click();         // back
+    void CuteButton1Click();         // quit
+    void Timer1Timer();              // clock
+    void Timer2Timer();              // prompt blink
+
+Q_SIGNALS:
+    void quitRequested();
+
+protected:
+    // Per-lesson parts of the frame's handlers. Each returns the prompt to blink where it has one.
+    virtual void screenReset();
+    virtual void resetCountersOnShow() {}
+    virtual bool nextEnabledOnShow() const { return false; }
+    virtual QString openingPrompt() const { return facts_.prompt.text; }
+    virtual QString menuChosen();      // after the sub-topic is set
+    virtual QString testEntered();     // the mode button switched to test mode
+    virtual QString studyEntered();    // the mode button switched to study mode
+    virtual QString nextInStudy();     // the next button in study mode
+    virtual QString nextInTest();      // the next button in test mode
+
+    // Frame operations the lessons call.
+    void setLessonMode(int mode);
+    void setSubTopic(int subTopic) { subTopic_ = subTopic; }
+    void setOverlay(bool on) { overlay_ = on; }
+    void promptBlink(const QString& text);
+    void judge(bool right); // judge mark, cue 14 or 13, next button enabled, prompt after judging
+    void storePlace(SimpleComboBox* selector, int weight, int cue = 17);
+    void clearContributions() { contributions_.clear(); }
+    void setJudgeMark(Label* mark) { judgeMark_ = mark; }
+    void setMemoLines(const QStringList& lines, const QRect& geometry);
+
+    // Connects a widget's event to the handler named after it ("CuteButton5" → CuteButton5Click,
+    // "ComboBox2" → ComboBox2Change), looked up by name when the event comes.
+    void wire(QWidget* widget);
+    Label* addLabel(const QString& name, const QString& text, int left, int top, int pixelSize, bool bold,
+                    const QColor& colour);
+    SimpleComboBox* addDigitSelector(const QString& name, int left, int top, const QString& heading,
+                                     int width = 25, int height = 225);
+    CuteButton* addButton(const ButtonFact& fact);
+
+    CuteButton* button(int n) const;
+    SimpleComboBox* selector(int n) const;
+    Label* label(int n) const;
+    SimpleComboBox* menu() const { return menu_; }
+    Label* prompt() const { return prompt_; }
+    Label* judgeMark() const { return judgeMark_; }
+    QPlainTextEdit* memo() const { return memo_; }
+    QTimer* blinkTimer() const { return timer2_; }
+
+    void showEvent(QShowEvent* event) override;
+
+    static QString pendingPrompt();
+
+private:
+    FrameFacts facts_;
+    int mode_ = Study;
+    int subTopic_ = 0;
+    bool overlay_ = false;
+    QHash<QString, int> contributions_;
+    SimpleComboBox* menu_ = nullptr;
+    Label* prompt_ = nullptr;
+    Label* judgeMark_ = nullptr;
+    bool hasModeButton_ = false;
+    QPlainTextEdit* memo_ = nullptr;
+    QTimer* timer1_ = nullptr;
+    QTimer* timer2_ = nullptr;
+    PromptBlink blink_{nullptr, nullptr};
+};
+
+} // namespace kazemaru

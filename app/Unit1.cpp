@@ -1,0 +1,174 @@
+#include "app/Unit1.h"
+
+#include "app/Clock.h"
+#include "app/CuePlayer.h"
+#include "app/Dialogs.h"
+#include "app/HelpViewer.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace kazemaru {
+namespace {
+
+struct LessonButton {
+    int number; // CuteButtonN
+    const char16_t* caption;
+    int left, top, width;
+    bool drill;
+};
+
+// The fifteen lesson buttons; CuteButtonN opens TForm(N - 1).
+constexpr LessonButton lessonButtons[] = {
+    {3, u"何千兆まで", 218, 92, 215, false},        {4, u"何十、何百をわる", 218, 142, 215, false},
+    {5, u"１けたでわる", 218, 182, 215, false},      {6, u"何十、何百でわる", 218, 222, 215, false},
+    {7, u"２けたでわる", 218, 262, 215, false},      {8, u"３けたでわる", 218, 302, 215, false},
+    {9, u"ドリル", 218, 342, 215, true},             {10, u"小数のしくみ", 218, 392, 215, false},
+    {11, u"たし算・ひき算１", 218, 432, 217, false}, {12, u"たし算・ひき算２", 218, 472, 215, false},
+    {13, u"ドリル", 218, 512, 215, true},            {14, u"四捨五入", 674, 92, 215, false},
+    {15, u"長方形や正方形", 674, 142, 215, false},   {16, u"計算のきまり", 674, 192, 215, false},
+    {17, u"分数について", 674, 242, 215, false},
+};
+
+struct Heading {
+    int number; // LabelN
+    const char16_t* text;
+    int left, top;
+};
+
+constexpr Heading headings[] = {
+    {6, u"１．数", 46, 97},          {7, u"２．わり算", 46, 147},  {8, u"３．小数", 46, 397},
+    {9, u"４．がい数", 478, 97},     {10, u"５．面積", 478, 147},  {11, u"６．計算のきまり", 478, 197},
+    {12, u"７．分数", 478, 247},
+};
+
+QTimer* makeTimer(QObject* parent, const QString& name, int interval)
+{
+    auto* t = new QTimer(parent);
+    t->setObjectName(name);
+    t->setInterval(interval);
+    return t;
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent)
+    : QMainWindow(parent)
+    , page_(new QWidget(this))
+{
+    setObjectName(u"TForm1"_s);
+    setWindowTitle(u"Kazemaru"_s);
+    setFixedSize(955, 716);
+    setCentralWidget(page_);
+    page_->setAutoFillBackground(true);
+    QPalette pal = page_->palette();
+    pal.setColor(QPalette::Window, colour::background);
+    page_->setPalette(pal);
+
+    auto* help = menuBar()->addMenu(u"ヘルプ"_s);
+    auto* tutorial = help->addAction(u"使い方"_s);
+    tutorial->setObjectName(u"utorial1"_s);
+    connect(tutorial, &QAction::triggered, this, &TForm1::utorial1Click);
+    auto* about = help->addAction(u"バージョン情報"_s);
+    about->setObjectName(u"About1"_s);
+    connect(about, &QAction::triggered, this, &TForm1::About1Click);
+
+    makeLabel(page_, u"Label4"_s, u"もくじ"_s, 424, 32, 27, true, colour::navy);
+    for (const Heading& h : headings)
+        makeLabel(page_, u"Label%1"_s.arg(h.number), QString::fromUtf16(h.text), h.left, h.top, 21, true,
+                  colour::navy);
+    for (const LessonButton& b : lessonButtons) {
+        const ButtonFact fact{u"CuteButton%1"_s.arg(b.number), QString::fromUtf16(b.caption), b.left, b.top,
+                              b.width, 30, b.drill ? colour::skyBlue : QColor(0xBD, 0xE8, 0xD7), colour::navy};
+        auto* button = makeButton(page_, fact, 21);
+        const int form = b.number - 1;
+        connect(button, &QAbstractButton::clicked, this, [this, form] { openLesson(form); });
+    }
+    auto* quit = makeButton(page_, {u"CuteButton2"_s, u"おわる"_s, 840, 592, 90, 30, colour::navy, colour::cream}, 15);
+    connect(quit, &QAbstractButton::clicked, this, &TForm1::CuteButton2Click);
+
+    auto* picture = new Picture(u":/guide.svg"_s, page_);
+    picture->setObjectName(u"Image1"_s);
+    picture->setGeometry(0, 576, 64, 64);
+    picture->hide();
+    auto* prompt = makeLabel(page_, u"Label5"_s, QString(), 68, 606, 16, true, colour::red);
+
+    auto* status = new StatusBar({680, 50}, page_);
+    status->setObjectName(u"StatusBar1"_s);
+    const int statusTop = 716 - menuBar()->sizeHint().height() - 22;
+    status->setGeometry(0, statusTop, 955, 22);
+
+    auto* timer1 = makeTimer(this, u"Timer1"_s, 1000);
+    connect(timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    timer1->start();
+    auto* timer2 = makeTimer(this, u"Timer2"_s, 500);
+    connect(timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+    blink_ = PromptBlink(prompt, timer2);
+    timer3_ = makeTimer(this, u"Timer3"_s, 1000);
+    timer3_->setSingleShot(true);
+    connect(timer3_, &QTimer::timeout, this, &TForm1::Timer3Timer);
+
+    FormCreate();
+}
+
+void TForm1::FormCreate()
+{
+    setSoundEnabled(false);
+    helpFile_ = programFolder() + u"Kazemaru.hlp"_s;
+    page_->findChild<QWidget*>(u"Image1"_s)->show();
+    blink_.start(u"「ボタン」を えらんで はじめてね！"_s);
+    timer3_->start();
+}
+
+void TForm1::Timer1Timer()
+{
+    page_->findChild<StatusBar*>(u"StatusBar1"_s)->setPanelText(1, clockText(currentDateTime()));
+}
+
+void TForm1::Timer2Timer() { blink_.tick(); }
+
+void TForm1::Timer3Timer()
+{
+    timer3_->stop();
+    if (fanfarePlayed_) return;
+    fanfarePlayed_ = true;
+    setSoundEnabled(true);
+    playCue(16);
+}
+
+void TForm1::openLesson(int form)
+{
+    const int i = form - 2;
+    if (i < 0 || i >= lessons_.size() || !lessons_[i]) return;
+    QWidget* screen = lessons_[i];
+    screen->show();
+    screen->raise();
+    screen->activateWindow();
+}
+
+void TForm1::CuteButton2Click()
+{
+    if (showDialog(DialogKind::Confirm, u"おわっても いいの？"_s) != DialogAnswer::No) Q_EMIT quitRequested();
+}
+
+void TForm1::utorial1Click()
+{
+    if (!helpViewer_) helpViewer_ = new HelpViewer(this);
+    static_cast<HelpViewer*>(helpViewer_)->showContents(helpFile_);
+}
+
+QWidget* TForm1::helpViewer() const { return helpViewer_; }
+
+void TForm1::About1Click() { showDialog(DialogKind::Information, u"Kazemaru\nVersion 1.1"_s); }
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    // Closing the contents window by its frame ends the program without asking.
+    event->accept();
+    Q_EMIT quitRequested();
+}
+
+} // namespace kazemaru

@@ -1,0 +1,48 @@
+#pragma once
+// The contents screen: seven chapters, fifteen lesson buttons, help, About and quit.
+#include "app/LessonScreen.h"
+
+#include <QMainWindow>
+
+class QTimer;
+class QTextBrowser;
+
+namespace kazemaru {
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+
+    // The lesson screens the fifteen buttons open: screens[i] is TForm(i + 2).
+    void setLessonScreens(const QList<QWidget*>& screens) { lessons_ = screens; }
+    QString helpFile() const { return helpFile_; }
+    QWidget* helpViewer() const;
+
+public Q_SLOTS:
+    void FormCreate();
+    void Timer1Timer();
+    void Timer2Timer();
+    void Timer3Timer();
+    void CuteButton2Click(); // quit
+    void utorial1Click();    // help contents
+    void About1Click();
+    void openLesson(int form); // what each of the fifteen lesson buttons does
+
+Q_SIGNALS:
+    void quitRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* page_;
+    QList<QWidget*> lessons_;
+    QString helpFile_;
+    QTimer* timer3_;
+    PromptBlink blink_{nullptr, nullptr};
+    bool fanfarePlayed_ = false;
+    mutable QWidget* helpViewer_ = nullptr;
+};
+
+} // namespace kazemaru

@@ -1,0 +1,77 @@
+#include "app/widgets/Shape.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace kazemaru {
+
+Shape::Shape(const QColor& colour, QWidget* parent)
+    : QWidget(parent)
+    , colour_(colour)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Shape::paintEvent(QPaintEvent*)
+{
+    QPainter(this).fillRect(rect(), colour_);
+}
+
+Picture::Picture(const QString& resource, QWidget* parent)
+    : QWidget(parent)
+    , resource_(resource)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Picture::paintEvent(QPaintEvent*)
+{
+    QSvgRenderer renderer(resource_);
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&p, QRectF(rect()));
+}
+
+StatusBar::StatusBar(const QList<int>& panelWidths, QWidget* parent)
+    : QWidget(parent)
+    , widths_(panelWidths)
+{
+    for (qsizetype i = 0; i < widths_.size(); ++i) texts_.append(QString());
+    QFont f = font();
+    f.setPixelSize(12);
+    f.setBold(true);
+    setFont(f);
+}
+
+QString StatusBar::panelText(int panel) const
+{
+    return panel >= 0 && panel < texts_.size() ? texts_[panel] : QString();
+}
+
+void StatusBar::setPanelText(int panel, const QString& text)
+{
+    if (panel < 0 || panel >= texts_.size() || texts_[panel] == text) return;
+    texts_[panel] = text;
+    update();
+}
+
+void StatusBar::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), QColor(0xD0, 0xD0, 0xFF));
+    p.setPen(QColor(0xA0, 0xA0, 0xD0));
+    p.drawLine(0, 0, width(), 0);
+    int x = 0;
+    for (qsizetype i = 0; i < widths_.size(); ++i) {
+        const bool last = i == widths_.size() - 1;
+        const int w = last ? width() - x : widths_[i];
+        const QRect cell(x + 2, 2, w - 4, height() - 4);
+        p.setPen(QColor(0x90, 0x90, 0xC0));
+        p.drawRect(cell.adjusted(0, 0, -1, -1));
+        p.setPen(Qt::black);
+        p.drawText(cell, Qt::AlignCenter, texts_[i]);
+        x += w;
+    }
+}
+
+} // namespace kazemaru

@@ -1,0 +1,50 @@
+#pragma once
+#include <QColor>
+#include <QWidget>
+
+namespace kazemaru {
+
+// A filled rectangle or a line (a thin rectangle), like the rules of a written calculation.
+class Shape : public QWidget {
+    Q_OBJECT
+public:
+    Shape(const QColor& colour, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QColor colour_;
+};
+
+// An SVG picture from the program's resources, drawn at the widget's size.
+class Picture : public QWidget {
+    Q_OBJECT
+public:
+    Picture(const QString& resource, QWidget* parent);
+    QString resource() const { return resource_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QString resource_;
+};
+
+// A status bar along the bottom edge with fixed-width panels; the last panel takes the rest.
+class StatusBar : public QWidget {
+    Q_OBJECT
+public:
+    StatusBar(const QList<int>& panelWidths, QWidget* parent);
+    Q_INVOKABLE QString panelText(int panel) const;
+    void setPanelText(int panel, const QString& text);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QList<int> widths_;
+    QStringList texts_;
+};
+
+} // namespace kazemaru
