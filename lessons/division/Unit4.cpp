@@ -3,6 +3,7 @@
 #include "app/CuePlayer.h"
 #include "app/Random.h"
 
+#include <QListWidget>
 #include <QPlainTextEdit>
 
 using namespace Qt::StringLiterals;
@@ -77,10 +78,16 @@ TForm4::TForm4(QWidget* parent)
         SimpleComboBox* box = addDigitSelector(u"ComboBox%1"_s.arg(s.number), s.left, selectorTop,
                                                QString::fromUtf16(s.heading));
         box->setItems(items);
+        // The space after the 7 is wider than the list: keep the digit instead of an ellipsis.
+        box->list()->setTextElideMode(Qt::ElideNone);
     }
 
     widgets_ = std::make_unique<FigureWidgets>(this, oneDigitDesign());
     setMemoLines(memoLines(), QRect(104, 128, 720, 440));
+    // All 33 lines fit in the box without scrolling.
+    QFont memoFont = memo()->font();
+    memoFont.setPixelSize(13);
+    memo()->setFont(memoFont);
 }
 
 TForm4::~TForm4() = default;

@@ -82,7 +82,6 @@ private Q_SLOTS:
     void twoDigitExampleEndsAfterThreeSteps();
     void zeroMiddleProblemWrittenOut();
     void shortStartProblemWrittenOut();
-    void secondQuotientZeroJudgesAtOnce();
     void restoreAfterJudgingStartsAgain();
     void nextBeforeAnyMenuChoicePosesNothing();
     void menuChangeDisablesRestore();
@@ -264,22 +263,6 @@ void LongDivisionScreen::shortStartProblemWrittenOut()
     s.enter(0);
     QCOMPARE(s.text(6), u"○"_s);
     QCOMPARE(s.text(4), u"104 ÷ 8 = 13"_s);
-}
-
-void LongDivisionScreen::secondQuotientZeroJudgesAtOnce()
-{
-    Screen s;
-    s.pose(1, {5, 2, 40, 0}); // with remainder, divisor 4, 80 + 1
-    QCOMPARE(s.text(4), u"81 ÷ 4 = ?"_s);
-    QCOMPARE(s.prompt(), u"商の十の位を 答えてね！"_s);
-    s.quotient(2);
-    s.enter(8);
-    s.enter(1);
-    QCOMPARE(s.prompt(), u"商の一の位を 答えてね！"_s);
-    s.quotient(0);
-    QCOMPARE(s.text(6), u"○"_s);
-    QCOMPARE(s.text(4), u"81 ÷ 4 = 20 あまり 1"_s);
-    QCOMPARE(s.text(12), QString());
 }
 
 void LongDivisionScreen::restoreAfterJudgingStartsAgain()
