@@ -10,23 +10,24 @@ namespace kazemaru {
 
 QString tensHundredsExplanation(int subTopic)
 {
-    // The runs of spaces put the continuation lines' equals signs under the first one.
+    // The runs of spaces put the continuation lines' equals signs under the first one in the
+    // screen's rounded font, where digits and spaces are half a character wide and ÷ a whole one.
     switch (subTopic) {
     case 1:
         return u"40 ÷ 2 の計算は、\n40 を 4 x 10 と 考え、次のように\n計算すればいいよ。\n\n"
-               u"40 ÷ 2 = 4 x 10 ÷ 2\n            = 4 ÷ 2 x 10\n            = 2 x 10\n"
-               u"            = 20\n\nすなわち、何十を わる 計算では、\n0 を はずして 計算し、"
+               u"40 ÷ 2 = 4 x 10 ÷ 2\n        = 4 ÷ 2 x 10\n        = 2 x 10\n"
+               u"        = 20\n\nすなわち、何十を わる 計算では、\n0 を はずして 計算し、"
                u"答えに 0 を \nつければいいよ。"_s;
     case 2:
         // Two zeros come off the hundreds, so two go back onto the answer.
         return u"400 ÷ 2 の計算は、\n400 を 4 x 100 と 考え、次のように\n計算すればいいよ。\n\n"
-               u"400 ÷ 2 = 4 x 100 ÷ 2\n              = 4 ÷ 2 x 100\n              = 2 x 100\n"
-               u"              = 200\n\nすなわち、何百を わる 計算では、\n00 を はずして 計算し、"
+               u"400 ÷ 2 = 4 x 100 ÷ 2\n         = 4 ÷ 2 x 100\n         = 2 x 100\n"
+               u"         = 200\n\nすなわち、何百を わる 計算では、\n00 を はずして 計算し、"
                u"答えに 00 を \nつければいいよ。"_s;
     case 3:
         return u"240 ÷ 3 の計算は、\n240 を 24 x 10 と 考え、次のように\n計算すればいいよ。\n\n"
-               u"240 ÷ 3 = 24 x 10 ÷ 3\n              = 24 ÷ 3 x 10\n              = 8 x 10\n"
-               u"              = 80\n\nすなわち、何百何十を わる 計算では、\n0 を はずして 計算し、"
+               u"240 ÷ 3 = 24 x 10 ÷ 3\n         = 24 ÷ 3 x 10\n         = 8 x 10\n"
+               u"         = 80\n\nすなわち、何百何十を わる 計算では、\n0 を はずして 計算し、"
                u"答えに 0 を \nつければいいよ。"_s;
     default:
         return {};

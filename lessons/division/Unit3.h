@@ -1,12 +1,35 @@
 #pragma once
+// Dividing whole tens and hundreds by one digit: an explanation per sub-topic in study mode,
+// random problems answered with hundreds, tens and ones selectors in test mode.
 #include "app/LessonScreen.h"
+#include "lessons/division/MentalDivision.h"
 
 namespace kazemaru {
 
 class TForm3 : public LessonScreen {
     Q_OBJECT
 public:
-    explicit TForm3(QWidget* parent) : LessonScreen(3, parent) {}
+    explicit TForm3(QWidget* parent);
+
+    const TensHundredsProblem& problem() const { return problem_; }
+
+public Q_SLOTS:
+    void ComboBox4Change(); // answer hundreds
+    void ComboBox3Change(); // answer tens
+    void ComboBox2Change(); // answer ones: judges
+
+protected:
+    void screenReset() override;
+    QString menuChosen() override;
+    QString testEntered() override;
+    QString studyEntered() override;
+    QString nextInStudy() override;
+    QString nextInTest() override;
+
+private:
+    void selectorSetUp();
+
+    TensHundredsProblem problem_;
 };
 
 } // namespace kazemaru

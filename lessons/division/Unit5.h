@@ -1,12 +1,39 @@
 #pragma once
+// Dividing by whole tens and hundreds: five worked examples in study mode, and test problems
+// answered with a quotient digit and a remainder of up to three digits.
 #include "app/LessonScreen.h"
+#include "lessons/division/MentalDivision.h"
 
 namespace kazemaru {
 
 class TForm5 : public LessonScreen {
     Q_OBJECT
 public:
-    explicit TForm5(QWidget* parent) : LessonScreen(5, parent) {}
+    explicit TForm5(QWidget* parent);
+
+    int exampleCounter() const { return example_; }
+    const DivideByProblem& problem() const { return problem_; }
+
+public Q_SLOTS:
+    void ComboBox4Change(); // quotient digit
+    void ComboBox3Change(); // remainder hundreds
+    void ComboBox2Change(); // remainder tens
+    void ComboBox1Change() override; // remainder ones: judges (this screen has no menu)
+
+protected:
+    void screenReset() override;
+    void resetCountersOnShow() override { example_ = 0; }
+    bool nextEnabledOnShow() const override { return true; }
+    QString testEntered() override;
+    QString studyEntered() override;
+    QString nextInStudy() override;
+    QString nextInTest() override;
+
+private:
+    void selectorSetUp();
+
+    DivideByProblem problem_;
+    int example_ = 0;
 };
 
 } // namespace kazemaru

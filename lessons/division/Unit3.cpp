@@ -1,0 +1,134 @@
+#include "lessons/division/Unit3.h"
+
+using namespace Qt::StringLiterals;
+
+namespace kazemaru {
+
+namespace {
+
+struct LabelDesign {
+    int number;
+    int left;
+    int top;
+    int pixelSize;
+    bool bold;
+    QColor colour;
+};
+
+// Problem line, explanation and judge mark.
+const LabelDesign labelDesigns[] = {
+    {4, 144, 224, 53, false, colour::navy},
+    {5, 144, 200, 27, true, colour::teal},
+    {6, 752, 536, 53, false, colour::red},
+};
+
+struct SelectorDesign {
+    int number;
+    int left;
+    const char16_t* heading;
+};
+
+// The answer's hundreds, tens and ones, most significant on the left.
+const SelectorDesign selectorDesigns[] = {
+    {4, 856, u"百"},
+    {3, 880, u"十"},
+    {2, 904, u"一"},
+};
+constexpr int selectorTop = 328;
+
+const QString chooseMenuPrompt = u"メニューを えらんでね！"_s;
+const QString goOnPrompt = u"「つぎへ」ボタンで すすめてね！"_s;
+const QString answerPrompt = u"答えは 大きい位から じゅんに えらんでね！"_s;
+
+} // namespace
+
+TForm3::TForm3(QWidget* parent)
+    : LessonScreen(3, parent)
+{
+    for (const LabelDesign& l : labelDesigns) {
+        Label* shown = addLabel(u"Label%1"_s.arg(l.number), QString(), l.left, l.top, l.pixelSize, l.bold, l.colour);
+        shown->hide();
+    }
+    setJudgeMark(label(6));
+    for (const SelectorDesign& s : selectorDesigns)
+        addDigitSelector(u"ComboBox%1"_s.arg(s.number), s.left, selectorTop, QString::fromUtf16(s.heading));
+}
+
+void TForm3::screenReset()
+{
+    LessonScreen::screenReset();
+    label(4)->hide();
+    label(5)->hide();
+    label(5)->move(144, 200);
+    label(6)->hide();
+    for (const SelectorDesign& s : selectorDesigns) selector(s.number)->hide();
+}
+
+void TForm3::selectorSetUp()
+{
+    for (const SelectorDesign& s : selectorDesigns) {
+        SimpleComboBox* box = selector(s.number);
+        box->show();
+        box->setItemIndex(-1);
+        box->setText(QString::fromUtf16(s.heading));
+    }
+}
+
+// Study mode shows the explanation; problems are posed in test mode only, so the next button
+// stays off here.
+QString TForm3::menuChosen()
+{
+    button(4)->setEnabled(false);
+    label(5)->setText(tensHundredsExplanation(subTopic()));
+    label(5)->show();
+    return chooseMenuPrompt;
+}
+
+// Without a sub-topic there is no kind of problem to pose yet.
+QString TForm3::testEntered()
+{
+    const bool ready = subTopic() > 0;
+    button(4)->setEnabled(ready);
+    return ready ? goOnPrompt : chooseMenuPrompt;
+}
+
+QString TForm3::studyEntered()
+{
+    button(4)->setEnabled(false);
+    return chooseMenuPrompt;
+}
+
+// Reached only by a caller that bypasses the disabled button: put the explanation back.
+QString TForm3::nextInStudy()
+{
+    if (subTopic() > 0) {
+        label(5)->setText(tensHundredsExplanation(subTopic()));
+        label(5)->show();
+    }
+    return chooseMenuPrompt;
+}
+
+QString TForm3::nextInTest()
+{
+    if (subTopic() == 0) return chooseMenuPrompt;
+    problem_ = drawTensHundredsProblem(subTopic());
+    label(4)->setText(tensHundredsQuestionText(problem_));
+    label(4)->show();
+    selectorSetUp();
+    return answerPrompt;
+}
+
+void TForm3::ComboBox4Change() { storePlace(selector(4), 100); }
+
+void TForm3::ComboBox3Change() { storePlace(selector(3), 10); }
+
+void TForm3::ComboBox2Change()
+{
+    const int ones = selector(2)->itemIndex();
+    if (ones < 0) return;
+    const int entered = ones + contribution(u"ComboBox4"_s) + contribution(u"ComboBox3"_s);
+    label(4)->setText(tensHundredsAnswerText(problem_));
+    judge(tensHundredsRight(problem_, entered));
+}
+
+} // namespace kazemaru

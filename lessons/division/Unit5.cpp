@@ -1,0 +1,115 @@
+#include "lessons/division/Unit5.h"
+
+using namespace Qt::StringLiterals;
+
+namespace kazemaru {
+
+namespace {
+
+struct LabelDesign {
+    int number;
+    int left;
+    int top;
+    int pixelSize;
+    QColor colour;
+};
+
+// Problem line (the worked example in study mode) and judge mark.
+const LabelDesign labelDesigns[] = {
+    {4, 136, 200, 32, colour::navy},
+    {5, 752, 544, 53, colour::red},
+};
+
+struct SelectorDesign {
+    int number;
+    int left;
+    const char16_t* heading;
+};
+
+// The quotient digit, then the remainder's hundreds, tens and ones, whose headings spell あまり.
+const SelectorDesign selectorDesigns[] = {
+    {4, 824, u"商"},
+    {3, 856, u"あ"},
+    {2, 880, u"ま"},
+    {1, 904, u"り"},
+};
+constexpr int selectorTop = 328;
+
+const QString goOnPrompt = u"「つぎへ」ボタンで すすめてね！"_s;
+const QString answerPrompt = u"答えは 商→あまり の じゅんに えらんでね！\nあまりは ０の時でも ０をえらんでね！"_s;
+
+} // namespace
+
+TForm5::TForm5(QWidget* parent)
+    : LessonScreen(5, parent)
+{
+    for (const LabelDesign& l : labelDesigns)
+        addLabel(u"Label%1"_s.arg(l.number), QString(), l.left, l.top, l.pixelSize, false, l.colour);
+    setJudgeMark(label(5));
+    for (const SelectorDesign& s : selectorDesigns)
+        addDigitSelector(u"ComboBox%1"_s.arg(s.number), s.left, selectorTop, QString::fromUtf16(s.heading));
+}
+
+void TForm5::screenReset()
+{
+    LessonScreen::screenReset();
+    label(4)->setText(QString());
+    label(5)->setText(QString());
+    for (const SelectorDesign& s : selectorDesigns) selector(s.number)->hide();
+}
+
+void TForm5::selectorSetUp()
+{
+    for (const SelectorDesign& s : selectorDesigns) {
+        SimpleComboBox* box = selector(s.number);
+        box->show();
+        box->setItemIndex(-1);
+        box->setText(QString::fromUtf16(s.heading));
+    }
+}
+
+QString TForm5::testEntered()
+{
+    button(4)->setEnabled(true);
+    return goOnPrompt;
+}
+
+QString TForm5::studyEntered()
+{
+    example_ = 0;
+    button(4)->setEnabled(true);
+    return goOnPrompt;
+}
+
+QString TForm5::nextInStudy()
+{
+    example_ = example_ % divideByExampleCount + 1;
+    label(4)->setText(divideByExample(example_));
+    button(4)->setEnabled(true);
+    return goOnPrompt;
+}
+
+QString TForm5::nextInTest()
+{
+    problem_ = drawDivideByProblem();
+    label(4)->setText(divideByQuestionText(problem_));
+    selectorSetUp();
+    return answerPrompt;
+}
+
+void TForm5::ComboBox4Change() { storePlace(selector(4), 1); }
+
+void TForm5::ComboBox3Change() { storePlace(selector(3), 100); }
+
+void TForm5::ComboBox2Change() { storePlace(selector(2), 10); }
+
+void TForm5::ComboBox1Change()
+{
+    const int ones = selector(1)->itemIndex();
+    if (ones < 0) return;
+    const int remainder = ones + contribution(u"ComboBox3"_s) + contribution(u"ComboBox2"_s);
+    label(4)->setText(divideByAnswerText(problem_));
+    judge(divideByRight(problem_, contribution(u"ComboBox4"_s), remainder));
+}
+
+} // namespace kazemaru
