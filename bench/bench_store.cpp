@@ -30,8 +30,13 @@ Figures summarise(std::vector<double> ms)
 QVariantList row(int nb)
 {
     const int dividend = 100 + nb * 7, divisor = 2 + nb % 7;
-    return {nb,          u"　%1 ÷ %2"_s.arg(dividend).arg(divisor), dividend / divisor, dividend / divisor,
-            u" ○"_s, dividend % divisor,                                dividend % divisor};
+    return {nb,
+            u"　%1 ÷ %2"_s.arg(dividend).arg(divisor),
+            dividend / divisor,
+            dividend / divisor,
+            u" ○"_s,
+            dividend % divisor,
+            dividend % divisor};
 }
 
 double timed(const std::function<bool()>& work)
@@ -64,7 +69,8 @@ int main(int argc, char** argv)
     std::vector<double> clearMs;
     for (int i = 0; i < clears; ++i) {
         if (i > 0)
-            for (int nb = 1; nb <= rowsPerClear; ++nb) dm.appendRow(DrillTable::Division, row(nb));
+            for (int nb = 1; nb <= rowsPerClear; ++nb)
+                dm.appendRow(DrillTable::Division, row(nb));
         if (dm.DBISAMQuery2->rowCount() != rowsPerClear) return 1;
         clearMs.push_back(timed([&] { return dm.clear(DrillTable::Division); }));
     }
@@ -73,7 +79,7 @@ int main(int argc, char** argv)
     std::printf("store folder: %s\n", qPrintable(folder));
     std::printf("first use (create folder, file, tables; clear): %.2f ms\n", firstUse);
     std::printf("append one dorill row, %d appends:  median %.2f ms, worst %.2f ms\n", appends, a.median, a.worst);
-    std::printf("clear a table of %d rows, %d clears: median %.2f ms, worst %.2f ms\n", rowsPerClear, clears,
-                c.median, c.worst);
+    std::printf("clear a table of %d rows, %d clears: median %.2f ms, worst %.2f ms\n", rowsPerClear, clears, c.median,
+                c.worst);
     return 0;
 }

@@ -136,7 +136,8 @@ bool TDataModule1::requeryModel(DrillTable t)
         return false;
     }
     // The tables hold one run each; fetching everything makes the grid and the row count whole.
-    while (model->canFetchMore()) model->fetchMore();
+    while (model->canFetchMore())
+        model->fetchMore();
     (t == DrillTable::Division ? open2_ : open4_) = true;
     return true;
 }

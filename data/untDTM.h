@@ -35,8 +35,8 @@ public:
     // Each operation opens the database on first use. A failure is shown in an error box that
     // carries the store's own message and gives false; nothing stored is lost, and the next call
     // tries again.
-    bool requery(DrillTable t);                                       // reads the table afresh
-    bool clear(DrillTable t);                                         // deletes every row
+    bool requery(DrillTable t);                                         // reads the table afresh
+    bool clear(DrillTable t);                                           // deletes every row
     bool appendRow(DrillTable t, const QVariantList& valuesByPosition); // stored when it returns
 
     // Shows the table's query in `view`: the grid's columns (titles centred, fields, widths) in

@@ -82,8 +82,8 @@ bool TableStore::open()
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(folder_.toStdString()), ec);
     if (ec || !QFileInfo(folder_).isDir())
-        return fail(u"cannot create the database folder %1: %2"_s.arg(
-            folder_, ec ? QString::fromLocal8Bit(ec.message()) : u"not a folder"_s));
+        return fail(u"cannot create the database folder %1: %2"_s.arg(folder_, ec ? QString::fromLocal8Bit(ec.message())
+                                                                                  : u"not a folder"_s));
 
     QString openError;
     {
@@ -113,7 +113,8 @@ bool TableStore::open()
         for (const TableDef& t : tables_) {
             if (existing.contains(t.name)) continue;
             QStringList fields;
-            for (const FieldDef& f : t.fields) fields << quoted(f.name) + u' ' + f.type;
+            for (const FieldDef& f : t.fields)
+                fields << quoted(f.name) + u' ' + f.type;
             if (!(ready = exec(u"CREATE TABLE %1 (%2)"_s.arg(quoted(t.name), fields.join(u", "_s))))) break;
         }
     }
@@ -142,11 +143,13 @@ bool TableStore::append(const QString& name, const QVariantList& values)
         return fail(u"table %1 has %2 fields, not %3"_s.arg(name).arg(t->fields.size()).arg(values.size()));
 
     QStringList marks;
-    for (qsizetype i = 0; i < values.size(); ++i) marks << u"?"_s;
+    for (qsizetype i = 0; i < values.size(); ++i)
+        marks << u"?"_s;
     QSqlQuery query(database());
     if (!query.prepare(u"INSERT INTO %1 VALUES (%2)"_s.arg(quoted(name), marks.join(u", "_s))))
         return fail(filePath() + u": "_s + errorText(query.lastError()));
-    for (const QVariant& v : values) query.addBindValue(v);
+    for (const QVariant& v : values)
+        query.addBindValue(v);
     // Outside a transaction every statement commits on its own: the row is stored when exec returns.
     if (!query.exec()) return fail(filePath() + u": "_s + errorText(query.lastError()));
     return true;

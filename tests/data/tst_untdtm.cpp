@@ -30,7 +30,8 @@ QList<QVariantList> rows(QSqlQueryModel* model)
     QList<QVariantList> out;
     for (int r = 0; r < model->rowCount(); ++r) {
         QVariantList row;
-        for (int c = 0; c < model->columnCount(); ++c) row << model->data(model->index(r, c));
+        for (int c = 0; c < model->columnCount(); ++c)
+            row << model->data(model->index(r, c));
         out << row;
     }
     return out;
@@ -74,7 +75,8 @@ private Q_SLOTS:
         QVERIFY(dm.isQueryOpen(DrillTable::Decimal) && !dm.isQueryOpen(DrillTable::Division));
         QVERIFY(dm.requery(DrillTable::Division));
         QStringList fields;
-        for (int i = 0; i < dm.DBISAMQuery2->record().count(); ++i) fields << dm.DBISAMQuery2->record().fieldName(i);
+        for (int i = 0; i < dm.DBISAMQuery2->record().count(); ++i)
+            fields << dm.DBISAMQuery2->record().fieldName(i);
         QCOMPARE(fields, QStringList({u"NB"_s, u"MND"_s, u"KAI"_s, u"KOT"_s, u"HNT"_s, u"AMS"_s, u"AMI"_s}));
         QCOMPARE(dm.DBISAMQuery4->record().count(), 5);
         QVERIFY(h.dialogs.empty());
@@ -91,7 +93,8 @@ private Q_SLOTS:
         QCOMPARE(dm.DBISAMQuery2->rowCount(), 0);
         QVERIFY(dm.isQueryOpen(DrillTable::Division));
 
-        for (int i = 1; i <= 3; ++i) QVERIFY(dm.appendRow(DrillTable::Division, divisionRow(i, 76, 23, 3, 7)));
+        for (int i = 1; i <= 3; ++i)
+            QVERIFY(dm.appendRow(DrillTable::Division, divisionRow(i, 76, 23, 3, 7)));
         QCOMPARE(dm.DBISAMQuery2->rowCount(), 3); // the query shows each row as soon as it is appended
 
         // A new run: clear, then one answer gives exactly that one row.
@@ -142,7 +145,8 @@ private Q_SLOTS:
         }
         const QList<QVariantList> back = stored(folder, DrillTable::Division);
         QCOMPARE(back.size(), written.size());
-        for (qsizetype i = 0; i < back.size(); ++i) QVERIFY2(sameRow(back[i], written[i]), qPrintable(QString::number(i)));
+        for (qsizetype i = 0; i < back.size(); ++i)
+            QVERIFY2(sameRow(back[i], written[i]), qPrintable(QString::number(i)));
         QVERIFY(h.dialogs.empty());
     }
 
@@ -154,7 +158,7 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("widths");
         QTest::newRow("dorill") << int(DrillTable::Division)
                                 << QStringList{u"Ｎｏ"_s, u"もんだい"_s, u"答え（正）"_s, u"あまり（正）"_s,
-                                               u"答え"_s, u"あまり"_s, u"○×"_s}
+                                               u"答え"_s, u"あまり"_s,   u"○×"_s}
                                 << QStringList{u"NB"_s, u"MND"_s, u"KAI"_s, u"AMS"_s, u"KOT"_s, u"AMI"_s, u"HNT"_s}
                                 << QList<int>{40, 140, 90, 90, 90, 90, 40};
         QTest::newRow("dorills") << int(DrillTable::Decimal)
@@ -192,7 +196,8 @@ private Q_SLOTS:
             QCOMPARE(view.columnWidth(logical), widths[visual]);
         }
         // Rows come back in the order they were appended.
-        for (int r = 0; r < order.size(); ++r) QCOMPARE(model->data(model->index(r, 0)).toInt(), order[r]);
+        for (int r = 0; r < order.size(); ++r)
+            QCOMPARE(model->data(model->index(r, 0)).toInt(), order[r]);
     }
 
     void folderThatCannotBeCreated()
@@ -264,7 +269,8 @@ private Q_SLOTS:
         QVERIFY(!dm.clear(DrillTable::Division));
         QVERIFY(!dm.appendRow(DrillTable::Division, divisionRow(1, 20, 3, 6, 2)));
         QCOMPARE(h.dialogs.size(), size_t(3));
-        for (const auto& d : h.dialogs) QVERIFY2(d.text.contains(u"not a database"_s), qPrintable(d.text));
+        for (const auto& d : h.dialogs)
+            QVERIFY2(d.text.contains(u"not a database"_s), qPrintable(d.text));
         QVERIFY(!dm.isQueryOpen(DrillTable::Division));
 
         // The file is left exactly as it was: the store never overwrites what it cannot read.

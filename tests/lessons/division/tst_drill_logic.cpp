@@ -23,9 +23,12 @@ struct Form {
 Form expectedForm(int s, int a)
 {
     switch (s) {
-    case 1: return {{2, 8}, a <= 4 ? Range{11, 98} : Range{101, 998}};
-    case 2: return a <= 2 ? Form{{11, 38}, {21, 98}} : Form{{11, 88}, a <= 6 ? Range{101, 998} : Range{1001, 9998}};
-    default: return {{101, 888}, a <= 4 ? Range{1001, 9998} : Range{10001, 99998}};
+    case 1:
+        return {{2, 8}, a <= 4 ? Range{11, 98} : Range{101, 998}};
+    case 2:
+        return a <= 2 ? Form{{11, 38}, {21, 98}} : Form{{11, 88}, a <= 6 ? Range{101, 998} : Range{1001, 9998}};
+    default:
+        return {{101, 888}, a <= 4 ? Range{1001, 9998} : Range{10001, 99998}};
     }
 }
 
@@ -33,9 +36,12 @@ Form expectedForm(int s, int a)
 std::vector<int> divisorDraws(int s, int a)
 {
     switch (s) {
-    case 1: return {7};
-    case 2: return a <= 2 ? std::vector<int>{3, 8} : std::vector<int>{8, 8};
-    default: return {8, 9, 8};
+    case 1:
+        return {7};
+    case 2:
+        return a <= 2 ? std::vector<int>{3, 8} : std::vector<int>{8, 8};
+    default:
+        return {8, 9, 8};
     }
 }
 
@@ -70,7 +76,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("subTopic");
         QTest::addColumn<int>("a");
         for (int s = 1; s <= divisionDrillSubTopics; ++s)
-            for (int a = 0; a < 9; ++a) QTest::addRow("sub-topic %d, form %d", s, a) << s << a;
+            for (int a = 0; a < 9; ++a)
+                QTest::addRow("sub-topic %d, form %d", s, a) << s << a;
     }
 
     void drawsComeInOrder()
@@ -81,7 +88,8 @@ private Q_SLOTS:
         h.queueDraws({a});
         DivisionDrillProblem p = drawDivisionDrillProblem(subTopic);
         std::vector<int> want{9};
-        for (int n : divisorDraws(subTopic, a)) want.push_back(n);
+        for (int n : divisorDraws(subTopic, a))
+            want.push_back(n);
         want.push_back(dividendDraw(subTopic, a));
         if (subTopic == 2 && a <= 2) {
             // All draws 0: divisor 11, dividend 21 — greater at the first draw, no redraw.
@@ -98,7 +106,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("subTopic");
         QTest::addColumn<int>("a");
         for (int s = 1; s <= divisionDrillSubTopics; ++s)
-            for (int a = 0; a < 9; ++a) QTest::addRow("sub-topic %d, form %d", s, a) << s << a;
+            for (int a = 0; a < 9; ++a)
+                QTest::addRow("sub-topic %d, form %d", s, a) << s << a;
     }
 
     // Every divisor the draws can give, with the smallest, the largest and (for the small
@@ -111,7 +120,8 @@ private Q_SLOTS:
         const int dividendRange = dividendDraw(subTopic, a);
         std::vector<int> dividendValues{0, dividendRange - 1};
         if (dividendRange <= 88)
-            for (int v = 1; v < dividendRange - 1; ++v) dividendValues.push_back(v);
+            for (int v = 1; v < dividendRange - 1; ++v)
+                dividendValues.push_back(v);
 
         std::set<int> divisors, dividends;
         test::Harness h;
@@ -148,7 +158,8 @@ private Q_SLOTS:
         test::Harness h;
         // Divisor 38; the dividend draws stay at 21 for 998 draws, then 60 serves.
         h.queueDraws({0, 2, 7});
-        for (int i = 0; i < 998; ++i) h.draws.push_back(0);
+        for (int i = 0; i < 998; ++i)
+            h.draws.push_back(0);
         h.draws.push_back(39);
         DivisionDrillProblem p = drawDivisionDrillProblem(2);
         QCOMPARE(p.divisor, 38);
@@ -193,8 +204,7 @@ private Q_SLOTS:
         const DivisionDrillProblem p{76, 23};
         QCOMPARE(divisionDrillQuestionText(p), u"76 ÷ 23 = ?"_s);
         QCOMPARE(divisionDrillNumberText(12), u"もんだい：12"_s);
-        QCOMPARE(divisionDrillRow(4, p, 3, 7),
-                 QVariantList({4, u"　76 ÷ 23"_s, 3, 3, u" ○"_s, 7, 7}));
+        QCOMPARE(divisionDrillRow(4, p, 3, 7), QVariantList({4, u"　76 ÷ 23"_s, 3, 3, u" ○"_s, 7, 7}));
         // Both parts must be right.
         QCOMPARE(divisionDrillRow(5, p, 3, 6), QVariantList({5, u"　76 ÷ 23"_s, 3, 3, u" ×"_s, 7, 6}));
         QVERIFY(!divisionDrillRight(p, 2, 7));
@@ -208,7 +218,8 @@ private Q_SLOTS:
         QTest::addColumn<qint64>("seconds");
         QTest::addColumn<QString>("score");
         QTest::addColumn<QString>("time");
-        QTest::newRow("one right") << 1 << 1 << qint64(5) << u"せいせき： 100 てん"_s << u"じかん　： 0 ふん 5 びょう"_s;
+        QTest::newRow("one right") << 1 << 1 << qint64(5) << u"せいせき： 100 てん"_s
+                                   << u"じかん　： 0 ふん 5 びょう"_s;
         QTest::newRow("one wrong") << 1 << 0 << qint64(0) << u"せいせき： 0 てん"_s << u"じかん　： 0 ふん 0 びょう"_s;
         QTest::newRow("rounded down") << 3 << 2 << qint64(60) << u"せいせき： 66 てん"_s
                                       << u"じかん　： 1 ふん 0 びょう"_s;
