@@ -44,6 +44,13 @@ quint16 le16(const QByteArray& b, qsizetype at)
     return quint16(p[0] | p[1] << 8);
 }
 
+// The sound effects must go before the application object does, not at the program's exit.
+void releaseEffects()
+{
+    state().sounding = nullptr;
+    for (auto& e : state().effects) e.reset();
+}
+
 void reportOnce(const QString& path, const QString& reason)
 {
     if (state().reported.contains(path)) return;
@@ -106,8 +113,7 @@ void setProgramFolder(const QString& folder)
 {
     auto& s = state();
     s.folder = folder.endsWith(u'/') ? folder : folder + u'/';
-    s.sounding = nullptr;
-    for (auto& e : s.effects) e.reset();
+    releaseEffects();
     s.reported.clear();
 }
 
@@ -135,6 +141,11 @@ void playCue(int n)
             reportOnce(path, problem);
             return;
         }
+        static const bool releaseRegistered = [] {
+            qAddPostRoutine(releaseEffects);
+            return true;
+        }();
+        Q_UNUSED(releaseRegistered);
         effect = std::make_unique<QSoundEffect>();
         QSoundEffect* raw = effect.get();
         QObject::connect(raw, &QSoundEffect::statusChanged, raw, [raw, path] {

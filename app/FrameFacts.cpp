@@ -116,12 +116,13 @@ QList<ButtonFact> drillButtons()
 }
 
 // The written long-division screens: next, step, point and restore above the usual bottom row.
+// The restore button stands beside the step button, clear of the judge mark below it.
 QList<ButtonFact> longDivisionButtons()
 {
     return {next(472),
             step(u"CuteButton5"_s, 840, 520),
             point(),
-            restore(u"CuteButton7"_s, 736, 568),
+            restore(u"CuteButton7"_s, 736, 520),
             mode(),
             back(),
             quit()};

@@ -146,6 +146,7 @@ Label* LessonScreen::label(int n) const { return numbered<Label>(this, u"Label"_
 void LessonScreen::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    if (!event->spontaneous()) centreOnScreen(this);
     if (!event->spontaneous()) invokeHandler("FormCreate");
 }
 

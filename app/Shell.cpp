@@ -22,14 +22,23 @@ static void loadPictures() { Q_INIT_RESOURCE(kazemaru); }
 namespace kazemaru {
 namespace {
 
-LessonScreen* makeLessonScreen(int form, QWidget* parent)
+LessonScreen* makeLessonScreen(int form, TDataModule1* data, QWidget* parent)
 {
     switch (form) {
     case 3: return new TForm3(parent);
     case 4: return new TForm4(parent);
     case 5: return new TForm5(parent);
-    case 8: return new TForm8(parent);
-    default: return new LessonScreen(form, parent); // a lesson whose content is still to come
+    case 8: return new TForm8(data, parent);
+    default: {
+        // A lesson whose content is still to come: only its frame works, and its own buttons stay off.
+        auto* screen = new LessonScreen(form, parent);
+        for (const ButtonFact& b : screen->facts().buttons) {
+            const bool frame = b.name == u"CuteButton1"_s || b.name == u"CuteButton2"_s
+                               || (b.name == u"CuteButton3"_s && b.caption == u"べんきょう"_s);
+            if (!frame) screen->findChild<QWidget*>(b.name)->setEnabled(false);
+        }
+        return screen;
+    }
     }
 }
 
@@ -48,7 +57,7 @@ Shell::Shell(const QString& databaseFolder)
 
     lessons_.resize(15);
     for (int form : creationOrder) {
-        LessonScreen* screen = makeLessonScreen(form, contents_.get());
+        LessonScreen* screen = makeLessonScreen(form, data_.get(), contents_.get());
         screen->setWindowFlag(Qt::Window);
         lessons_[form - 2] = screen;
         connect(screen, &LessonScreen::quitRequested, this, &Shell::end);
@@ -79,6 +88,7 @@ int Shell::run()
 {
     connect(this, &Shell::ended, qApp, &QApplication::quit, Qt::QueuedConnection);
     contents_->show();
+    centreOnScreen(contents_.get());
     return QApplication::exec();
 }
 

@@ -2,6 +2,8 @@
 
 #include "app/FrameFacts.h"
 
+#include <QScreen>
+
 using namespace Qt::StringLiterals;
 
 namespace kazemaru {
@@ -60,6 +62,15 @@ QPlainTextEdit* makeMemo(QWidget* parent, const QString& name, const QRect& geom
     memo->setPlainText(lines.join(u'\n'));
     memo->hide();
     return memo;
+}
+
+void centreOnScreen(QWidget* window)
+{
+    const QScreen* screen = window->screen();
+    if (!screen) return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
 }
 
 } // namespace kazemaru

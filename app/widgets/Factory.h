@@ -42,6 +42,9 @@ QStringList digitItems();
 // A read-only memo.
 QPlainTextEdit* makeMemo(QWidget* parent, const QString& name, const QRect& geometry, const QStringList& lines);
 
+// Places a top-level window in the middle of its screen's free area.
+void centreOnScreen(QWidget* window);
+
 // The widget named prefix + number (e.g. "Label", 4), or nullptr.
 template <typename T> T* numbered(const QObject* screen, const QString& prefix, int number)
 {

@@ -1,0 +1,50 @@
+// Development aid: builds the whole program, opens one screen, runs a few of its handlers and
+// saves a picture of it, so a screen can be looked at without clicking through it by hand.
+//   screens OUT.png FORM [STEP …]
+// A STEP is a handler name ("CuteButton4Click") or "ComboBox3=5" (the child chooses item 5).
+#include "app/Shell.h"
+#include "app/Random.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+
+#include "app/widgets/SimpleComboBox.h"
+
+using namespace Qt::StringLiterals;
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: screens OUT.png FORM [STEP ...]\n");
+        return 2;
+    }
+    kazemaru::applyLook(app);
+    QTemporaryDir data;
+    kazemaru::Shell shell(data.path());
+    const int form = QString::fromLocal8Bit(argv[2]).toInt();
+    QWidget* screen = shell.form(form);
+    if (!screen) return 2;
+    shell.form(1)->show();
+    if (form != 1) screen->show();
+    QApplication::processEvents();
+    for (int i = 3; i < argc; ++i) {
+        const QString step = QString::fromLocal8Bit(argv[i]);
+        if (const qsizetype eq = step.indexOf(u'='); eq > 0) {
+            auto* box = screen->findChild<kazemaru::SimpleComboBox*>(step.left(eq));
+            if (box) box->choose(step.mid(eq + 1).toInt());
+        } else {
+            QMetaObject::invokeMethod(screen, step.toLatin1().constData());
+        }
+        QApplication::processEvents();
+    }
+    // Let every blink finish so the prompt line is in the picture.
+    QTimer::singleShot(1200, &app, [&] {
+        screen->grab().save(QString::fromLocal8Bit(argv[1]));
+        app.quit();
+    });
+    return app.exec();
+}
