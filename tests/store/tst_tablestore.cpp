@@ -51,20 +51,6 @@ private Q_SLOTS:
         QCOMPARE(q.value(0).toString(), text);
         QCOMPARE(count(store), 2);
     }
-
-    void commitsThroughTheWriteAheadLog()
-    {
-        // Appends commit to the log without rewriting a rollback journal each time.
-        QTemporaryDir tmp;
-        TableStore store(tmp.path() + u"/db"_s, tables());
-        QVERIFY(store.open());
-        QSqlQuery q(store.database());
-        QVERIFY(q.exec(u"PRAGMA journal_mode"_s) && q.next());
-        QCOMPARE(q.value(0).toString(), u"wal"_s);
-        QVERIFY(q.exec(u"PRAGMA synchronous"_s) && q.next());
-        QCOMPARE(q.value(0).toInt(), 1); // NORMAL
-        QCOMPARE(store.filePath(), tmp.path() + u"/db/kyozai.sqlite3"_s);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestTableStore)

@@ -4,6 +4,7 @@
 #include "tests/lessons/division/DrillDriving.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QSqlQueryModel>
 #include <QTableView>
@@ -75,29 +76,14 @@ class TestDrillScreen : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void widgetsInTheirPlaces()
+    void resultGridIsBoundAndHidden()
     {
         Drill d;
-        SimpleComboBox* time = drillBox(d.form, 2);
-        QCOMPARE(time->geometry(), QRect(840, 152, 90, 121));
-        QCOMPARE(time->items(), QStringList({u"　　なし"_s, u"　５ふん"_s, u"１０ぷん"_s, u"１５ふん"_s}));
-        const int lefts[] = {0, 0, 0, 896, 864, 832, 792, 760, 728};
-        const QString headings[] = {{}, {}, {}, u"り"_s, u"ま"_s, u"あ"_s, u"商"_s, u"商"_s, u"商"_s};
-        for (int n = 3; n <= 8; ++n) {
-            QCOMPARE(drillBox(d.form, n)->geometry().topLeft(), QPoint(lefts[n], 280));
-            QCOMPARE(drillBox(d.form, n)->width(), 31);
-            QCOMPARE(drillBox(d.form, n)->text(), headings[n]);
-        }
-        const QPoint labels[] = {{176, 144}, {176, 200}, {192, 352}, {192, 384}, {192, 416}, {192, 448}};
-        for (int n = 3; n <= 8; ++n)
-            QCOMPARE(child<QLabel>(&d.form, u"Label%1"_s.arg(n))->pos(), labels[n - 3]);
         auto* grid = child<QTableView>(&d.form, u"DBGrid1"_s);
-        QCOMPARE(grid->geometry(), QRect(150, 112, 619, 401));
-        QVERIFY(grid->isHidden());
         QCOMPARE(grid->model(), d.dm.DBISAMQuery2);
-        QCOMPARE(d.timer3()->interval(), 1000);
+        QVERIFY(grid->isHidden());
         QVERIFY(!d.timer3()->isActive());
-        QVERIFY(child<QWidget>(&d.form, u"StatusBar2"_s)->isVisible());
+        QVERIFY(!QFileInfo::exists(d.tmp.path() + u"/kyozai"_s)); // showing the screen touches no disk
     }
 
     void aRunFromMenuToSummary()
