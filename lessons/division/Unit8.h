@@ -15,10 +15,6 @@ class TForm8 : public LessonScreen {
 public:
     // `data` keeps the run's rows in its table dorill.
     TForm8(TDataModule1* data, QWidget* parent);
-    explicit TForm8(QWidget* parent)
-        : TForm8(nullptr, parent)
-    {
-    }
 
     int timeLimit() const { return timeLimit_; }
     int countdownTicks() const { return ticks_; }
