@@ -48,6 +48,10 @@ SimpleComboBox* makeDigitSelector(QWidget* parent, const QString& name, int left
 {
     auto* box = new SimpleComboBox(digitItems(), parent);
     box->setObjectName(name);
+    QFont f = box->font();
+    f.setPixelSize(16); // the ten digits fill the open list: big enough for a child's finger
+    f.setBold(true);
+    box->setFont(f);
     box->setGeometry(left, top, width, height);
     box->setText(heading);
     return box;

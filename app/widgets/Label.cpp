@@ -1,5 +1,7 @@
 #include "app/widgets/Label.h"
 
+#include <QPainter>
+
 namespace kazemaru {
 
 Label::Label(const QString& text, QWidget* parent, bool autoSize)
@@ -32,6 +34,41 @@ void Label::fit()
         setGeometry(right - hint.width(), y(), hint.width(), hint.height());
     } else {
         resize(hint);
+    }
+}
+
+int Label::lineStep() const { return qRound(fontMetrics().height() * 1.2); }
+
+QSize Label::sizeHint() const
+{
+    const QStringList lines = text().split(u'\n');
+    if (lines.size() < 2) return QLabel::sizeHint();
+    const QFontMetrics fm = fontMetrics();
+    int width = 0;
+    for (const QString& line : lines) width = qMax(width, fm.horizontalAdvance(line));
+    return {width + 2, lineStep() * int(lines.size() - 1) + fm.height() + 2};
+}
+
+void Label::paintEvent(QPaintEvent* event)
+{
+    const QStringList lines = text().split(u'\n');
+    if (lines.size() < 2) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter p(this);
+    p.setFont(font());
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+    const QFontMetrics fm = fontMetrics();
+    const QRect area = contentsRect();
+    int y = area.top() + 1;
+    for (const QString& line : lines) {
+        const int advance = fm.horizontalAdvance(line);
+        int x = area.left() + 1;
+        if (alignment() & Qt::AlignRight) x = area.right() - advance;
+        else if (alignment() & Qt::AlignHCenter) x = area.left() + (area.width() - advance) / 2;
+        p.drawText(x, y + fm.ascent(), line);
+        y += lineStep();
     }
 }
 

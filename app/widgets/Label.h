@@ -15,7 +15,16 @@ public:
     bool autoSize() const { return autoSize_; }
     void fit();
 
+    QSize sizeHint() const override;
+
+protected:
+    // Lines of a multi-line label get a little air between them: the rounded font's own line
+    // height is just its pixel size, which packs the lines too tightly for children to read.
+    void paintEvent(QPaintEvent* event) override;
+
 private:
+    int lineStep() const;
+
     bool autoSize_;
 };
 

@@ -32,6 +32,8 @@ SimpleComboBox::SimpleComboBox(const QStringList& items, QWidget* parent)
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setFocusPolicy(Qt::NoFocus);
+    // Item views take the platform's own font unless told otherwise; the list reads like the field.
+    list_->setFont(font());
     setItems(items);
 
     connect(list_, &QListWidget::itemSelectionChanged, this, [this] {
@@ -128,6 +130,12 @@ bool SimpleComboBox::eventFilter(QObject* watched, QEvent* event)
     default:
         return QWidget::eventFilter(watched, event);
     }
+}
+
+void SimpleComboBox::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange) list_->setFont(font());
+    QWidget::changeEvent(event);
 }
 
 void SimpleComboBox::resizeEvent(QResizeEvent*)

@@ -39,6 +39,7 @@ Q_SIGNALS:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent*) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     int itemForTyped(const QString& typed) const;
