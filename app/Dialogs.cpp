@@ -29,6 +29,10 @@ DialogAnswer showDialog(DialogKind kind, const QString& text)
     box.setWindowTitle(u"Kazemaru"_s);
     box.setText(text);
     box.setWindowModality(Qt::ApplicationModal);
+    QFont font = box.font();
+    font.setPixelSize(18); // big enough for a child to read at a glance
+    font.setBold(true);
+    box.setFont(font);
     switch (kind) {
     case DialogKind::Confirm: {
         box.setIcon(QMessageBox::Question);
