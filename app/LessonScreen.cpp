@@ -139,6 +139,32 @@ CuteButton* LessonScreen::addButton(const ButtonFact& fact)
     return b;
 }
 
+void LessonScreen::addLabels(std::span<const LabelDesign> table)
+{
+    for (const LabelDesign& l : table)
+        addLabel(u"Label%1"_s.arg(l.number), QString(), l.left, l.top, l.pixelSize, l.bold, l.colour);
+}
+
+void LessonScreen::addDigitSelectors(std::span<const SelectorDesign> table, int top)
+{
+    for (const SelectorDesign& s : table)
+        addDigitSelector(u"ComboBox%1"_s.arg(s.number), s.left, top, QString::fromUtf16(s.heading));
+}
+
+void LessonScreen::hideSelectors(std::span<const SelectorDesign> table)
+{
+    for (const SelectorDesign& s : table) selector(s.number)->hide();
+}
+
+void LessonScreen::clearSelectors(std::span<const SelectorDesign> table)
+{
+    for (const SelectorDesign& s : table) {
+        SimpleComboBox* box = selector(s.number);
+        box->setItemIndex(-1);
+        box->setText(QString::fromUtf16(s.heading));
+    }
+}
+
 CuteButton* LessonScreen::button(int n) const { return numbered<CuteButton>(this, u"CuteButton"_s, n); }
 SimpleComboBox* LessonScreen::selector(int n) const { return numbered<SimpleComboBox>(this, u"ComboBox"_s, n); }
 Label* LessonScreen::label(int n) const { return numbered<Label>(this, u"Label"_s, n); }

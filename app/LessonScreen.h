@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QHash>
+#include <span>
 
 class QPlainTextEdit;
 class QTimer;
@@ -13,6 +14,23 @@ class QTimer;
 namespace kazemaru {
 
 enum LessonMode { Study = 1, Test = 2 };
+
+// One label of a screen's widget table: LabelN at (left, top).
+struct LabelDesign {
+    int number;
+    int left;
+    int top;
+    int pixelSize;
+    bool bold;
+    QColor colour;
+};
+
+// One digit selector of a screen's widget table: ComboBoxN at left, with its heading.
+struct SelectorDesign {
+    int number;
+    int left;
+    const char16_t* heading;
+};
 
 // Blinks a prompt line: shown 500 ms, hidden 50 ms, shown again, then the timer stops.
 // Shared by the lesson screens and the contents screen.
@@ -93,6 +111,11 @@ protected:
     SimpleComboBox* addDigitSelector(const QString& name, int left, int top, const QString& heading,
                                      int width = 25, int height = 225);
     CuteButton* addButton(const ButtonFact& fact);
+    void addLabels(std::span<const LabelDesign> table);
+    void addDigitSelectors(std::span<const SelectorDesign> table, int top);
+    void hideSelectors(std::span<const SelectorDesign> table);
+    // No item chosen and the heading in the field again, as a new answer begins.
+    void clearSelectors(std::span<const SelectorDesign> table);
 
     CuteButton* button(int n) const;
     SimpleComboBox* selector(int n) const;

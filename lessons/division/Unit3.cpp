@@ -6,26 +6,11 @@ namespace kazemaru {
 
 namespace {
 
-struct LabelDesign {
-    int number;
-    int left;
-    int top;
-    int pixelSize;
-    bool bold;
-    QColor colour;
-};
-
 // Problem line, explanation and judge mark.
 const LabelDesign labelDesigns[] = {
     {4, 144, 224, 53, false, colour::navy},
     {5, 144, 200, 27, true, colour::teal},
     {6, 752, 536, 53, false, colour::red},
-};
-
-struct SelectorDesign {
-    int number;
-    int left;
-    const char16_t* heading;
 };
 
 // The answer's hundreds, tens and ones, most significant on the left.
@@ -45,13 +30,10 @@ const QString answerPrompt = u"答えは 大きい位から じゅんに えら�
 TForm3::TForm3(QWidget* parent)
     : LessonScreen(3, parent)
 {
-    for (const LabelDesign& l : labelDesigns) {
-        Label* shown = addLabel(u"Label%1"_s.arg(l.number), QString(), l.left, l.top, l.pixelSize, l.bold, l.colour);
-        shown->hide();
-    }
+    addLabels(labelDesigns);
+    for (const LabelDesign& l : labelDesigns) label(l.number)->hide();
     setJudgeMark(label(6));
-    for (const SelectorDesign& s : selectorDesigns)
-        addDigitSelector(u"ComboBox%1"_s.arg(s.number), s.left, selectorTop, QString::fromUtf16(s.heading));
+    addDigitSelectors(selectorDesigns, selectorTop);
 }
 
 void TForm3::screenReset()
@@ -61,17 +43,13 @@ void TForm3::screenReset()
     label(5)->hide();
     label(5)->move(144, 200);
     label(6)->hide();
-    for (const SelectorDesign& s : selectorDesigns) selector(s.number)->hide();
+    hideSelectors(selectorDesigns);
 }
 
 void TForm3::selectorSetUp()
 {
-    for (const SelectorDesign& s : selectorDesigns) {
-        SimpleComboBox* box = selector(s.number);
-        box->show();
-        box->setItemIndex(-1);
-        box->setText(QString::fromUtf16(s.heading));
-    }
+    for (const SelectorDesign& s : selectorDesigns) selector(s.number)->show();
+    clearSelectors(selectorDesigns);
 }
 
 // Study mode shows the explanation; problems are posed in test mode only, so the next button

@@ -14,26 +14,11 @@ using namespace longdiv;
 
 namespace {
 
-struct LabelDesign {
-    int number;
-    int left;
-    int top;
-    int pixelSize;
-    bool bold;
-    QColor colour;
-};
-
 // Problem line, step text and judge mark.
 const LabelDesign labelDesigns[] = {
     {4, 104, 208, 40, false, colour::navy},
     {5, 104, 296, 24, true, colour::navy},
     {6, 752, 544, 53, false, colour::red},
-};
-
-struct SelectorDesign {
-    int number;
-    int left;
-    const char16_t* heading;
 };
 
 const SelectorDesign selectorDesigns[] = {
@@ -67,16 +52,15 @@ TForm4::TForm4(QWidget* parent)
     : LessonScreen(4, parent)
     , figure_(designedFigure(oneDigitRows()))
 {
-    for (const LabelDesign& l : labelDesigns)
-        addLabel(u"Label%1"_s.arg(l.number), QString(), l.left, l.top, l.pixelSize, l.bold, l.colour);
+    addLabels(labelDesigns);
     setJudgeMark(label(6));
 
     // The eighth item carries an ideographic space after its digit.
     QStringList items = digitItems();
     items[7] = u"７　"_s;
+    addDigitSelectors(selectorDesigns, selectorTop);
     for (const SelectorDesign& s : selectorDesigns) {
-        SimpleComboBox* box = addDigitSelector(u"ComboBox%1"_s.arg(s.number), s.left, selectorTop,
-                                               QString::fromUtf16(s.heading));
+        SimpleComboBox* box = selector(s.number);
         box->setItems(items);
         // The space after the 7 is wider than the list: keep the digit instead of an ellipsis.
         box->list()->setTextElideMode(Qt::ElideNone);
@@ -100,7 +84,7 @@ void TForm4::screenReset()
     for (const LabelDesign& l : labelDesigns) label(l.number)->setText(QString());
     figure_.clear();
     widgets_->show(figure_);
-    for (const SelectorDesign& s : selectorDesigns) selector(s.number)->hide();
+    hideSelectors(selectorDesigns);
 }
 
 void TForm4::resetCountersOnShow()
@@ -214,12 +198,8 @@ void TForm4::selectorSetUp(SelectorMode mode)
     selector(2)->setVisible(number);
     selector(3)->setVisible(number);
     selector(4)->setVisible(!number);
-    for (const SelectorDesign& s : selectorDesigns) {
-        SimpleComboBox* box = selector(s.number);
-        box->setItemIndex(-1);
-        box->setText(QString::fromUtf16(s.heading));
-        box->setEnabled(true);
-    }
+    clearSelectors(selectorDesigns);
+    for (const SelectorDesign& s : selectorDesigns) selector(s.number)->setEnabled(true);
     selector(4)->move(904, selectorTop);
 }
 

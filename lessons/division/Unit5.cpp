@@ -6,24 +6,10 @@ namespace kazemaru {
 
 namespace {
 
-struct LabelDesign {
-    int number;
-    int left;
-    int top;
-    int pixelSize;
-    QColor colour;
-};
-
 // Problem line (the worked example in study mode) and judge mark.
 const LabelDesign labelDesigns[] = {
-    {4, 136, 200, 32, colour::navy},
-    {5, 752, 544, 53, colour::red},
-};
-
-struct SelectorDesign {
-    int number;
-    int left;
-    const char16_t* heading;
+    {4, 136, 200, 32, false, colour::navy},
+    {5, 752, 544, 53, false, colour::red},
 };
 
 // The quotient digit, then the remainder's hundreds, tens and ones, whose headings spell あまり.
@@ -43,11 +29,9 @@ const QString answerPrompt = u"答えは 商→あまり の じゅんに えら
 TForm5::TForm5(QWidget* parent)
     : LessonScreen(5, parent)
 {
-    for (const LabelDesign& l : labelDesigns)
-        addLabel(u"Label%1"_s.arg(l.number), QString(), l.left, l.top, l.pixelSize, false, l.colour);
+    addLabels(labelDesigns);
     setJudgeMark(label(5));
-    for (const SelectorDesign& s : selectorDesigns)
-        addDigitSelector(u"ComboBox%1"_s.arg(s.number), s.left, selectorTop, QString::fromUtf16(s.heading));
+    addDigitSelectors(selectorDesigns, selectorTop);
 }
 
 void TForm5::screenReset()
@@ -55,17 +39,13 @@ void TForm5::screenReset()
     LessonScreen::screenReset();
     label(4)->setText(QString());
     label(5)->setText(QString());
-    for (const SelectorDesign& s : selectorDesigns) selector(s.number)->hide();
+    hideSelectors(selectorDesigns);
 }
 
 void TForm5::selectorSetUp()
 {
-    for (const SelectorDesign& s : selectorDesigns) {
-        SimpleComboBox* box = selector(s.number);
-        box->show();
-        box->setItemIndex(-1);
-        box->setText(QString::fromUtf16(s.heading));
-    }
+    for (const SelectorDesign& s : selectorDesigns) selector(s.number)->show();
+    clearSelectors(selectorDesigns);
 }
 
 QString TForm5::testEntered()
