@@ -15,9 +15,9 @@ using test::child;
 class LessonFrameTest : public QObject {
     Q_OBJECT
 private:
-    QTemporaryDir data;
-    std::unique_ptr<test::Harness> harness;
-    std::unique_ptr<Shell> shell;
+    std::unique_ptr<test::Program> program;
+    test::Harness* harness = nullptr;
+    Shell* shell = nullptr;
 
     LessonScreen* screen(int form) { return static_cast<LessonScreen*>(shell->form(form)); }
     QAbstractButton* button(int form, int n) { return child<QAbstractButton>(screen(form), u"CuteButton%1"_s.arg(n)); }
@@ -26,14 +26,11 @@ private:
 private Q_SLOTS:
     void init()
     {
-        harness = std::make_unique<test::Harness>();
-        shell = std::make_unique<Shell>(data.path());
+        program = std::make_unique<test::Program>();
+        harness = &program->harness;
+        shell = &program->shell;
     }
-    void cleanup()
-    {
-        shell.reset();
-        harness.reset();
-    }
+    void cleanup() { program.reset(); }
 
     void modeButtonTogglesModeAndCaption()
     {

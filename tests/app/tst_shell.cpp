@@ -19,9 +19,9 @@ using test::child;
 class ShellTest : public QObject {
     Q_OBJECT
 private:
-    QTemporaryDir data;
-    std::unique_ptr<test::Harness> harness;
-    std::unique_ptr<Shell> shell;
+    std::unique_ptr<test::Program> program;
+    test::Harness* harness = nullptr;
+    Shell* shell = nullptr;
 
     TForm1* contents() { return static_cast<TForm1*>(shell->form(1)); }
     QAbstractButton* contentsButton(int n) { return child<QAbstractButton>(contents(), u"CuteButton%1"_s.arg(n)); }
@@ -29,14 +29,11 @@ private:
 private Q_SLOTS:
     void init()
     {
-        harness = std::make_unique<test::Harness>();
-        shell = std::make_unique<Shell>(data.path());
+        program = std::make_unique<test::Program>();
+        harness = &program->harness;
+        shell = &program->shell;
     }
-    void cleanup()
-    {
-        shell.reset();
-        harness.reset();
-    }
+    void cleanup() { program.reset(); }
 
     void startUpBuildsEveryScreenOnce()
     {
@@ -180,7 +177,7 @@ private Q_SLOTS:
     void missingHelpFileIsSaidInTheViewer()
     {
         HelpViewer viewer(nullptr);
-        viewer.showContents(data.filePath(u"nothing.hlp"_s));
+        viewer.showContents(program->data.filePath(u"nothing.hlp"_s));
         QVERIFY(viewer.browser()->toPlainText().contains(u"見つかりません"_s));
         QVERIFY(viewer.browser()->toPlainText().contains(u"nothing.hlp"_s));
     }

@@ -3,10 +3,12 @@
 // a fixed clock, and lookup of widgets by their design names.
 #include "app/Clock.h"
 #include "app/Dialogs.h"
+#include "app/Shell.h"
 
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <deque>
 #include <vector>
@@ -43,6 +45,14 @@ public:
     // The clock: local time and monotonic milliseconds the program sees.
     QDateTime now = QDateTime(QDate(2026, 5, 17), QTime(15, 42));
     qint64 monotonic = 0;
+};
+
+// The whole program as start-up builds it, on a database folder of its own, with every seam
+// installed before the first screen is made.
+struct Program {
+    QTemporaryDir data;
+    Harness harness;
+    Shell shell{data.path()};
 };
 
 // The child widget of `parent` named `name`, failing the test when it is missing.
