@@ -21,7 +21,10 @@ std::function<qint64()>& monotonicSource()
 
 } // namespace
 
-QDateTime currentDateTime() { return nowSource() ? nowSource()() : QDateTime::currentDateTime(); }
+QDateTime currentDateTime()
+{
+    return nowSource() ? nowSource()() : QDateTime::currentDateTime();
+}
 
 qint64 monotonicMs()
 {

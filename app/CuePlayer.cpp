@@ -23,7 +23,8 @@ struct PlayerState {
     std::function<void(int)> observer;
     std::array<std::unique_ptr<QSoundEffect>, 21> effects; // one per cue, loaded on first request
     QSoundEffect* sounding = nullptr;
-    QSet<QString> reported; // files whose problem was already shown this run
+    std::array<bool, 21> checked{}; // cue files found playable
+    QSet<QString> reported;         // files whose problem was already shown this run
 };
 
 PlayerState& state()
@@ -48,7 +49,8 @@ quint16 le16(const QByteArray& b, qsizetype at)
 void releaseEffects()
 {
     state().sounding = nullptr;
-    for (auto& e : state().effects) e.reset();
+    for (auto& e : state().effects)
+        e.reset();
 }
 
 void reportOnce(const QString& path, const QString& reason)
@@ -63,11 +65,9 @@ void reportOnce(const QString& path, const QString& reason)
 QString cueRelativePath(int n)
 {
     static const std::array<const char16_t*, 21> names = {
-        u"",           u"1.wav",     u"2.wav",     u"3.wav",        u"4.wav",
-        u"5.wav",      u"6.wav",     u"7.wav",     u"8.wav",        u"9.wav",
-        u"10.wav",     u"pipo.wav",  u"poon.wav",  u"bubuu.wav",    u"pinpon.wav",
-        u"sharan.wav", u"charararan.wav", u"bun.wav", u"pipon.wav", u"chararan.wav",
-        u"20.wav"};
+        u"",           u"1.wav",      u"2.wav",          u"3.wav",   u"4.wav",     u"5.wav",        u"6.wav",
+        u"7.wav",      u"8.wav",      u"9.wav",          u"10.wav",  u"pipo.wav",  u"poon.wav",     u"bubuu.wav",
+        u"pinpon.wav", u"sharan.wav", u"charararan.wav", u"bun.wav", u"pipon.wav", u"chararan.wav", u"20.wav"};
     if (n < 1 || n > 20) return {};
     return u"oto/"_s + QString::fromUtf16(names[std::size_t(n)]);
 }
@@ -78,8 +78,7 @@ QString cueFileProblem(const QString& path)
     if (!file.exists()) return u"ファイルが ありません。"_s;
     if (!file.open(QIODevice::ReadOnly)) return u"ファイルを ひらけません: %1"_s.arg(file.errorString());
     const QByteArray b = file.readAll();
-    if (b.size() < 12 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE")
-        return u"WAVE の ファイルでは ありません。"_s;
+    if (b.size() < 12 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE") return u"WAVE の ファイルでは ありません。"_s;
     bool pcm = false;
     for (qsizetype at = 12; at + 8 <= b.size();) {
         const QByteArray id = b.mid(at, 4);
@@ -96,8 +95,14 @@ QString cueFileProblem(const QString& path)
     return u"音の データが ありません。"_s;
 }
 
-void setSoundEnabled(bool on) { state().enabled = on; }
-bool soundEnabled() { return state().enabled; }
+void setSoundEnabled(bool on)
+{
+    state().enabled = on;
+}
+bool soundEnabled()
+{
+    return state().enabled;
+}
 
 QString programFolder()
 {
@@ -114,10 +119,14 @@ void setProgramFolder(const QString& folder)
     auto& s = state();
     s.folder = folder.endsWith(u'/') ? folder : folder + u'/';
     releaseEffects();
+    s.checked = {};
     s.reported.clear();
 }
 
-void setCueObserver(std::function<void(int n)> observer) { state().observer = std::move(observer); }
+void setCueObserver(std::function<void(int n)> observer)
+{
+    state().observer = std::move(observer);
+}
 
 void playCue(int n)
 {
@@ -137,10 +146,16 @@ void playCue(int n)
     auto& effect = s.effects[std::size_t(n)];
     if (!effect) {
         // QSoundEffect stays "Loading" forever on a truncated file, so check the file first.
-        if (const QString problem = cueFileProblem(path); !problem.isEmpty()) {
-            reportOnce(path, problem);
-            return;
+        if (!s.checked[std::size_t(n)]) {
+            if (const QString problem = cueFileProblem(path); !problem.isEmpty()) {
+                reportOnce(path, problem);
+                return;
+            }
+            s.checked[std::size_t(n)] = true;
         }
+        // Nothing is heard while sound is off, so the audio device is not opened for it: start-up
+        // stays quick, and the first cue that is heard opens it.
+        if (!s.enabled) return;
         static const bool releaseRegistered = [] {
             qAddPostRoutine(releaseEffects);
             return true;

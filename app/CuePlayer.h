@@ -4,10 +4,10 @@
 
 namespace kazemaru {
 
-void playCue(int n);            // play cue 1 … 20; a new cue cuts off the one still sounding
-bool soundEnabled();            // the sound-enabled flag
-void setSoundEnabled(bool on);  // written only by the contents screen's start fanfare
-QString programFolder();        // the executable's folder, with a trailing separator
+void playCue(int n);           // play cue 1 … 20; a new cue cuts off the one still sounding
+bool soundEnabled();           // the sound-enabled flag
+void setSoundEnabled(bool on); // written only by the contents screen's start fanfare
+QString programFolder();       // the executable's folder, with a trailing separator
 void setCueObserver(std::function<void(int n)> observer); // sees every request; while set, no
                                                           // audio device or file is touched
 

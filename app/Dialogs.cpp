@@ -41,18 +41,17 @@ DialogAnswer showDialog(DialogKind kind, const QString& text)
         box.exec();
         return box.clickedButton() == box.button(QMessageBox::No) ? DialogAnswer::No : DialogAnswer::Yes;
     }
-    case DialogKind::Information:
-        box.setIcon(QMessageBox::Information);
-        break;
-    case DialogKind::Error:
-        box.setIcon(QMessageBox::Warning);
-        break;
+    case DialogKind::Information: box.setIcon(QMessageBox::Information); break;
+    case DialogKind::Error: box.setIcon(QMessageBox::Warning); break;
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
     return DialogAnswer::Ok;
 }
 
-void reportError(const QString& text) { showDialog(DialogKind::Error, text); }
+void reportError(const QString& text)
+{
+    showDialog(DialogKind::Error, text);
+}
 
 } // namespace kazemaru

@@ -119,12 +119,7 @@ QList<ButtonFact> drillButtons()
 // The restore button stands beside the step button, clear of the judge mark below it.
 QList<ButtonFact> longDivisionButtons()
 {
-    return {next(472),
-            step(u"CuteButton5"_s, 840, 520),
-            point(),
-            restore(u"CuteButton7"_s, 736, 520),
-            mode(),
-            back(),
+    return {next(472), step(u"CuteButton5"_s, 840, 520), point(), restore(u"CuteButton7"_s, 736, 520), mode(), back(),
             quit()};
 }
 
@@ -277,8 +272,8 @@ std::array<FrameFacts, 15> buildAll()
             .form = 12,
             .titles = {chapterTitle(u"小数の計算のドリル"_s, 360)},
             .menu = {.field = u"　         メニュー"_s,
-                     .items = {u"たし算（小数第一位）"_s, u"たし算（小数第二・三位）"_s,
-                               u"ひき算（小数第一位）"_s, u"ひき算（小数第二・三位）"_s},
+                     .items = {u"たし算（小数第一位）"_s, u"たし算（小数第二・三位）"_s, u"ひき算（小数第一位）"_s,
+                               u"ひき算（小数第二・三位）"_s},
                      .left = 696,
                      .width = 234,
                      .height = 113},
@@ -294,8 +289,8 @@ std::array<FrameFacts, 15> buildAll()
             // rounding
             .form = 13,
             .titles = {chapterTitle(u"がい数"_s), lessonTitle(u"四捨五入"_s)},
-            .menu = menu({u"がい数と四捨五入"_s, u"○の位までのがい数"_s, u"○の位で四捨五入"_s,
-                          u"上から○けたのがい数"_s}),
+            .menu =
+                menu({u"がい数と四捨五入"_s, u"○の位までのがい数"_s, u"○の位で四捨五入"_s, u"上から○けたのがい数"_s}),
             .prompt = promptLine(u"Label3"_s, chooseMenu),
             .picture = u"Image3"_s,
             .promptAfterJudging = goOn,
@@ -320,8 +315,8 @@ std::array<FrameFacts, 15> buildAll()
             // rules of calculation
             .form = 15,
             .titles = {chapterTitle(u"計算のきまり"_s)},
-            .menu = menu({u"（　）のある計算"_s, u"＋－×÷のある計算"_s, u"×÷のある計算"_s,
-                          u"たし算とひき算の関係"_s, u"かけ算とわり算の関係"_s}),
+            .menu = menu({u"（　）のある計算"_s, u"＋－×÷のある計算"_s, u"×÷のある計算"_s, u"たし算とひき算の関係"_s,
+                          u"かけ算とわり算の関係"_s}),
             .prompt = promptLine(u"Label2"_s, chooseMenu),
             .picture = u"Image3"_s,
             .promptAfterJudging = goOn,

@@ -9,8 +9,8 @@
 namespace kazemaru {
 
 struct TextFact {
-    QString name;  // design name, e.g. "Label1"
-    QString text;  // caption ("\n" separates lines)
+    QString name; // design name, e.g. "Label1"
+    QString text; // caption ("\n" separates lines)
     int left = 0;
     int top = 0;
     int pixelSize = 16;
@@ -19,8 +19,8 @@ struct TextFact {
 };
 
 struct ButtonFact {
-    QString name;     // "CuteButton4"
-    QString caption;  // "つぎへ"
+    QString name;    // "CuteButton4"
+    QString caption; // "つぎへ"
     int left = 0;
     int top = 0;
     int width = 90;
@@ -40,22 +40,22 @@ struct MenuFact {
 };
 
 struct FrameFacts {
-    int form = 0;           // 2 … 16 (TForm2 … TForm16)
+    int form = 0; // 2 … 16 (TForm2 … TForm16)
     int width = 955;
     int height = 716;
     QList<TextFact> titles; // chapter title, lesson title (whatever fixed title labels the screen has)
     MenuFact menu;
-    TextFact prompt;        // the prompt line (name, position, red bold 16 px); text = the opening prompt
-    QString picture;        // design name of the guide picture ("Image1" or "Image3")
+    TextFact prompt; // the prompt line (name, position, red bold 16 px); text = the opening prompt
+    QString picture; // design name of the guide picture ("Image1" or "Image3")
     int pictureLeft = 0;
     int pictureTop = 592;
-    int blinkInterval = 500;     // initial interval of Timer2
-    QString promptAfterJudging;  // empty where the screen never judges
+    int blinkInterval = 500;    // initial interval of Timer2
+    QString promptAfterJudging; // empty where the screen never judges
     QString quitQuestion;
-    QList<ButtonFact> buttons;   // the standard buttons the screen has: next, mode, back, quit, point …
-    std::optional<int> memoTop;  // point memo's top, where the screen has a point button
-    int showCue = 12;            // cue of the show handler
-    int statusPanel0 = 600;      // width of StatusBar1's empty first panel
+    QList<ButtonFact> buttons;       // the standard buttons the screen has: next, mode, back, quit, point …
+    std::optional<int> memoTop;      // point memo's top, where the screen has a point button
+    int showCue = 12;                // cue of the show handler
+    int statusPanel0 = 600;          // width of StatusBar1's empty first panel
     bool runsShowAtCreation = false; // the show handler also runs once when the screen is created
 };
 

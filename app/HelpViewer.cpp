@@ -29,8 +29,9 @@ void HelpViewer::showContents(const QString& helpFile)
         browser_->setSource(QUrl::fromLocalFile(helpFile), QTextDocument::HtmlResource);
         browser_->home();
     } else {
-        browser_->setHtml(u"<h2>ヘルプが ひらけません</h2><p>ヘルプファイルが 見つかりません:</p><p><tt>%1</tt></p>"_s
-                              .arg(QDir::toNativeSeparators(helpFile).toHtmlEscaped()));
+        browser_->setHtml(
+            u"<h2>ヘルプが ひらけません</h2><p>ヘルプファイルが 見つかりません:</p><p><tt>%1</tt></p>"_s.arg(
+                QDir::toNativeSeparators(helpFile).toHtmlEscaped()));
     }
     show();
     raise();

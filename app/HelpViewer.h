@@ -8,12 +8,12 @@ namespace kazemaru {
 // The help window: shows the help file from its contents page.
 class HelpViewer : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit HelpViewer(QWidget* parent);
     void showContents(const QString& helpFile);
     QTextBrowser* browser() const { return browser_; }
 
-private:
+  private:
     QTextBrowser* browser_;
 };
 

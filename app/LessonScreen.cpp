@@ -51,7 +51,8 @@ LessonScreen::LessonScreen(int form, QWidget* parent)
     pal.setColor(QPalette::Window, colour::background);
     setPalette(pal);
 
-    for (const TextFact& t : facts_.titles) addLabel(t.name, t.text, t.left, t.top, t.pixelSize, t.bold, t.colour);
+    for (const TextFact& t : facts_.titles)
+        addLabel(t.name, t.text, t.left, t.top, t.pixelSize, t.bold, t.colour);
 
     if (const MenuFact& m = facts_.menu; !m.name.isEmpty()) {
         menu_ = new SimpleComboBox(m.items, this);
@@ -92,7 +93,10 @@ LessonScreen::LessonScreen(int form, QWidget* parent)
     blink_ = PromptBlink(prompt_, timer2_);
 }
 
-QString LessonScreen::pendingPrompt() { return u"この レッスンは まだ じゅんびちゅう だよ。"_s; }
+QString LessonScreen::pendingPrompt()
+{
+    return u"この レッスンは まだ じゅんびちゅう だよ。"_s;
+}
 
 void LessonScreen::invokeHandler(const char* name)
 {
@@ -153,7 +157,8 @@ void LessonScreen::addDigitSelectors(std::span<const SelectorDesign> table, int 
 
 void LessonScreen::hideSelectors(std::span<const SelectorDesign> table)
 {
-    for (const SelectorDesign& s : table) selector(s.number)->hide();
+    for (const SelectorDesign& s : table)
+        selector(s.number)->hide();
 }
 
 void LessonScreen::clearSelectors(std::span<const SelectorDesign> table)
@@ -165,9 +170,18 @@ void LessonScreen::clearSelectors(std::span<const SelectorDesign> table)
     }
 }
 
-CuteButton* LessonScreen::button(int n) const { return numbered<CuteButton>(this, u"CuteButton"_s, n); }
-SimpleComboBox* LessonScreen::selector(int n) const { return numbered<SimpleComboBox>(this, u"ComboBox"_s, n); }
-Label* LessonScreen::label(int n) const { return numbered<Label>(this, u"Label"_s, n); }
+CuteButton* LessonScreen::button(int n) const
+{
+    return numbered<CuteButton>(this, u"CuteButton"_s, n);
+}
+SimpleComboBox* LessonScreen::selector(int n) const
+{
+    return numbered<SimpleComboBox>(this, u"ComboBox"_s, n);
+}
+Label* LessonScreen::label(int n) const
+{
+    return numbered<Label>(this, u"Label"_s, n);
+}
 
 void LessonScreen::showEvent(QShowEvent* event)
 {
@@ -179,13 +193,18 @@ void LessonScreen::showEvent(QShowEvent* event)
 void LessonScreen::setLessonMode(int mode)
 {
     mode_ = mode;
-    if (auto* b = button(3); b && hasModeButton_)
-        b->setText(mode == Study ? u"べんきょう"_s : u"テスト"_s);
+    if (auto* b = button(3); b && hasModeButton_) b->setText(mode == Study ? u"べんきょう"_s : u"テスト"_s);
 }
 
-void LessonScreen::promptBlink(const QString& text) { blink_.start(text); }
+void LessonScreen::promptBlink(const QString& text)
+{
+    blink_.start(text);
+}
 
-void LessonScreen::Timer2Timer() { blink_.tick(); }
+void LessonScreen::Timer2Timer()
+{
+    blink_.tick();
+}
 
 void LessonScreen::Timer1Timer()
 {
@@ -262,7 +281,10 @@ void LessonScreen::CuteButton6Click()
     }
 }
 
-void LessonScreen::CuteButton2Click() { hide(); }
+void LessonScreen::CuteButton2Click()
+{
+    hide();
+}
 
 void LessonScreen::CuteButton1Click()
 {
@@ -276,10 +298,22 @@ QString LessonScreen::menuChosen()
     return pendingPrompt();
 }
 
-QString LessonScreen::testEntered() { return pendingPrompt(); }
-QString LessonScreen::studyEntered() { return pendingPrompt(); }
-QString LessonScreen::nextInStudy() { return pendingPrompt(); }
-QString LessonScreen::nextInTest() { return pendingPrompt(); }
+QString LessonScreen::testEntered()
+{
+    return pendingPrompt();
+}
+QString LessonScreen::studyEntered()
+{
+    return pendingPrompt();
+}
+QString LessonScreen::nextInStudy()
+{
+    return pendingPrompt();
+}
+QString LessonScreen::nextInTest()
+{
+    return pendingPrompt();
+}
 
 void LessonScreen::judge(bool right)
 {

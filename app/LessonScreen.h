@@ -35,22 +35,25 @@ struct SelectorDesign {
 // Blinks a prompt line: shown 500 ms, hidden 50 ms, shown again, then the timer stops.
 // Shared by the lesson screens and the contents screen.
 class PromptBlink {
-public:
-    PromptBlink(Label* line, QTimer* timer) : line_(line), timer_(timer) {}
+  public:
+    PromptBlink(Label* line, QTimer* timer)
+        : line_(line)
+        , timer_(timer)
+    {
+    }
     void start(const QString& text); // a running blink keeps its period; only its count restarts
     void tick();
     int ticks() const { return ticks_; }
 
-private:
+  private:
     Label* line_;
     QTimer* timer_;
     int ticks_ = 0;
 };
 
-
 class LessonScreen : public QDialog {
     Q_OBJECT
-public:
+  public:
     LessonScreen(int form, QWidget* parent);
 
     const FrameFacts& facts() const { return facts_; }
@@ -66,7 +69,7 @@ public:
     // screen stays usable.
     void invokeHandler(const char* name);
 
-public Q_SLOTS:
+  public Q_SLOTS:
     virtual void FormCreate();       // show handler, on every showing
     virtual void ComboBox1Change();  // menu
     virtual void CuteButton3Click(); // mode button
@@ -77,20 +80,20 @@ public Q_SLOTS:
     void Timer1Timer();              // clock
     void Timer2Timer();              // prompt blink
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void quitRequested();
 
-protected:
+  protected:
     // Per-lesson parts of the frame's handlers. Each returns the prompt to blink where it has one.
     virtual void screenReset();
     virtual void resetCountersOnShow() {}
     virtual bool nextEnabledOnShow() const { return false; }
     virtual QString openingPrompt() const { return facts_.prompt.text; }
-    virtual QString menuChosen();      // after the sub-topic is set
-    virtual QString testEntered();     // the mode button switched to test mode
-    virtual QString studyEntered();    // the mode button switched to study mode
-    virtual QString nextInStudy();     // the next button in study mode
-    virtual QString nextInTest();      // the next button in test mode
+    virtual QString menuChosen();   // after the sub-topic is set
+    virtual QString testEntered();  // the mode button switched to test mode
+    virtual QString studyEntered(); // the mode button switched to study mode
+    virtual QString nextInStudy();  // the next button in study mode
+    virtual QString nextInTest();   // the next button in test mode
 
     // Frame operations the lessons call.
     void setLessonMode(int mode);
@@ -108,8 +111,8 @@ protected:
     void wire(QWidget* widget);
     Label* addLabel(const QString& name, const QString& text, int left, int top, int pixelSize, bool bold,
                     const QColor& colour);
-    SimpleComboBox* addDigitSelector(const QString& name, int left, int top, const QString& heading,
-                                     int width = 25, int height = 225);
+    SimpleComboBox* addDigitSelector(const QString& name, int left, int top, const QString& heading, int width = 25,
+                                     int height = 225);
     CuteButton* addButton(const ButtonFact& fact);
     void addLabels(std::span<const LabelDesign> table);
     void addDigitSelectors(std::span<const SelectorDesign> table, int top);
@@ -130,7 +133,7 @@ protected:
 
     static QString pendingPrompt();
 
-private:
+  private:
     FrameFacts facts_;
     int mode_ = Study;
     int subTopic_ = 0;

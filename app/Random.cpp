@@ -36,6 +36,9 @@ void Randomize()
     engine().seed(seq);
 }
 
-void setRandomSource(std::function<int(int n)> s) { source() = std::move(s); }
+void setRandomSource(std::function<int(int n)> s)
+{
+    source() = std::move(s);
+}
 
 } // namespace kazemaru

@@ -17,7 +17,10 @@
 using namespace Qt::StringLiterals;
 
 // The pictures live in the static core library; nothing else pulls them into the program.
-static void loadPictures() { Q_INIT_RESOURCE(kazemaru); }
+static void loadPictures()
+{
+    Q_INIT_RESOURCE(kazemaru);
+}
 
 namespace kazemaru {
 namespace {
@@ -33,8 +36,8 @@ LessonScreen* makeLessonScreen(int form, TDataModule1* data, QWidget* parent)
         // A lesson whose content is still to come: only its frame works, and its own buttons stay off.
         auto* screen = new LessonScreen(form, parent);
         for (const ButtonFact& b : screen->facts().buttons) {
-            const bool frame = b.name == u"CuteButton1"_s || b.name == u"CuteButton2"_s
-                               || (b.name == u"CuteButton3"_s && b.caption == u"べんきょう"_s);
+            const bool frame = b.name == u"CuteButton1"_s || b.name == u"CuteButton2"_s ||
+                               (b.name == u"CuteButton3"_s && b.caption == u"べんきょう"_s);
             if (!frame) screen->findChild<QWidget*>(b.name)->setEnabled(false);
         }
         return screen;
@@ -74,13 +77,17 @@ QWidget* Shell::form(int n)
     return n >= 2 && n <= 16 ? lessons_[n - 2] : nullptr;
 }
 
-TDataModule1* Shell::dataModule() { return data_.get(); }
+TDataModule1* Shell::dataModule()
+{
+    return data_.get();
+}
 
 void Shell::end()
 {
     if (ended_) return;
     ended_ = true;
-    for (QWidget* screen : lessons_) screen->hide();
+    for (QWidget* screen : lessons_)
+        screen->hide();
     Q_EMIT ended();
 }
 
@@ -112,8 +119,7 @@ int startProgram(QApplication& app)
     applyLook(app);
     loadPictures();
     app.setWindowIcon(QIcon(u":/kazemaru.svg"_s));
-    const QString folder =
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/kyozai"_s;
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/kyozai"_s;
     Shell shell(folder);
     return shell.run();
 }

@@ -16,20 +16,20 @@ class TForm1;
 
 class Shell : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit Shell(const QString& databaseFolder); // the folder that holds the kyozai tables
     ~Shell() override;
 
     QWidget* form(int n); // TForm1 … TForm16
     TDataModule1* dataModule();
-    int run();            // show the contents screen, run the event loop
+    int run(); // show the contents screen, run the event loop
 
     bool hasEnded() const { return ended_; }
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void ended();
 
-private:
+  private:
     void end();
 
     std::unique_ptr<TDataModule1> data_;

@@ -23,13 +23,20 @@ struct LessonButton {
 
 // The fifteen lesson buttons; CuteButtonN opens TForm(N - 1).
 constexpr LessonButton lessonButtons[] = {
-    {3, u"何千兆まで", 218, 92, 215, false},        {4, u"何十、何百をわる", 218, 142, 215, false},
-    {5, u"１けたでわる", 218, 182, 215, false},      {6, u"何十、何百でわる", 218, 222, 215, false},
-    {7, u"２けたでわる", 218, 262, 215, false},      {8, u"３けたでわる", 218, 302, 215, false},
-    {9, u"ドリル", 218, 342, 215, true},             {10, u"小数のしくみ", 218, 392, 215, false},
-    {11, u"たし算・ひき算１", 218, 432, 217, false}, {12, u"たし算・ひき算２", 218, 472, 215, false},
-    {13, u"ドリル", 218, 512, 215, true},            {14, u"四捨五入", 674, 92, 215, false},
-    {15, u"長方形や正方形", 674, 142, 215, false},   {16, u"計算のきまり", 674, 192, 215, false},
+    {3, u"何千兆まで", 218, 92, 215, false},
+    {4, u"何十、何百をわる", 218, 142, 215, false},
+    {5, u"１けたでわる", 218, 182, 215, false},
+    {6, u"何十、何百でわる", 218, 222, 215, false},
+    {7, u"２けたでわる", 218, 262, 215, false},
+    {8, u"３けたでわる", 218, 302, 215, false},
+    {9, u"ドリル", 218, 342, 215, true},
+    {10, u"小数のしくみ", 218, 392, 215, false},
+    {11, u"たし算・ひき算１", 218, 432, 217, false},
+    {12, u"たし算・ひき算２", 218, 472, 215, false},
+    {13, u"ドリル", 218, 512, 215, true},
+    {14, u"四捨五入", 674, 92, 215, false},
+    {15, u"長方形や正方形", 674, 142, 215, false},
+    {16, u"計算のきまり", 674, 192, 215, false},
     {17, u"分数について", 674, 242, 215, false},
 };
 
@@ -40,8 +47,8 @@ struct Heading {
 };
 
 constexpr Heading headings[] = {
-    {6, u"１．数", 46, 97},          {7, u"２．わり算", 46, 147},  {8, u"３．小数", 46, 397},
-    {9, u"４．がい数", 478, 97},     {10, u"５．面積", 478, 147},  {11, u"６．計算のきまり", 478, 197},
+    {6, u"１．数", 46, 97},      {7, u"２．わり算", 46, 147}, {8, u"３．小数", 46, 397},
+    {9, u"４．がい数", 478, 97}, {10, u"５．面積", 478, 147}, {11, u"６．計算のきまり", 478, 197},
     {12, u"７．分数", 478, 247},
 };
 
@@ -78,11 +85,16 @@ TForm1::TForm1(QWidget* parent)
 
     makeLabel(page_, u"Label4"_s, u"もくじ"_s, 424, 32, 27, true, colour::navy);
     for (const Heading& h : headings)
-        makeLabel(page_, u"Label%1"_s.arg(h.number), QString::fromUtf16(h.text), h.left, h.top, 21, true,
-                  colour::navy);
+        makeLabel(page_, u"Label%1"_s.arg(h.number), QString::fromUtf16(h.text), h.left, h.top, 21, true, colour::navy);
     for (const LessonButton& b : lessonButtons) {
-        const ButtonFact fact{u"CuteButton%1"_s.arg(b.number), QString::fromUtf16(b.caption), b.left, b.top,
-                              b.width, 30, b.drill ? colour::skyBlue : QColor(0xBD, 0xE8, 0xD7), colour::navy};
+        const ButtonFact fact{u"CuteButton%1"_s.arg(b.number),
+                              QString::fromUtf16(b.caption),
+                              b.left,
+                              b.top,
+                              b.width,
+                              30,
+                              b.drill ? colour::skyBlue : QColor(0xBD, 0xE8, 0xD7),
+                              colour::navy};
         auto* button = makeButton(page_, fact, 21);
         const int form = b.number - 1;
         connect(button, &QAbstractButton::clicked, this, [this, form] { openLesson(form); });
@@ -128,7 +140,10 @@ void TForm1::Timer1Timer()
     page_->findChild<StatusBar*>(u"StatusBar1"_s)->setPanelText(1, clockText(currentDateTime()));
 }
 
-void TForm1::Timer2Timer() { blink_.tick(); }
+void TForm1::Timer2Timer()
+{
+    blink_.tick();
+}
 
 void TForm1::Timer3Timer()
 {
@@ -160,9 +175,15 @@ void TForm1::utorial1Click()
     static_cast<HelpViewer*>(helpViewer_)->showContents(helpFile_);
 }
 
-QWidget* TForm1::helpViewer() const { return helpViewer_; }
+QWidget* TForm1::helpViewer() const
+{
+    return helpViewer_;
+}
 
-void TForm1::About1Click() { showDialog(DialogKind::Information, u"Kazemaru\nVersion 1.1"_s); }
+void TForm1::About1Click()
+{
+    showDialog(DialogKind::Information, u"Kazemaru\nVersion 1.1"_s);
+}
 
 void TForm1::closeEvent(QCloseEvent* event)
 {

@@ -11,7 +11,7 @@ namespace kazemaru {
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit TForm1(QWidget* parent = nullptr);
 
     // The lesson screens the fifteen buttons open: screens[i] is TForm(i + 2).
@@ -19,7 +19,7 @@ public:
     QString helpFile() const { return helpFile_; }
     QWidget* helpViewer() const;
 
-public Q_SLOTS:
+  public Q_SLOTS:
     void FormCreate();
     void Timer1Timer();
     void Timer2Timer();
@@ -29,13 +29,13 @@ public Q_SLOTS:
     void About1Click();
     void openLesson(int form); // what each of the fifteen lesson buttons does
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void quitRequested();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     QWidget* page_;
     QList<QWidget*> lessons_;
     QString helpFile_;

@@ -2,8 +2,8 @@
 // saves a picture of it, so a screen can be looked at without clicking through it by hand.
 //   screens OUT.png FORM [STEP …]
 // A STEP is a handler name ("CuteButton4Click") or "ComboBox3=5" (the child chooses item 5).
-#include "app/Shell.h"
 #include "app/Random.h"
+#include "app/Shell.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

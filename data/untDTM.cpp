@@ -46,7 +46,7 @@ QList<TableDef> drillTables()
 // A query whose grid titles come from the grid's columns, centred; numbers are right-aligned
 // and texts left-aligned, as a data grid shows them.
 class DrillQueryModel : public QSqlQueryModel {
-public:
+  public:
     DrillQueryModel(DrillTable table, QObject* parent)
         : QSqlQueryModel(parent)
         , table_(table)
@@ -76,7 +76,7 @@ public:
         return QSqlQueryModel::data(index, role);
     }
 
-private:
+  private:
     DrillTable table_;
 };
 
@@ -116,7 +116,10 @@ TDataModule1::~TDataModule1()
     DBISAMQuery4->clear();
 }
 
-QString TDataModule1::tableName(DrillTable t) { return t == DrillTable::Division ? u"dorill"_s : u"dorills"_s; }
+QString TDataModule1::tableName(DrillTable t)
+{
+    return t == DrillTable::Division ? u"dorill"_s : u"dorills"_s;
+}
 
 bool TDataModule1::report(const QString& what, DrillTable t)
 {

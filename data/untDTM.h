@@ -17,7 +17,7 @@ enum class DrillTable { Division, Decimal };
 
 class TDataModule1 : public QObject {
     Q_OBJECT
-public:
+  public:
     // `databaseFolder` is the database kyozai; nothing on disk is touched until the first use.
     explicit TDataModule1(const QString& databaseFolder, QObject* parent = nullptr);
     ~TDataModule1() override;
@@ -45,7 +45,7 @@ public:
 
     TableStore& store() { return store_; }
 
-private:
+  private:
     bool requeryModel(DrillTable t);
     bool report(const QString& what, DrillTable t);
 

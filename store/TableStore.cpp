@@ -41,11 +41,20 @@ TableStore::TableStore(const QString& folder, QList<TableDef> tables)
 {
 }
 
-TableStore::~TableStore() { closeConnection(); }
+TableStore::~TableStore()
+{
+    closeConnection();
+}
 
-QString TableStore::filePath() const { return folder_ + u'/' + databaseFileName(); }
+QString TableStore::filePath() const
+{
+    return folder_ + u'/' + databaseFileName();
+}
 
-QSqlDatabase TableStore::database() const { return QSqlDatabase::database(connectionName_, false); }
+QSqlDatabase TableStore::database() const
+{
+    return QSqlDatabase::database(connectionName_, false);
+}
 
 bool TableStore::fail(const QString& message)
 {

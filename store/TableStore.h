@@ -21,7 +21,7 @@ struct TableDef {
 };
 
 class TableStore {
-public:
+  public:
     // `folder` is the database: created on first use, holding databaseFileName.
     TableStore(const QString& folder, QList<TableDef> tables);
     ~TableStore();
@@ -54,7 +54,7 @@ public:
     // The store's message for the last failure.
     QString lastError() const { return lastError_; }
 
-private:
+  private:
     bool fail(const QString& message);
     bool exec(const QString& statement);
     const TableDef* table(const QString& name) const;

@@ -47,7 +47,8 @@ struct Note {
 
 using Samples = std::vector<double>;
 
-double midiHz(int midi) {
+double midiHz(int midi)
+{
     return 440.0 * std::pow(2.0, (midi - 69) / 12.0);
 }
 
@@ -57,7 +58,8 @@ double raisedCosine(double x) // 0 → 0, 1 → 1, smooth at both ends
 }
 
 // Harmonics falling as 1/k: the buzzy, brassy tone of a sawtooth.
-std::vector<Partial> sawtooth(int count, double tilt = 1.0) {
+std::vector<Partial> sawtooth(int count, double tilt = 1.0)
+{
     std::vector<Partial> p;
     for (int k = 1; k <= count; ++k)
         p.push_back({double(k), std::pow(1.0 / k, tilt)});
@@ -71,7 +73,8 @@ const std::vector<Partial> marimba = {{1, 1}, {3.93, 0.22}, {9.2, 0.04}};
 const std::vector<Partial> glass = {{1, 1}, {2.41, 0.22}, {5.2, 0.06}};
 const std::vector<Partial> pluck = {{1, 1}, {2, 0.45}, {3, 0.22}, {4, 0.1}};
 
-void addNote(Samples& out, const Note& n) {
+void addNote(Samples& out, const Note& n)
+{
     const auto first = std::size_t(std::lround(n.start * sampleRate));
     const auto count = std::size_t(std::lround(n.length * sampleRate));
     if (out.size() < first + count) out.resize(first + count, 0.0);
@@ -98,7 +101,8 @@ void addNote(Samples& out, const Note& n) {
     }
 }
 
-Samples render(const std::vector<Note>& notes, double tail = 0.01) {
+Samples render(const std::vector<Note>& notes, double tail = 0.01)
+{
     Samples s;
     for (const Note& n : notes)
         addNote(s, n);
@@ -107,7 +111,8 @@ Samples render(const std::vector<Note>& notes, double tail = 0.01) {
 }
 
 // A short sequence of notes of one kind, `step` seconds apart.
-std::vector<Note> run(const Note& like, const std::vector<int>& midis, double step, double start = 0) {
+std::vector<Note> run(const Note& like, const std::vector<int>& midis, double step, double start = 0)
+{
     std::vector<Note> notes;
     for (std::size_t i = 0; i < midis.size(); ++i) {
         Note n = like;
@@ -119,7 +124,8 @@ std::vector<Note> run(const Note& like, const std::vector<int>& midis, double st
 }
 
 // Two short electronic beeps.
-Samples twoBeeps(int firstMidi, double firstLength, int secondMidi, double secondLength) {
+Samples twoBeeps(int firstMidi, double firstLength, int secondMidi, double secondLength)
+{
     Note beep{.length = firstLength, .freq = midiHz(firstMidi), .release = 0.015, .partials = squareish};
     Note second = beep;
     second.start = firstLength + 0.015;
@@ -129,19 +135,22 @@ Samples twoBeeps(int firstMidi, double firstLength, int secondMidi, double secon
     return render({beep, second});
 }
 
-Samples scaleTone(int midi) {
-    return render(
-        {{.length = 0.36, .freq = midiHz(midi), .decay = 0.16, .attack = 0.004, .partials = marimba}});
+Samples scaleTone(int midi)
+{
+    return render({{.length = 0.36, .freq = midiHz(midi), .decay = 0.16, .attack = 0.004, .partials = marimba}});
 }
 
-Samples pipo() {
+Samples pipo()
+{
     return twoBeeps(91, 0.09, 84, 0.13);
 }
-Samples pipon() {
+Samples pipon()
+{
     return twoBeeps(84, 0.09, 91, 0.17);
 }
 
-Samples poon() {
+Samples poon()
+{
     return render({{.length = 0.40,
                     .freq = 392,
                     .glideTo = 360,
@@ -151,7 +160,8 @@ Samples poon() {
                     .partials = {{1, 1}, {2, 0.18}, {3, 0.04}}}});
 }
 
-Samples bubuu() {
+Samples bubuu()
+{
     const Note bu{.length = 0.13, .freq = 155, .attack = 0.01, .release = 0.025, .partials = sawtooth(18)};
     Note buu = bu;
     buu.start = 0.17;
@@ -162,7 +172,8 @@ Samples bubuu() {
     return render({bu, buu});
 }
 
-Samples pinpon() {
+Samples pinpon()
+{
     const Note pin{
         .length = 0.45, .freq = midiHz(88), .decay = 0.35, .attack = 0.003, .release = 0.1, .partials = bell};
     Note pon = pin;
@@ -174,13 +185,15 @@ Samples pinpon() {
     return render({pin, pon});
 }
 
-Samples sharan() {
+Samples sharan()
+{
     const Note sparkle{
         .length = 0.42, .decay = 0.18, .attack = 0.003, .release = 0.12, .level = 0.7, .partials = glass};
     return render(run(sparkle, {84, 86, 88, 91, 93, 96, 98, 100, 103, 105}, 0.037));
 }
 
-Samples charararan() {
+Samples charararan()
+{
     const auto brass = sawtooth(10, 1.3);
     const Note quick{.length = 0.13, .attack = 0.012, .release = 0.04, .level = 0.8, .partials = brass};
     std::vector<Note> notes = run(quick, {67, 72, 76, 79}, 0.09);
@@ -200,7 +213,8 @@ Samples charararan() {
     return render(notes);
 }
 
-Samples bun() {
+Samples bun()
+{
     return render({{.length = 0.09,
                     .freq = 220,
                     .glideTo = 120,
@@ -210,7 +224,8 @@ Samples bun() {
                     .partials = {{1, 1}, {2, 0.25}}}});
 }
 
-Samples chararan() {
+Samples chararan()
+{
     const Note harp{.length = 0.32, .decay = 0.25, .attack = 0.004, .release = 0.08, .partials = pluck};
     std::vector<Note> notes = run(harp, {84, 79, 76}, 0.08);
     Note last = harp;
@@ -225,13 +240,15 @@ Samples chararan() {
     return render(notes);
 }
 
-Samples chord() {
+Samples chord()
+{
     const Note n{.length = 0.7, .decay = 0.3, .attack = 0.004, .release = 0.2, .partials = bell};
     std::vector<Note> notes = run(n, {72, 76, 79, 84}, 0.0);
     return render(notes);
 }
 
-double loudestWindowRms(const Samples& s) {
+double loudestWindowRms(const Samples& s)
+{
     const std::size_t window = std::min(s.size(), std::size_t(loudnessWindowSeconds * sampleRate));
     double sum = 0, best = 0;
     for (std::size_t i = 0; i < s.size(); ++i) {
@@ -243,7 +260,8 @@ double loudestWindowRms(const Samples& s) {
 }
 
 // Fades both ends to silence and scales to the common loudness; false when the peak is too high.
-bool finish(Samples& s) {
+bool finish(Samples& s)
+{
     const std::size_t fade = std::size_t(edgeFadeSeconds * sampleRate);
     for (std::size_t i = 0; i < fade && i < s.size(); ++i) {
         const double g = raisedCosine(double(i) / double(fade));
@@ -259,17 +277,20 @@ bool finish(Samples& s) {
     return peak <= peakLimit;
 }
 
-void put16(std::string& b, std::uint16_t v) {
+void put16(std::string& b, std::uint16_t v)
+{
     b.push_back(char(v & 0xff));
     b.push_back(char(v >> 8));
 }
 
-void put32(std::string& b, std::uint32_t v) {
+void put32(std::string& b, std::uint32_t v)
+{
     put16(b, std::uint16_t(v & 0xffff));
     put16(b, std::uint16_t(v >> 16));
 }
 
-bool writeWav(const std::filesystem::path& path, const Samples& s) {
+bool writeWav(const std::filesystem::path& path, const Samples& s)
+{
     const auto dataBytes = std::uint32_t(s.size() * 2);
     std::string b;
     b += "RIFF";
@@ -300,7 +321,8 @@ struct Cue {
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     if (argc != 2) {
         std::fprintf(stderr, "usage: cuegen <folder>\n");
         return 2;

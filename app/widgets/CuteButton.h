@@ -8,18 +8,18 @@ namespace kazemaru {
 // is needed for each of the program's many buttons.
 class CuteButton : public QPushButton {
     Q_OBJECT
-public:
+  public:
     CuteButton(const QString& caption, const QColor& face, const QColor& text, QWidget* parent);
 
     QColor face() const { return face_; }
     QColor textColour() const { return text_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
     void enterEvent(QEnterEvent*) override;
     void leaveEvent(QEvent*) override;
 
-private:
+  private:
     QColor face_;
     QColor text_;
     bool hovered_ = false;

@@ -8,8 +8,8 @@ using namespace Qt::StringLiterals;
 
 namespace kazemaru {
 
-Label* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top, int pixelSize,
-                 bool bold, const QColor& colour)
+Label* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top, int pixelSize, bool bold,
+                 const QColor& colour)
 {
     auto* label = new Label(QString(), parent, true);
     label->setObjectName(name);

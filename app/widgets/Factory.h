@@ -27,8 +27,8 @@ inline const QColor skyBlue{0xA6, 0xCA, 0xF0};
 } // namespace colour
 
 // A label at (left, top) in a font of `pixelSize` pixels.
-Label* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top, int pixelSize,
-                 bool bold, const QColor& colour);
+Label* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top, int pixelSize, bool bold,
+                 const QColor& colour);
 
 CuteButton* makeButton(QWidget* parent, const ButtonFact& fact, int pixelSize = 16);
 

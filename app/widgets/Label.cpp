@@ -37,7 +37,10 @@ void Label::fit()
     }
 }
 
-int Label::lineStep() const { return qRound(fontMetrics().height() * 1.2); }
+int Label::lineStep() const
+{
+    return qRound(fontMetrics().height() * 1.2);
+}
 
 QSize Label::sizeHint() const
 {
@@ -45,7 +48,8 @@ QSize Label::sizeHint() const
     if (lines.size() < 2) return QLabel::sizeHint();
     const QFontMetrics fm = fontMetrics();
     int width = 0;
-    for (const QString& line : lines) width = qMax(width, fm.horizontalAdvance(line));
+    for (const QString& line : lines)
+        width = qMax(width, fm.horizontalAdvance(line));
     return {width + 2, lineStep() * int(lines.size() - 1) + fm.height() + 2};
 }
 
@@ -65,8 +69,10 @@ void Label::paintEvent(QPaintEvent* event)
     for (const QString& line : lines) {
         const int advance = fm.horizontalAdvance(line);
         int x = area.left() + 1;
-        if (alignment() & Qt::AlignRight) x = area.right() - advance;
-        else if (alignment() & Qt::AlignHCenter) x = area.left() + (area.width() - advance) / 2;
+        if (alignment() & Qt::AlignRight)
+            x = area.right() - advance;
+        else if (alignment() & Qt::AlignHCenter)
+            x = area.left() + (area.width() - advance) / 2;
         p.drawText(x, y + fm.ascent(), line);
         y += lineStep();
     }

@@ -7,7 +7,7 @@ namespace kazemaru {
 // right-aligned one keeps its right edge as the text grows or shrinks.
 class Label : public QLabel {
     Q_OBJECT
-public:
+  public:
     Label(const QString& text, QWidget* parent, bool autoSize = true);
 
     void setText(const QString& text); // shadows QLabel::setText to refit the box
@@ -17,12 +17,12 @@ public:
 
     QSize sizeHint() const override;
 
-protected:
+  protected:
     // Lines of a multi-line label get a little air between them: the rounded font's own line
     // height is just its pixel size, which packs the lines too tightly for children to read.
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     int lineStep() const;
 
     bool autoSize_;

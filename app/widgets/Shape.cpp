@@ -36,7 +36,8 @@ StatusBar::StatusBar(const QList<int>& panelWidths, QWidget* parent)
     : QWidget(parent)
     , widths_(panelWidths)
 {
-    for (qsizetype i = 0; i < widths_.size(); ++i) texts_.append(QString());
+    for (qsizetype i = 0; i < widths_.size(); ++i)
+        texts_.append(QString());
     QFont f = font();
     f.setPixelSize(12);
     f.setBold(true);

@@ -7,42 +7,42 @@ namespace kazemaru {
 // A filled rectangle or a line (a thin rectangle), like the rules of a written calculation.
 class Shape : public QWidget {
     Q_OBJECT
-public:
+  public:
     Shape(const QColor& colour, QWidget* parent);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+  private:
     QColor colour_;
 };
 
 // An SVG picture from the program's resources, drawn at the widget's size.
 class Picture : public QWidget {
     Q_OBJECT
-public:
+  public:
     Picture(const QString& resource, QWidget* parent);
     QString resource() const { return resource_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+  private:
     QString resource_;
 };
 
 // A status bar along the bottom edge with fixed-width panels; the last panel takes the rest.
 class StatusBar : public QWidget {
     Q_OBJECT
-public:
+  public:
     StatusBar(const QList<int>& panelWidths, QWidget* parent);
     Q_INVOKABLE QString panelText(int panel) const;
     void setPanelText(int panel, const QString& text);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+  private:
     QList<int> widths_;
     QStringList texts_;
 };

@@ -63,7 +63,10 @@ void SimpleComboBox::setItems(const QStringList& items)
     guard_ = false;
 }
 
-QString SimpleComboBox::text() const { return field_->text(); }
+QString SimpleComboBox::text() const
+{
+    return field_->text();
+}
 
 void SimpleComboBox::setText(const QString& text)
 {
@@ -127,8 +130,7 @@ bool SimpleComboBox::eventFilter(QObject* watched, QEvent* event)
         QWidget::eventFilter(watched, &swallowed);
         return true;
     }
-    default:
-        return QWidget::eventFilter(watched, event);
+    default: return QWidget::eventFilter(watched, event);
     }
 }
 

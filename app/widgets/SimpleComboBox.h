@@ -14,7 +14,7 @@ class SimpleComboBox : public QWidget {
     Q_PROPERTY(int itemIndex READ itemIndex WRITE setItemIndex)
     Q_PROPERTY(QString text READ text WRITE setText)
     Q_PROPERTY(QStringList items READ items WRITE setItems)
-public:
+  public:
     SimpleComboBox(const QStringList& items, QWidget* parent);
 
     int itemIndex() const { return index_; }
@@ -33,15 +33,15 @@ public:
     // item already chosen acts again. Does nothing while the selector is disabled or hidden.
     Q_INVOKABLE void choose(int index);
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void changed();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent*) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     int itemForTyped(const QString& typed) const;
     void select(int index);
 
@@ -49,7 +49,7 @@ private:
     QLineEdit* field_;
     QListWidget* list_;
     int index_ = -1;
-    bool guard_ = false;      // true while the program itself changes the list's selection
+    bool guard_ = false;       // true while the program itself changes the list's selection
     bool pressChosen_ = false; // the current mouse press already chose through the selection
 };
 

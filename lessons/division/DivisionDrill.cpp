@@ -60,7 +60,10 @@ int drillTimeLimit(int itemIndex)
     return itemIndex >= 0 && itemIndex < timeSelectorItems ? limits[itemIndex] : 0;
 }
 
-QString divisionDrillNumberText(int problemCounter) { return u"もんだい："_s + QString::number(problemCounter); }
+QString divisionDrillNumberText(int problemCounter)
+{
+    return u"もんだい："_s + QString::number(problemCounter);
+}
 
 QString divisionDrillQuestionText(const DivisionDrillProblem& p)
 {

@@ -4,9 +4,15 @@ namespace kazemaru::longdiv {
 
 using namespace Qt::StringLiterals;
 
-int rowIndex(Row row) { return static_cast<int>(row); }
+int rowIndex(Row row)
+{
+    return static_cast<int>(row);
+}
 
-int rowLabelNumber(Row row) { return row == Row::Quotient ? 7 : 9 + rowIndex(row); }
+int rowLabelNumber(Row row)
+{
+    return row == Row::Quotient ? 7 : 9 + rowIndex(row);
+}
 
 int arrowTop(Row row)
 {
@@ -19,7 +25,8 @@ void Figure::clear()
 {
     divisor.clear();
     dividend.clear();
-    for (RowState& r : rows) r.text.clear();
+    for (RowState& r : rows)
+        r.text.clear();
     bracket = false;
     rules = {};
     arrowShown = false;
@@ -35,11 +42,15 @@ Figure designedFigure(const std::array<RowState, rowCount>& rows)
 QString compose(std::initializer_list<Piece> pieces)
 {
     QString s;
-    for (const Piece& p : pieces) s += p.text;
+    for (const Piece& p : pieces)
+        s += p.text;
     return s;
 }
 
-QString problemLine(int dividend, int divisor) { return compose({dividend, u" ÷ "_s, divisor, u" = ?"_s}); }
+QString problemLine(int dividend, int divisor)
+{
+    return compose({dividend, u" ÷ "_s, divisor, u" = ?"_s});
+}
 
 QString answerLine(int dividend, int divisor, int quotient, int remainder)
 {
@@ -48,7 +59,10 @@ QString answerLine(int dividend, int divisor, int quotient, int remainder)
     return s;
 }
 
-QString joined(int left, int right) { return QString::number(left) + QString::number(right); }
+QString joined(int left, int right)
+{
+    return QString::number(left) + QString::number(right);
+}
 
 QString stepCaption(int n)
 {
@@ -59,7 +73,8 @@ QString stepCaption(int n)
 int PendingNumber::value() const
 {
     int v = 0;
-    for (const auto& [weight, contribution] : places_) v += contribution;
+    for (const auto& [weight, contribution] : places_)
+        v += contribution;
     return v;
 }
 
@@ -130,9 +145,21 @@ EntryOutcome WrittenEntry::askRow(SelectorMode mode, const QString& prompt)
     return out;
 }
 
-QString arrowPrompt() { return u"赤い矢印のところを 答えてね！"_s; }
-QString onesQuotientPrompt() { return u"商の一の位を 答えてね！"_s; }
-QString tensQuotientPrompt() { return u"商の十の位を 答えてね！"_s; }
-QString hundredsQuotientPrompt() { return u"商の百の位を 答えてね！"_s; }
+QString arrowPrompt()
+{
+    return u"赤い矢印のところを 答えてね！"_s;
+}
+QString onesQuotientPrompt()
+{
+    return u"商の一の位を 答えてね！"_s;
+}
+QString tensQuotientPrompt()
+{
+    return u"商の十の位を 答えてね！"_s;
+}
+QString hundredsQuotientPrompt()
+{
+    return u"商の百の位を 答えてね！"_s;
+}
 
 } // namespace kazemaru::longdiv

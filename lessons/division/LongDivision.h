@@ -14,9 +14,8 @@ namespace kazemaru::longdiv {
 // The rows of the figure below the bracket, top to bottom, plus the quotient row above it.
 enum class Row { Quotient, Product1, Difference1, Product2, Difference2, Product3, Difference3 };
 inline constexpr int rowCount = 7;
-inline constexpr std::array<Row, rowCount> allRows{Row::Quotient,    Row::Product1, Row::Difference1,
-                                                   Row::Product2,    Row::Difference2, Row::Product3,
-                                                   Row::Difference3};
+inline constexpr std::array<Row, rowCount> allRows{Row::Quotient,    Row::Product1, Row::Difference1, Row::Product2,
+                                                   Row::Difference2, Row::Product3, Row::Difference3};
 
 int rowIndex(Row row);
 int rowLabelNumber(Row row); // the design number of the row's label: 7, 10 … 15
@@ -53,8 +52,8 @@ struct Figure {
     QString divisor;
     QString dividend;
     std::array<RowState, rowCount> rows;
-    bool bracket = false;            // the bar and curve between divisor and dividend
-    std::array<bool, 3> rules{};     // the rules under the first, second and third product
+    bool bracket = false;        // the bar and curve between divisor and dividend
+    std::array<bool, 3> rules{}; // the rules under the first, second and third product
     bool arrowShown = false;
     int arrowTop = 290;
 
@@ -79,8 +78,14 @@ Figure designedFigure(const std::array<RowState, rowCount>& rows);
 
 // A step text or problem line is a run of fixed fragments and numbers.
 struct Piece {
-    Piece(const QString& s) : text(s) {}
-    Piece(int n) : text(QString::number(n)) {}
+    Piece(const QString& s)
+        : text(s)
+    {
+    }
+    Piece(int n)
+        : text(QString::number(n))
+    {
+    }
     QString text;
 };
 QString compose(std::initializer_list<Piece> pieces);
@@ -97,13 +102,13 @@ QString stepCaption(int n);
 // The number the child composes with the place selectors: the higher places wait here until
 // the ones digit enters the number.
 class PendingNumber {
-public:
+  public:
     void setPlace(int weight, int digit) { places_[weight] = digit * weight; }
     int value() const;
     int withOnes(int ones) const { return value() + ones; }
     void clear() { places_.clear(); }
 
-private:
+  private:
     std::map<int, int> places_;
 };
 
@@ -123,7 +128,7 @@ struct EntryOutcome {
 // last quotient digit. Each screen supplies its own path through the figure; once judged, the
 // entry is over and further choices change nothing.
 class WrittenEntry {
-public:
+  public:
     WrittenEntry(Figure& figure, int subTopic, int dividend, int divisor);
     virtual ~WrittenEntry() = default;
 
@@ -140,7 +145,7 @@ public:
     int enteredRemainder() const { return remainder_; }
     int answerTotal() const { return total_; }
 
-protected:
+  protected:
     // Called with k and s already counted. A quotient digit that does not finish the entry is
     // followed by a number: the caller then asks for the row under the arrow.
     virtual EntryOutcome onQuotient(int digit) = 0;
@@ -157,7 +162,7 @@ protected:
     int s_ = 0;
     LayoutCase case_ = LayoutCase::Regular;
 
-private:
+  private:
     PendingNumber pending_;
     bool finished_ = false;
     int remainder_ = 0;
@@ -165,7 +170,7 @@ private:
 };
 
 // Prompts shared by the long-division screens.
-QString arrowPrompt();       // answer the row the arrow marks
+QString arrowPrompt();        // answer the row the arrow marks
 QString onesQuotientPrompt(); // answer the quotient's ones place
 QString tensQuotientPrompt();
 QString hundredsQuotientPrompt();

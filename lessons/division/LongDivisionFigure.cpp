@@ -90,10 +90,12 @@ void FigureWidgets::show(const Figure& figure)
     RowState dividend = design_.dividend;
     dividend.text = figure.dividend;
     place(dividend_, dividend);
-    for (Row r : allRows) place(row(r), figure.row(r));
+    for (Row r : allRows)
+        place(row(r), figure.row(r));
     bar_->setVisible(figure.bracket);
     curve_->setVisible(figure.bracket);
-    for (size_t i = 0; i < rules_.size(); ++i) rules_[i]->setVisible(figure.rules[i]);
+    for (size_t i = 0; i < rules_.size(); ++i)
+        rules_[i]->setVisible(figure.rules[i]);
     arrow_->move(design_.arrowLeft, figure.arrowTop);
     arrow_->setVisible(figure.arrowShown);
 }

@@ -17,37 +17,37 @@ namespace longdiv {
 // columns line up whatever the font. A right-aligned row fills its cells from its right edge.
 class DigitRow : public QLabel {
     Q_OBJECT
-public:
+  public:
     explicit DigitRow(QWidget* parent);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 };
 
 // Where a screen places the figure.
 struct FigureDesign {
-    RowState divisor;                   // Label8
-    RowState dividend;                  // Label9
+    RowState divisor;                    // Label8
+    RowState dividend;                   // Label9
     std::array<RowState, rowCount> rows; // Label7, Label10 … Label15
-    QRect bar;                          // Shape1, the bracket's top bar
-    QRect curve;                        // Image2, the bracket's curved stroke
-    int ruleLeft = 0;                   // Shape2 … Shape4 under the products
+    QRect bar;                           // Shape1, the bracket's top bar
+    QRect curve;                         // Image2, the bracket's curved stroke
+    int ruleLeft = 0;                    // Shape2 … Shape4 under the products
     int ruleWidth = 0;
     std::array<int, 3> ruleTops{};
-    int arrowLeft = 0;                  // Image3
+    int arrowLeft = 0; // Image3
     int pixelSize = 27;
     int rowHeight = 32;
 };
 
 class FigureWidgets {
-public:
+  public:
     // Creates the widgets on the screen under their design names, all empty or hidden.
     FigureWidgets(QWidget* screen, const FigureDesign& design);
 
     void show(const Figure& figure);
     DigitRow* row(Row r) const { return rows_[static_cast<size_t>(rowIndex(r))]; }
 
-private:
+  private:
     DigitRow* makeRow(QWidget* screen, int number, const RowState& design);
     void place(DigitRow* label, const RowState& state);
 

@@ -52,7 +52,10 @@ bool oneDigitDividendFits(int subTopic, int dividend)
     return subTopic == 1 ? dividend >= 10 && dividend <= 99 : dividend >= 100 && dividend <= 999;
 }
 
-Problem oneDigitFixedProblem(int subTopic) { return subTopic == 1 ? Problem{58, 4} : Problem{436, 3}; }
+Problem oneDigitFixedProblem(int subTopic)
+{
+    return subTopic == 1 ? Problem{58, 4} : Problem{436, 3};
+}
 
 Problem drawOneDigitProblem(int subTopic)
 {

@@ -40,10 +40,10 @@ QString oneDigitFirstPrompt(int subTopic, const Problem& problem);
 
 // What one press of the step button shows.
 struct StepShown {
-    QString text;        // the numbered explanation
-    QString caption;     // the step button's next caption
-    QString answer;      // the problem line with its answer, when the division is complete
-    bool ends = false;   // the example ends with this step
+    QString text;      // the numbered explanation
+    QString caption;   // the step button's next caption
+    QString answer;    // the problem line with its answer, when the division is complete
+    bool ends = false; // the example ends with this step
 };
 
 // Whether an example goes on after the given step.
@@ -51,7 +51,7 @@ bool oneDigitExampleGoesOn(int subTopic, int example, int step);
 
 // The step-by-step walk through a worked example, writing into the figure.
 class OneDigitWalk {
-public:
+  public:
     OneDigitWalk(Figure& figure, int subTopic, int example);
 
     StepShown nextStep();
@@ -60,7 +60,7 @@ public:
     LayoutCase layoutCase() const { return case_; }
     const Problem& problem() const { return problem_; }
 
-private:
+  private:
     StepShown step1();
     StepShown step2();
     StepShown step3();
@@ -80,10 +80,10 @@ private:
 
 // The entry of a test problem into the figure.
 class OneDigitEntry : public WrittenEntry {
-public:
+  public:
     OneDigitEntry(Figure& figure, int subTopic, const Problem& problem);
 
-protected:
+  protected:
     EntryOutcome onQuotient(int digit) override;
     EntryOutcome onNumber(int number) override;
 };

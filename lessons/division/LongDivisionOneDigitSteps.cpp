@@ -17,9 +17,17 @@ QString closing(int Q, int r)
 // Multiply and subtract, up to the difference r: shared by the second steps.
 QString multiplyAndSubtract(int P, int d, int q, int m, int r)
 {
-    return compose({u"\n"_s, u"　"_s, d, u" に 商の "_s, q, u" をかけた "_s, m, u" を "_s, P, u" の"_s,
-                    u"\n"_s, u"　下に書く。"_s, u"\n"_s, u"　その下に線をひき、線の下に "_s, P, u" から"_s,
-                    u"\n"_s, u"　"_s, m, u" をひいた "_s, r});
+    return compose({u"\n"_s, u"　"_s,
+                    d,       u" に 商の "_s,
+                    q,       u" をかけた "_s,
+                    m,       u" を "_s,
+                    P,       u" の"_s,
+                    u"\n"_s, u"　下に書く。"_s,
+                    u"\n"_s, u"　その下に線をひき、線の下に "_s,
+                    P,       u" から"_s,
+                    u"\n"_s, u"　"_s,
+                    m,       u" をひいた "_s,
+                    r});
 }
 
 QString bringDown(const QString& place, int n)
@@ -58,8 +66,8 @@ QString divideAndWrite(const QString& title, int P, int d, int q, int over, int 
     return compose({title, u"　次に、この "_s, P, u" を "_s, d, u" でわり、"_s, u"\n"_s, u"　商の "_s, q, u" を "_s,
                     over}) +
            above +
-           compose({d, u" に 商の"_s, u"\n"_s, u"　"_s, q, u" をかけた "_s, m, u" を "_s, P, u" の下に書く。"_s, u"\n"_s,
-                    u"　その下に 線をひき、線の下に "_s}) +
+           compose({d, u" に 商の"_s, u"\n"_s, u"　"_s, q, u" をかけた "_s, m, u" を "_s, P, u" の下に書く。"_s,
+                    u"\n"_s, u"　その下に 線をひき、線の下に "_s}) +
            subtract + compose({r, u" を書く。"_s});
 }
 
@@ -151,10 +159,10 @@ StepShown OneDigitWalk::step3()
             // Nothing to subtract: the first difference row already holds the remainder.
             figure_.show(Row::Product2, QString());
             figure_.rules[1] = false;
-            out.text = compose({title, u"　次に、この "_s, P_, u" は "_s, d, u" でわれないので"_s, u"\n"_s,
-                                u"　商の ０ を "_s, u, u" の上に書き、"_s, d, u" に商の"_s, u"\n"_s,
-                                u"　０ をかける計算は はぶく。"_s}) +
-                       closing(Q, r_);
+            out.text =
+                compose({title, u"　次に、この "_s, P_, u" は "_s, d, u" でわれないので"_s, u"\n"_s, u"　商の ０ を "_s,
+                         u, u" の上に書き、"_s, d, u" に商の"_s, u"\n"_s, u"　０ をかける計算は はぶく。"_s}) +
+                closing(Q, r_);
         }
     } else if (case_ == LayoutCase::Regular) {
         if (q_ > 0) {
@@ -168,10 +176,16 @@ StepShown OneDigitWalk::step3()
             figure_.show(Row::Difference1, L + QString::number(u));
             figure_.show(Row::Product2, QString());
             figure_.rules[1] = false;
-            out.text = compose({title, u"　次に、この "_s, P_, u" は "_s, d, u" で われないので、"_s, u"\n"_s,
-                                u"　０ を "_s, t, u" の上に書き、"_s, d, u" に ０を"_s, u"\n"_s,
-                                u"　かける計算は はぶき、一の位の "_s, u, u" を "_s, u"\n"_s, u"　おろして "_s, L,
-                                u" の右に書く。"_s});
+            out.text = compose({title,   u"　次に、この "_s,
+                                P_,      u" は "_s,
+                                d,       u" で われないので、"_s,
+                                u"\n"_s, u"　０ を "_s,
+                                t,       u" の上に書き、"_s,
+                                d,       u" に ０を"_s,
+                                u"\n"_s, u"　かける計算は はぶき、一の位の "_s,
+                                u,       u" を "_s,
+                                u"\n"_s, u"　おろして "_s,
+                                L,       u" の右に書く。"_s});
         }
     } else {
         figure_.show(Row::Difference2, r_);
@@ -198,11 +212,37 @@ StepShown OneDigitWalk::step4()
     const int Q = D / d;
     const int u = D % 10;
     figure_.show(Row::Quotient, Q);
-    const QString text = compose({u"【ステップ４】\n\n　次に、この "_s, P_, u" を "_s, d, u" でわる。"_s, u"\n"_s,
-                                  u"　商の "_s, q_, u" を "_s, u, u" の上に書き、"_s, d, u" に 商の"_s, u"\n"_s,
-                                  u"　"_s, q_, u" をかけた "_s, m_, u" を "_s, P_, u" の下に書く。"_s, u"\n"_s,
-                                  u"　その下に 線をひき、"_s, P_, u" から "_s, m_, u" を"_s, u"\n"_s, u"　ひいた "_s,
-                                  r_, u" を 線の下に書く。"_s}) +
+    const QString text = compose({u"【ステップ４】\n\n　次に、この "_s,
+                                  P_,
+                                  u" を "_s,
+                                  d,
+                                  u" でわる。"_s,
+                                  u"\n"_s,
+                                  u"　商の "_s,
+                                  q_,
+                                  u" を "_s,
+                                  u,
+                                  u" の上に書き、"_s,
+                                  d,
+                                  u" に 商の"_s,
+                                  u"\n"_s,
+                                  u"　"_s,
+                                  q_,
+                                  u" をかけた "_s,
+                                  m_,
+                                  u" を "_s,
+                                  P_,
+                                  u" の下に書く。"_s,
+                                  u"\n"_s,
+                                  u"　その下に 線をひき、"_s,
+                                  P_,
+                                  u" から "_s,
+                                  m_,
+                                  u" を"_s,
+                                  u"\n"_s,
+                                  u"　ひいた "_s,
+                                  r_,
+                                  u" を 線の下に書く。"_s}) +
                          closing(Q, r_);
     return {text, stepCaption(1), answerLine(D, d, Q, r_), false};
 }

@@ -29,8 +29,7 @@ QString tensHundredsExplanation(int subTopic)
                u"240 ÷ 3 = 24 x 10 ÷ 3\n         = 24 ÷ 3 x 10\n         = 8 x 10\n"
                u"         = 80\n\nすなわち、何百何十を わる 計算では、\n0 を はずして 計算し、"
                u"答えに 0 を \nつければいいよ。"_s;
-    default:
-        return {};
+    default: return {};
     }
 }
 
@@ -66,7 +65,10 @@ QString tensHundredsAnswerText(const TensHundredsProblem& p)
     return u"%1 ÷ %2 = %3"_s.arg(p.dividend).arg(p.divisor).arg(p.answer);
 }
 
-bool tensHundredsRight(const TensHundredsProblem& p, int entered) { return entered == p.answer; }
+bool tensHundredsRight(const TensHundredsProblem& p, int entered)
+{
+    return entered == p.answer;
+}
 
 // ---- Dividing by whole tens and hundreds ----
 
@@ -89,8 +91,7 @@ QString divideByExample(int n)
     case 5:
         return u"1900 ÷ 300　の計算では、\n同じかんがえかたで、\n19 ÷ 3 = 6　あまり 1　から、\n"
                u"1900 ÷ 300 = 6　あまり 100\n\nたしかめてみると、\n300 x 6 + 100 = 1900"_s;
-    default:
-        return {};
+    default: return {};
     }
 }
 

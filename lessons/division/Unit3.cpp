@@ -31,7 +31,8 @@ TForm3::TForm3(QWidget* parent)
     : LessonScreen(3, parent)
 {
     addLabels(labelDesigns);
-    for (const LabelDesign& l : labelDesigns) label(l.number)->hide();
+    for (const LabelDesign& l : labelDesigns)
+        label(l.number)->hide();
     setJudgeMark(label(6));
     addDigitSelectors(selectorDesigns, selectorTop);
 }
@@ -48,7 +49,8 @@ void TForm3::screenReset()
 
 void TForm3::selectorSetUp()
 {
-    for (const SelectorDesign& s : selectorDesigns) selector(s.number)->show();
+    for (const SelectorDesign& s : selectorDesigns)
+        selector(s.number)->show();
     clearSelectors(selectorDesigns);
 }
 
@@ -96,9 +98,15 @@ QString TForm3::nextInTest()
     return answerPrompt;
 }
 
-void TForm3::ComboBox4Change() { storePlace(selector(4), 100); }
+void TForm3::ComboBox4Change()
+{
+    storePlace(selector(4), 100);
+}
 
-void TForm3::ComboBox3Change() { storePlace(selector(3), 10); }
+void TForm3::ComboBox3Change()
+{
+    storePlace(selector(3), 10);
+}
 
 void TForm3::ComboBox2Change()
 {

@@ -8,17 +8,17 @@ namespace kazemaru {
 
 class TForm3 : public LessonScreen {
     Q_OBJECT
-public:
+  public:
     explicit TForm3(QWidget* parent);
 
     const TensHundredsProblem& problem() const { return problem_; }
 
-public Q_SLOTS:
+  public Q_SLOTS:
     void ComboBox4Change(); // answer hundreds
     void ComboBox3Change(); // answer tens
     void ComboBox2Change(); // answer ones: judges
 
-protected:
+  protected:
     void screenReset() override;
     QString menuChosen() override;
     QString testEntered() override;
@@ -26,7 +26,7 @@ protected:
     QString nextInStudy() override;
     QString nextInTest() override;
 
-private:
+  private:
     void selectorSetUp();
 
     TensHundredsProblem problem_;

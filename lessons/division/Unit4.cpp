@@ -81,7 +81,8 @@ void TForm4::screenReset()
     LessonScreen::screenReset();
     if (walk_) walk_->restart();
     button(5)->setText(stepCaption(1));
-    for (const LabelDesign& l : labelDesigns) label(l.number)->setText(QString());
+    for (const LabelDesign& l : labelDesigns)
+        label(l.number)->setText(QString());
     figure_.clear();
     widgets_->show(figure_);
     hideSelectors(selectorDesigns);
@@ -199,7 +200,8 @@ void TForm4::selectorSetUp(SelectorMode mode)
     selector(3)->setVisible(number);
     selector(4)->setVisible(!number);
     clearSelectors(selectorDesigns);
-    for (const SelectorDesign& s : selectorDesigns) selector(s.number)->setEnabled(true);
+    for (const SelectorDesign& s : selectorDesigns)
+        selector(s.number)->setEnabled(true);
     selector(4)->move(904, selectorTop);
 }
 
@@ -229,7 +231,8 @@ void TForm4::apply(const EntryOutcome& out)
         const auto [D, d] = problem_;
         label(4)->setText(answerLine(D, d, D / d, D % d));
         // The entry is over: the selectors wait for the restore or the next button.
-        for (const SelectorDesign& s : selectorDesigns) selector(s.number)->setEnabled(false);
+        for (const SelectorDesign& s : selectorDesigns)
+            selector(s.number)->setEnabled(false);
         judge(out.right);
         return;
     }

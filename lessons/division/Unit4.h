@@ -11,7 +11,7 @@ namespace kazemaru {
 
 class TForm4 : public LessonScreen {
     Q_OBJECT
-public:
+  public:
     explicit TForm4(QWidget* parent);
     ~TForm4() override;
 
@@ -25,14 +25,14 @@ public:
     // The point memo's lines.
     static QStringList memoLines();
 
-public Q_SLOTS:
+  public Q_SLOTS:
     void CuteButton5Click(); // step button
     void CuteButton7Click(); // restore button
     void ComboBox4Change();  // quotient digit
     void ComboBox3Change();  // tens of a number
     void ComboBox2Change();  // ones of a number: enters it
 
-protected:
+  protected:
     void screenReset() override;
     void resetCountersOnShow() override;
     QString menuChosen() override;
@@ -41,7 +41,7 @@ protected:
     QString nextInStudy() override;
     QString nextInTest() override;
 
-private:
+  private:
     void selectorSetUp(longdiv::SelectorMode mode);
     void layOutProblem(); // divisor, dividend and bracket shown, the arrow beside the quotient row
     void apply(const longdiv::EntryOutcome& out);

@@ -44,7 +44,8 @@ void TForm5::screenReset()
 
 void TForm5::selectorSetUp()
 {
-    for (const SelectorDesign& s : selectorDesigns) selector(s.number)->show();
+    for (const SelectorDesign& s : selectorDesigns)
+        selector(s.number)->show();
     clearSelectors(selectorDesigns);
 }
 
@@ -77,11 +78,20 @@ QString TForm5::nextInTest()
     return answerPrompt;
 }
 
-void TForm5::ComboBox4Change() { storePlace(selector(4), 1); }
+void TForm5::ComboBox4Change()
+{
+    storePlace(selector(4), 1);
+}
 
-void TForm5::ComboBox3Change() { storePlace(selector(3), 100); }
+void TForm5::ComboBox3Change()
+{
+    storePlace(selector(3), 100);
+}
 
-void TForm5::ComboBox2Change() { storePlace(selector(2), 10); }
+void TForm5::ComboBox2Change()
+{
+    storePlace(selector(2), 10);
+}
 
 void TForm5::ComboBox1Change()
 {

@@ -8,19 +8,19 @@ namespace kazemaru {
 
 class TForm5 : public LessonScreen {
     Q_OBJECT
-public:
+  public:
     explicit TForm5(QWidget* parent);
 
     int exampleCounter() const { return example_; }
     const DivideByProblem& problem() const { return problem_; }
 
-public Q_SLOTS:
-    void ComboBox4Change(); // quotient digit
-    void ComboBox3Change(); // remainder hundreds
-    void ComboBox2Change(); // remainder tens
+  public Q_SLOTS:
+    void ComboBox4Change();          // quotient digit
+    void ComboBox3Change();          // remainder hundreds
+    void ComboBox2Change();          // remainder tens
     void ComboBox1Change() override; // remainder ones: judges (this screen has no menu)
 
-protected:
+  protected:
     void screenReset() override;
     void resetCountersOnShow() override { example_ = 0; }
     bool nextEnabledOnShow() const override { return true; }
@@ -29,7 +29,7 @@ protected:
     QString nextInStudy() override;
     QString nextInTest() override;
 
-private:
+  private:
     void selectorSetUp();
 
     DivideByProblem problem_;

@@ -46,7 +46,10 @@ const QString answerPrompt =
     u"商 と あまり を、大きい位から じゅんに えらんでね！\nあまりなしでも ０ を えらんでね！"_s;
 const QString wellDone = u"おつかれさま！"_s;
 
-QString str(const char16_t* s) { return QString::fromUtf16(s); }
+QString str(const char16_t* s)
+{
+    return QString::fromUtf16(s);
+}
 
 } // namespace
 
@@ -183,11 +186,26 @@ void TForm8::CuteButton3Click()
     playCue(11);
 }
 
-void TForm8::ComboBox8Change() { storePlace(selector(8), 100); }
-void TForm8::ComboBox7Change() { storePlace(selector(7), 10); }
-void TForm8::ComboBox6Change() { storePlace(selector(6), 1); }
-void TForm8::ComboBox5Change() { storePlace(selector(5), 100); }
-void TForm8::ComboBox4Change() { storePlace(selector(4), 10); }
+void TForm8::ComboBox8Change()
+{
+    storePlace(selector(8), 100);
+}
+void TForm8::ComboBox7Change()
+{
+    storePlace(selector(7), 10);
+}
+void TForm8::ComboBox6Change()
+{
+    storePlace(selector(6), 1);
+}
+void TForm8::ComboBox5Change()
+{
+    storePlace(selector(5), 100);
+}
+void TForm8::ComboBox4Change()
+{
+    storePlace(selector(4), 10);
+}
 
 void TForm8::ComboBox3Change()
 {
@@ -239,7 +257,10 @@ void TForm8::endRun()
     playCue(19);
 }
 
-void TForm8::CuteButton5Click() { endRun(); }
+void TForm8::CuteButton5Click()
+{
+    endRun();
+}
 
 void TForm8::Timer3Timer()
 {

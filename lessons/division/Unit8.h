@@ -12,7 +12,7 @@ class TDataModule1;
 
 class TForm8 : public LessonScreen {
     Q_OBJECT
-public:
+  public:
     // `data` keeps the run's rows in its table dorill.
     TForm8(TDataModule1* data, QWidget* parent);
 
@@ -23,7 +23,7 @@ public:
     bool running() const { return running_; }
     const DivisionDrillProblem& problem() const { return problem_; }
 
-public Q_SLOTS:
+  public Q_SLOTS:
     void ComboBox1Change() override;  // menu: the kind of division
     void ComboBox2Change();           // time selector
     void CuteButton3Click() override; // "スタート"
@@ -38,11 +38,11 @@ public Q_SLOTS:
     void ComboBox8Change();
     void Timer3Timer(); // countdown
 
-protected:
+  protected:
     void screenReset() override;
     void hideEvent(QHideEvent* event) override;
 
-private:
+  private:
     void newProblem();
     void selectorSetUp();
     void endRun();

@@ -13,7 +13,7 @@ namespace {
 
 // A lesson screen that judges on demand, to see a handler run on past a cue that cannot play.
 class JudgingScreen : public LessonScreen {
-public:
+  public:
     JudgingScreen()
         : LessonScreen(3, nullptr)
     {
@@ -26,11 +26,11 @@ public:
 
 class CuePlayerTest : public QObject {
     Q_OBJECT
-private:
+  private:
     QStringList boxes;
     QString realFolder;
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void initTestCase()
     {
         realFolder = programFolder();
@@ -49,7 +49,8 @@ private Q_SLOTS:
     void realCuesPlayWithoutComplaint()
     {
         setSoundEnabled(true);
-        for (int n = 1; n <= 20; ++n) playCue(n);
+        for (int n = 1; n <= 20; ++n)
+            playCue(n);
         playCue(14);
         playCue(13); // cuts off 14
         QTest::qWait(100);

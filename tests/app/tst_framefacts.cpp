@@ -21,13 +21,16 @@ const ButtonFact* findButton(const FrameFacts& f, const QString& caption)
     return nullptr;
 }
 
-QRect rectOf(const ButtonFact& b) { return QRect(b.left, b.top, b.width, b.height); }
+QRect rectOf(const ButtonFact& b)
+{
+    return QRect(b.left, b.top, b.width, b.height);
+}
 
 } // namespace
 
 class TestFrameFacts : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void everyScreenHasItsFrame()
     {
         for (int form = 2; form <= 16; ++form) {
@@ -43,7 +46,8 @@ private Q_SLOTS:
             QCOMPARE(f.prompt.pixelSize, 16);
             QVERIFY(!f.quitQuestion.isEmpty());
             // The prompt line never doubles as a title.
-            for (const TextFact& t : f.titles) QVERIFY(t.name != f.prompt.name);
+            for (const TextFact& t : f.titles)
+                QVERIFY(t.name != f.prompt.name);
         }
     }
 
@@ -82,7 +86,8 @@ private Q_SLOTS:
                 QVERIFY(window.contains(QRect(f.menu.left, f.menu.top, f.menu.width, f.menu.height)));
             QVERIFY(window.contains(QRect(f.pictureLeft, f.pictureTop, 64, 64)));
             QVERIFY(window.contains(QPoint(f.prompt.left, f.prompt.top)));
-            for (const TextFact& t : f.titles) QVERIFY(window.contains(QPoint(t.left, t.top)));
+            for (const TextFact& t : f.titles)
+                QVERIFY(window.contains(QPoint(t.left, t.top)));
         }
     }
 
@@ -98,18 +103,18 @@ private Q_SLOTS:
             QVERIFY(m.field.endsWith(u"メニュー"_s));
             QVERIFY(m.items.size() >= 2);
             QCOMPARE(QSet<QString>(m.items.begin(), m.items.end()).size(), m.items.size());
-            for (const QString& item : m.items) QVERIFY(!item.trimmed().isEmpty());
+            for (const QString& item : m.items)
+                QVERIFY(!item.trimmed().isEmpty());
         }
     }
 
     void titlesNameTheirContentsButton()
     {
         // The contents screen's lesson buttons, TForm2 … TForm16.
-        const QStringList contents{u"何千兆まで"_s,     u"何十、何百をわる"_s, u"１けたでわる"_s,
-                                   u"何十、何百でわる"_s, u"２けたでわる"_s,     u"３けたでわる"_s,
-                                   u"ドリル"_s,         u"小数のしくみ"_s,     u"たし算・ひき算１"_s,
-                                   u"たし算・ひき算２"_s, u"ドリル"_s,           u"四捨五入"_s,
-                                   u"長方形や正方形"_s,   u"計算のきまり"_s,     u"分数について"_s};
+        const QStringList contents{
+            u"何千兆まで"_s,   u"何十、何百をわる"_s, u"１けたでわる"_s,   u"何十、何百でわる"_s, u"２けたでわる"_s,
+            u"３けたでわる"_s, u"ドリル"_s,           u"小数のしくみ"_s,   u"たし算・ひき算１"_s, u"たし算・ひき算２"_s,
+            u"ドリル"_s,       u"四捨五入"_s,         u"長方形や正方形"_s, u"計算のきまり"_s,     u"分数について"_s};
         for (int form = 2; form <= 16; ++form) {
             bool named = false;
             for (const TextFact& t : frameFacts(form).titles)

@@ -14,7 +14,7 @@ using test::child;
 
 class LessonFrameTest : public QObject {
     Q_OBJECT
-private:
+  private:
     std::unique_ptr<test::Program> program;
     test::Harness* harness = nullptr;
     Shell* shell = nullptr;
@@ -23,7 +23,7 @@ private:
     QAbstractButton* button(int form, int n) { return child<QAbstractButton>(screen(form), u"CuteButton%1"_s.arg(n)); }
     QString promptOf(int form) { return child<QLabel>(screen(form), screen(form)->facts().prompt.name)->text(); }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init()
     {
         program = std::make_unique<test::Program>();
@@ -99,7 +99,8 @@ private Q_SLOTS:
         screen(2)->show();
         QCOMPARE(child<QTimer>(screen(2), u"Timer2"_s)->interval(), 1000);
         QVERIFY(child<QTimer>(screen(2), u"Timer2"_s)->isActive());
-        for (int i = 0; i < 3; ++i) screen(2)->Timer2Timer();
+        for (int i = 0; i < 3; ++i)
+            screen(2)->Timer2Timer();
         QVERIFY(!child<QTimer>(screen(2), u"Timer2"_s)->isActive());
         QVERIFY(child<QLabel>(screen(2), u"Label2"_s)->isVisible());
         QCOMPARE(child<QTimer>(screen(2), u"Timer2"_s)->interval(), 500);

@@ -11,7 +11,7 @@ using namespace kazemaru;
 
 class ServicesTest : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void clockText_data()
     {
         QTest::addColumn<QTime>("time");
@@ -132,9 +132,11 @@ private Q_SLOTS:
     {
         Randomize();
         QList<int> a, b;
-        for (int i = 0; i < 8; ++i) a.append(Random(1000000));
+        for (int i = 0; i < 8; ++i)
+            a.append(Random(1000000));
         Randomize();
-        for (int i = 0; i < 8; ++i) b.append(Random(1000000));
+        for (int i = 0; i < 8; ++i)
+            b.append(Random(1000000));
         QVERIFY(a != b);
     }
 

@@ -18,7 +18,7 @@ using test::child;
 
 class ShellTest : public QObject {
     Q_OBJECT
-private:
+  private:
     std::unique_ptr<test::Program> program;
     test::Harness* harness = nullptr;
     Shell* shell = nullptr;
@@ -26,7 +26,7 @@ private:
     TForm1* contents() { return static_cast<TForm1*>(shell->form(1)); }
     QAbstractButton* contentsButton(int n) { return child<QAbstractButton>(contents(), u"CuteButton%1"_s.arg(n)); }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init()
     {
         program = std::make_unique<test::Program>();

@@ -12,11 +12,11 @@ using namespace kazemaru;
 
 class WidgetsTest : public QObject {
     Q_OBJECT
-private:
+  private:
     QWidget page;
     SimpleComboBox* box = nullptr;
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init()
     {
         delete box;

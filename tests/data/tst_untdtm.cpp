@@ -23,7 +23,10 @@ QVariantList divisionRow(int nb, int dividend, int divisor, int enteredQ, int en
     return {nb, u"　%1 ÷ %2"_s.arg(dividend).arg(divisor), q, enteredQ, right ? u" ○"_s : u" ×"_s, r, enteredR};
 }
 
-QVariantList decimalRow(int nb) { return {nb, u"　1.2 + 3.4"_s, u"　4.6"_s, u"　4.6"_s, u"　○"_s}; }
+QVariantList decimalRow(int nb)
+{
+    return {nb, u"　1.2 + 3.4"_s, u"　4.6"_s, u"　4.6"_s, u"　○"_s};
+}
 
 QList<QVariantList> rows(QSqlQueryModel* model)
 {
@@ -58,7 +61,7 @@ bool sameRow(const QVariantList& got, const QVariantList& want)
 class TestDataModule : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void constructionTouchesNothing()
     {
         QTemporaryDir tmp;

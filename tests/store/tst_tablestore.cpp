@@ -10,7 +10,10 @@ using namespace kazemaru;
 
 namespace {
 
-QList<TableDef> tables() { return {{u"t"_s, {{u"A"_s, u"INTEGER"_s}, {u"B"_s, u"TEXT"_s}}}}; }
+QList<TableDef> tables()
+{
+    return {{u"t"_s, {{u"A"_s, u"INTEGER"_s}, {u"B"_s, u"TEXT"_s}}}};
+}
 
 int count(TableStore& store)
 {
@@ -23,7 +26,7 @@ int count(TableStore& store)
 class TestTableStore : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void refusesRowsThatDoNotFit()
     {
         QTemporaryDir tmp;

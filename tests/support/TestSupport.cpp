@@ -35,6 +35,9 @@ Harness::~Harness()
     setClockSource({}, {});
 }
 
-void Harness::queueDraws(std::initializer_list<int> values) { draws.insert(draws.end(), values); }
+void Harness::queueDraws(std::initializer_list<int> values)
+{
+    draws.insert(draws.end(), values);
+}
 
 } // namespace kazemaru::test

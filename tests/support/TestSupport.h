@@ -17,7 +17,7 @@ namespace kazemaru::test {
 
 // Installs every seam for the lifetime of the object and removes them again afterwards.
 class Harness {
-public:
+  public:
     Harness();
     ~Harness();
     Harness(const Harness&) = delete;

@@ -12,7 +12,8 @@
 using namespace Qt::StringLiterals;
 
 // The pictures live in the core library's resources, which a program has to pull in by name.
-static void loadPictures() {
+static void loadPictures()
+{
     Q_INIT_RESOURCE(kazemaru);
 }
 
@@ -24,7 +25,8 @@ class TestAssets : public QObject {
   private Q_SLOTS:
     void initTestCase() { loadPictures(); }
 
-    void picturesLoadAtTheirSizes_data() {
+    void picturesLoadAtTheirSizes_data()
+    {
         QTest::addColumn<QString>("resource");
         QTest::addColumn<QSize>("size");
         QTest::newRow("guide") << u":/guide.svg"_s << QSize(64, 64);
@@ -33,7 +35,8 @@ class TestAssets : public QObject {
         QTest::newRow("arrow") << u":/arrow.svg"_s << QSize(20, 11);
     }
 
-    void picturesLoadAtTheirSizes() {
+    void picturesLoadAtTheirSizes()
+    {
         QFETCH(QString, resource);
         QFETCH(QSize, size);
         QSvgRenderer svg(resource);
@@ -42,7 +45,8 @@ class TestAssets : public QObject {
         QCOMPARE(svg.viewBoxF().size(), QSizeF(size));
     }
 
-    void helpFileIsUtf8HtmlWithWorkingContents() {
+    void helpFileIsUtf8HtmlWithWorkingContents()
+    {
         QFile file(programFolder() + u"Kazemaru.hlp"_s);
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
         const QByteArray bytes = file.readAll();
@@ -69,10 +73,9 @@ class TestAssets : public QObject {
         // The lessons are named as the contents screen's buttons name them.
         const QString text = doc.toPlainText();
         for (const QString& lesson :
-             {u"何千兆まで"_s, u"何十、何百をわる"_s, u"１けたでわる"_s, u"何十、何百でわる"_s,
-              u"２けたでわる"_s, u"３けたでわる"_s, u"小数のしくみ"_s, u"たし算・ひき算１"_s,
-              u"たし算・ひき算２"_s, u"四捨五入"_s, u"長方形や正方形"_s, u"計算のきまり"_s, u"分数について"_s,
-              u"ドリル"_s, u"kyozai"_s})
+             {u"何千兆まで"_s, u"何十、何百をわる"_s, u"１けたでわる"_s, u"何十、何百でわる"_s, u"２けたでわる"_s,
+              u"３けたでわる"_s, u"小数のしくみ"_s, u"たし算・ひき算１"_s, u"たし算・ひき算２"_s, u"四捨五入"_s,
+              u"長方形や正方形"_s, u"計算のきまり"_s, u"分数について"_s, u"ドリル"_s, u"kyozai"_s})
             QVERIFY2(text.contains(lesson), qPrintable(lesson));
     }
 };

@@ -23,14 +23,16 @@ struct Wav {
     QList<qint16> samples;
 };
 
-quint32 le(const QByteArray& b, qsizetype at, int bytes) {
+quint32 le(const QByteArray& b, qsizetype at, int bytes)
+{
     quint32 v = 0;
     for (int i = bytes - 1; i >= 0; --i)
         v = v << 8 | quint8(b[at + i]);
     return v;
 }
 
-Wav readWav(const QString& path) {
+Wav readWav(const QString& path)
+{
     Wav w;
     auto fail = [&w](const QString& why) {
         w.error = why;
@@ -65,7 +67,8 @@ Wav readWav(const QString& path) {
 }
 
 // RMS of the loudest 50 ms, as a fraction of full scale: what a listener hears as the cue's level.
-double loudness(const Wav& w) {
+double loudness(const Wav& w)
+{
     const qsizetype window = std::min<qsizetype>(w.samples.size(), w.rate / 20);
     double sum = 0, best = 0;
     for (qsizetype i = 0; i < w.samples.size(); ++i) {
@@ -76,16 +79,19 @@ double loudness(const Wav& w) {
     return std::sqrt(best / double(window)) / 32768.0;
 }
 
-double decibels(double fraction) {
+double decibels(double fraction)
+{
     return 20.0 * std::log10(fraction);
 }
 
-QString cuePath(int n) {
+QString cuePath(int n)
+{
     return programFolder() + cueRelativePath(n);
 }
 
 // A WAV file: `format` in the fmt chunk, `declared` as the data chunk's size, `payload` after it.
-QByteArray wavBytes(quint16 format, quint32 declared, const QByteArray& payload) {
+QByteArray wavBytes(quint16 format, quint32 declared, const QByteArray& payload)
+{
     QByteArray b;
     auto put = [&b](quint32 v, int bytes) {
         for (int i = 0; i < bytes; ++i)
@@ -114,13 +120,15 @@ class TestCues : public QObject {
     Q_OBJECT
 
   private Q_SLOTS:
-    void everyCueIsAShortCleanPcmFile_data() {
+    void everyCueIsAShortCleanPcmFile_data()
+    {
         QTest::addColumn<int>("cue");
         for (int n = 1; n <= 20; ++n)
             QTest::newRow(qPrintable(cueRelativePath(n))) << n;
     }
 
-    void everyCueIsAShortCleanPcmFile() {
+    void everyCueIsAShortCleanPcmFile()
+    {
         QFETCH(int, cue);
         const QString path = cuePath(cue);
         QVERIFY2(QFile::exists(path), qPrintable(path));
@@ -152,15 +160,15 @@ class TestCues : public QObject {
         QVERIFY2(peak < 31000, qPrintable(u"peak %1"_s.arg(peak)));
     }
 
-    void cuesShareOneLoudnessAndDiffer() {
+    void cuesShareOneLoudnessAndDiffer()
+    {
         double quietest = 0, loudest = -200; // decibels below full scale
         QSet<QByteArray> sounds;
         for (int n = 1; n <= 20; ++n) {
             const Wav w = readWav(cuePath(n));
             QVERIFY2(w.error.isEmpty(), qPrintable(cueRelativePath(n)));
             const double level = decibels(loudness(w));
-            QVERIFY2(level > -24 && level < -10,
-                     qPrintable(u"%1: %2 dB"_s.arg(cueRelativePath(n)).arg(level)));
+            QVERIFY2(level > -24 && level < -10, qPrintable(u"%1: %2 dB"_s.arg(cueRelativePath(n)).arg(level)));
             quietest = std::min(quietest, level);
             loudest = std::max(loudest, level);
             sounds.insert(w.data);
@@ -169,7 +177,8 @@ class TestCues : public QObject {
         QCOMPARE(sounds.size(), 20);
     }
 
-    void brokenFilesAreExplained_data() {
+    void brokenFilesAreExplained_data()
+    {
         QTest::addColumn<bool>("create");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("playable");
@@ -190,7 +199,8 @@ class TestCues : public QObject {
         QTest::newRow("no data chunk") << true << wavBytes(1, 0, {}).chopped(8) << false;
     }
 
-    void brokenFilesAreExplained() {
+    void brokenFilesAreExplained()
+    {
         QFETCH(bool, create);
         QFETCH(QByteArray, bytes);
         QFETCH(bool, playable);

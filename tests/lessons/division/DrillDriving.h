@@ -15,7 +15,10 @@ inline QAbstractButton* drillButton(TForm8& form, int n)
 {
     return child<QAbstractButton>(&form, QStringLiteral("CuteButton%1").arg(n));
 }
-inline QString drillText(TForm8& form, const QString& name) { return child<QLabel>(&form, name)->text(); }
+inline QString drillText(TForm8& form, const QString& name)
+{
+    return child<QLabel>(&form, name)->text();
+}
 
 // Menu item subTopic − 1, then time item `timeItem` ("　　なし" is 0, "　５ふん" 1, …).
 inline void chooseDrill(TForm8& form, int subTopic, int timeItem)

@@ -47,7 +47,7 @@ int answerAndWait(const QString& folder, int count)
 class TestDrillDurability : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void killedProgramKeepsEveryAnswer_data()
     {
         QTest::addColumn<int>("count");

@@ -23,12 +23,9 @@ struct Form {
 Form expectedForm(int s, int a)
 {
     switch (s) {
-    case 1:
-        return {{2, 8}, a <= 4 ? Range{11, 98} : Range{101, 998}};
-    case 2:
-        return a <= 2 ? Form{{11, 38}, {21, 98}} : Form{{11, 88}, a <= 6 ? Range{101, 998} : Range{1001, 9998}};
-    default:
-        return {{101, 888}, a <= 4 ? Range{1001, 9998} : Range{10001, 99998}};
+    case 1: return {{2, 8}, a <= 4 ? Range{11, 98} : Range{101, 998}};
+    case 2: return a <= 2 ? Form{{11, 38}, {21, 98}} : Form{{11, 88}, a <= 6 ? Range{101, 998} : Range{1001, 9998}};
+    default: return {{101, 888}, a <= 4 ? Range{1001, 9998} : Range{10001, 99998}};
     }
 }
 
@@ -36,16 +33,16 @@ Form expectedForm(int s, int a)
 std::vector<int> divisorDraws(int s, int a)
 {
     switch (s) {
-    case 1:
-        return {7};
-    case 2:
-        return a <= 2 ? std::vector<int>{3, 8} : std::vector<int>{8, 8};
-    default:
-        return {8, 9, 8};
+    case 1: return {7};
+    case 2: return a <= 2 ? std::vector<int>{3, 8} : std::vector<int>{8, 8};
+    default: return {8, 9, 8};
     }
 }
 
-int dividendDraw(int s, int a) { return expectedForm(s, a).dividend.hi - expectedForm(s, a).dividend.lo + 1; }
+int dividendDraw(int s, int a)
+{
+    return expectedForm(s, a).dividend.hi - expectedForm(s, a).dividend.lo + 1;
+}
 
 // Every combination of the divisor's draws, each drawn value in 0 … range−1.
 std::vector<std::vector<int>> allDivisorDraws(const std::vector<int>& ranges)
@@ -63,14 +60,17 @@ std::vector<std::vector<int>> allDivisorDraws(const std::vector<int>& ranges)
     return out;
 }
 
-bool digitsFit(int d) { return d % 10 != 0 && d % 10 != 9 && (d / 10) % 10 != 9; }
+bool digitsFit(int d)
+{
+    return d % 10 != 0 && d % 10 != 9 && (d / 10) % 10 != 9;
+}
 
 } // namespace
 
 class TestDrillLogic : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void drawsComeInOrder_data()
     {
         QTest::addColumn<int>("subTopic");

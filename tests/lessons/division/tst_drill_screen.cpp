@@ -75,7 +75,7 @@ struct Drill {
 class TestDrillScreen : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void resultGridIsBoundAndHidden()
     {
         Drill d;

@@ -23,7 +23,7 @@ const QString answerInOrder = u"答えは 大きい位から じゅんに えら
 
 class TestForm3 : public QObject {
     Q_OBJECT
-private:
+  private:
     std::unique_ptr<Harness> h;
     std::unique_ptr<TForm3> screen;
 
@@ -42,7 +42,7 @@ private:
         next()->click();
     }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init()
     {
         h = std::make_unique<Harness>();
@@ -62,7 +62,8 @@ private Q_SLOTS:
         QVERIFY(!next()->isEnabled());
         QCOMPARE(text(u"Label3"_s), chooseMenu);
         QCOMPARE(h->lastCue(), 12);
-        for (const QString& name : {u"Label4"_s, u"Label5"_s, u"Label6"_s, u"ComboBox2"_s, u"ComboBox3"_s, u"ComboBox4"_s})
+        for (const QString& name :
+             {u"Label4"_s, u"Label5"_s, u"Label6"_s, u"ComboBox2"_s, u"ComboBox3"_s, u"ComboBox4"_s})
             QVERIFY2(!visible(name), qPrintable(name));
         QCOMPARE(box(1)->items(), (QStringList{u"何十をわる"_s, u"何百をわる"_s, u"何百何十をわる"_s}));
     }
@@ -137,7 +138,7 @@ private Q_SLOTS:
     // The ones digit judges whenever it is chosen, with whatever the other places hold then.
     void judgingWithDigitsInAnyOrder()
     {
-        pose(1, 2, 1); // 80 ÷ 4 = 20
+        pose(1, 2, 1);     // 80 ÷ 4 = 20
         box(2)->choose(0); // ones alone: 0
         QCOMPARE(text(u"Label6"_s), u"×"_s);
         QVERIFY(visible(u"Label6"_s));
@@ -200,7 +201,8 @@ private Q_SLOTS:
                 if (eq >= 0) positions.append(metrics.horizontalAdvance(line.left(eq)));
             }
             QCOMPARE(positions.size(), 4);
-            for (qreal x : positions) QCOMPARE(x, positions.front());
+            for (qreal x : positions)
+                QCOMPARE(x, positions.front());
         }
     }
 };

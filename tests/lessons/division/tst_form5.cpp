@@ -18,7 +18,7 @@ const QString goOn = u"「つぎへ」ボタンで すすめてね！"_s;
 
 class TestForm5 : public QObject {
     Q_OBJECT
-private:
+  private:
     std::unique_ptr<Harness> h;
     std::unique_ptr<TForm5> screen;
 
@@ -45,7 +45,7 @@ private:
         box(1)->choose(ones);
     }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init()
     {
         h = std::make_unique<Harness>();
@@ -68,7 +68,8 @@ private Q_SLOTS:
         QCOMPARE(screen->exampleCounter(), 0);
         // ComboBox1 is the remainder's ones here, not a menu.
         QCOMPARE(box(1)->items().size(), 10);
-        for (int n = 1; n <= 4; ++n) QVERIFY(box(n)->isHidden());
+        for (int n = 1; n <= 4; ++n)
+            QVERIFY(box(n)->isHidden());
     }
 
     void studyExamplesCycle()
@@ -107,7 +108,8 @@ private Q_SLOTS:
         QVERIFY(h->drawRanges == (std::vector<int>{19, 7, 7, 4}));
         QCOMPARE(text(u"Label4"_s), u"250 ÷ 60 = ?"_s);
         QVERIFY(!next()->isEnabled());
-        QCOMPARE(text(u"Label3"_s), u"答えは 商→あまり の じゅんに えらんでね！\nあまりは ０の時でも ０をえらんでね！"_s);
+        QCOMPARE(text(u"Label3"_s),
+                 u"答えは 商→あまり の じゅんに えらんでね！\nあまりは ０の時でも ０をえらんでね！"_s);
         QCOMPARE(h->lastCue(), 11);
         const QStringList headings{u"り"_s, u"ま"_s, u"あ"_s, u"商"_s};
         const int lefts[] = {904, 880, 856, 824};

@@ -75,7 +75,8 @@ std::vector<Writing> onPaper(int D, int d)
             out.push_back({true, 0, {}, column(pos), difference, arrowPrompt()});
             const int down = digit(pos++);
             P = P * 10 + down;
-            out.push_back({false, down, QString::number(P), column(pos), Row::Quotient, quotientPlacePrompt(len - pos)});
+            out.push_back(
+                {false, down, QString::number(P), column(pos), Row::Quotient, quotientPlacePrompt(len - pos)});
         }
     }
 }
@@ -140,7 +141,7 @@ std::set<std::pair<int, int>> everyProblem(int subTopic, int& redrawn)
 
 class LongDivisionEntry : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void generatorKeepsDividendsInTheFigure();
     void generatorFallsBackAfterTooManyTries();
     void everyProblemWrittenOutIsRight();
@@ -158,10 +159,13 @@ void LongDivisionEntry::generatorKeepsDividendsInTheFigure()
         int redrawn = 0;
         const auto problems = everyProblem(subTopic, redrawn);
         QVERIFY(redrawn > 0); // the rounding does leave the columns now and then
-        for (const auto& [D, d] : problems) QVERIFY(oneDigitDividendFits(subTopic, D));
+        for (const auto& [D, d] : problems)
+            QVERIFY(oneDigitDividendFits(subTopic, D));
         // The highest and lowest multiples are posed.
-        if (subTopic == 1) QVERIFY(problems.count({98, 7}) && problems.count({96, 8}) && problems.count({20, 2}));
-        else QVERIFY(problems.count({996, 3}) && problems.count({992, 8}) && problems.count({100, 2}));
+        if (subTopic == 1)
+            QVERIFY(problems.count({98, 7}) && problems.count({96, 8}) && problems.count({20, 2}));
+        else
+            QVERIFY(problems.count({996, 3}) && problems.count({992, 8}) && problems.count({100, 2}));
     }
 }
 

@@ -24,10 +24,7 @@ struct Screen {
     QLabel* label(int n) const { return test::child<QLabel>(form.get(), u"Label%1"_s.arg(n)); }
     QString text(int n) const { return label(n)->text(); }
     SimpleComboBox* box(int n) const { return test::child<SimpleComboBox>(form.get(), u"ComboBox%1"_s.arg(n)); }
-    QAbstractButton* button(int n) const
-    {
-        return test::child<QAbstractButton>(form.get(), u"CuteButton%1"_s.arg(n));
-    }
+    QAbstractButton* button(int n) const { return test::child<QAbstractButton>(form.get(), u"CuteButton%1"_s.arg(n)); }
     QWidget* widget(const QString& name) const { return test::child<QWidget>(form.get(), name); }
     bool shown(const QString& name) const { return !widget(name)->isHidden(); }
     int arrow() const { return shown(u"Image3"_s) ? widget(u"Image3"_s)->y() : -1; }
@@ -43,7 +40,8 @@ struct Screen {
     void quotient(int g) { box(4)->choose(g); }
     void steps(int n)
     {
-        for (int i = 0; i < n; ++i) button(5)->click();
+        for (int i = 0; i < n; ++i)
+            button(5)->click();
     }
     // A test problem of the sub-topic with scripted draws.
     void pose(int subTopic, std::initializer_list<int> draws)
@@ -76,7 +74,7 @@ QList<int> inkedColumns(QLabel* row)
 
 class LongDivisionScreen : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void showHandlerWaitsForTheMenu();
     void threeDigitExamplesStepByStep();
     void twoDigitExampleEndsAfterThreeSteps();
@@ -95,9 +93,10 @@ void LongDivisionScreen::showHandlerWaitsForTheMenu()
     QCOMPARE(s.button(3)->text(), u"べんきょう"_s);
     QCOMPARE(s.prompt(), u"メニューを えらんでね！"_s);
     QCOMPARE(s.lastCue(), 12);
-    for (int n : {4, 5, 7}) QVERIFY(!s.button(n)->isEnabled());
-    for (const QString& name : {u"ComboBox2"_s, u"ComboBox3"_s, u"ComboBox4"_s, u"Shape1"_s, u"Shape2"_s,
-                                u"Image2"_s, u"Image3"_s, u"Memo1"_s})
+    for (int n : {4, 5, 7})
+        QVERIFY(!s.button(n)->isEnabled());
+    for (const QString& name : {u"ComboBox2"_s, u"ComboBox3"_s, u"ComboBox4"_s, u"Shape1"_s, u"Shape2"_s, u"Image2"_s,
+                                u"Image3"_s, u"Memo1"_s})
         QVERIFY(!s.shown(name));
     QCOMPARE(s.box(2)->items().value(7), u"７　"_s);
     QCOMPARE(s.box(4)->text(), u"商"_s);
@@ -154,14 +153,16 @@ void LongDivisionScreen::threeDigitExamplesStepByStep()
     s.button(4)->click();
     s.steps(3);
     QCOMPARE(s.text(7), u"78"_s);
-    for (int n : {7, 11, 12}) QCOMPARE(s.label(n)->x(), 740);
+    for (int n : {7, 11, 12})
+        QCOMPARE(s.label(n)->x(), 740);
     QCOMPARE(s.text(4), u"235 ÷ 3 = 78 あまり 1"_s);
     QCOMPARE(s.button(5)->text(), u"ステップ４"_s);
     QVERIFY(!s.button(5)->isEnabled());
     // The counter starts over, and the rows are back in their places.
     s.button(4)->click();
     QCOMPARE(s.form->exampleCounter(), 1);
-    for (int n : {7, 11, 12}) QCOMPARE(s.label(n)->x(), 720);
+    for (int n : {7, 11, 12})
+        QCOMPARE(s.label(n)->x(), 720);
 }
 
 void LongDivisionScreen::twoDigitExampleEndsAfterThreeSteps()
@@ -281,7 +282,8 @@ void LongDivisionScreen::restoreAfterJudgingStartsAgain()
     s.h.cues.clear();
     s.button(7)->click();
     QCOMPARE(s.text(6), QString());
-    for (int n : {7, 10, 11, 12, 13, 14, 15}) QCOMPARE(s.text(n), QString());
+    for (int n : {7, 10, 11, 12, 13, 14, 15})
+        QCOMPARE(s.text(n), QString());
     QCOMPARE(s.text(4), u"906 ÷ 3 = ?"_s);
     QCOMPARE(s.text(9), u"906"_s);
     QCOMPARE(s.arrow(), 290);
@@ -369,12 +371,12 @@ void LongDivisionScreen::digitsStandInTheirCells()
     Screen s;
     s.menu(2);
     s.button(4)->click();
-    s.steps(4); // 436 ÷ 3 written out
-    QCOMPARE(inkedColumns(s.label(9)), (QList<int>{0, 1, 2}));  // 436 from 720
-    QCOMPARE(inkedColumns(s.label(7)), (QList<int>{0, 1, 2}));  // 145 over it
-    QCOMPARE(inkedColumns(s.label(10)), (QList<int>{0}));       // 3 under the 4
-    QCOMPARE(inkedColumns(s.label(11)), (QList<int>{0, 1}));    // 13 in 720–760
-    QCOMPARE(inkedColumns(s.label(15)), (QList<int>{1}));       // 1 at the right edge, 760–780
+    s.steps(4);                                                // 436 ÷ 3 written out
+    QCOMPARE(inkedColumns(s.label(9)), (QList<int>{0, 1, 2})); // 436 from 720
+    QCOMPARE(inkedColumns(s.label(7)), (QList<int>{0, 1, 2})); // 145 over it
+    QCOMPARE(inkedColumns(s.label(10)), (QList<int>{0}));      // 3 under the 4
+    QCOMPARE(inkedColumns(s.label(11)), (QList<int>{0, 1}));   // 13 in 720–760
+    QCOMPARE(inkedColumns(s.label(15)), (QList<int>{1}));      // 1 at the right edge, 760–780
     QCOMPARE(s.label(15)->x() + s.label(15)->width(), 780);
     QCOMPARE(s.widget(u"Shape1"_s)->geometry(), QRect(696, 312, 105, 2));
     QCOMPARE(s.widget(u"Image2"_s)->geometry(), QRect(696, 314, 17, 33));

@@ -14,8 +14,7 @@ QString snapshot(const Figure& f)
 {
     QStringList parts;
     for (Row r : allRows)
-        if (!f.text(r).isEmpty())
-            parts << u"%1=%2@%3"_s.arg(rowLabelNumber(r)).arg(f.text(r)).arg(f.left(r));
+        if (!f.text(r).isEmpty()) parts << u"%1=%2@%3"_s.arg(rowLabelNumber(r)).arg(f.text(r)).arg(f.left(r));
     parts << u"rules=%1%2%3"_s.arg(int(f.rules[0])).arg(int(f.rules[1])).arg(int(f.rules[2]));
     return parts.join(u' ');
 }
@@ -32,7 +31,7 @@ const QString T1 = u"【ステップ１】\n\n　もんだいを 右図のよう
 
 class LongDivisionSteps : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void walk_data();
     void walk();
     void digitsStandUnderTheirColumns_data() { walk_data(); }
@@ -162,7 +161,8 @@ void LongDivisionSteps::digitsStandUnderTheirColumns()
 
     Figure f = designedFigure(oneDigitRows());
     OneDigitWalk walk(f, subTopic, example);
-    for (int i = 0; i < texts.size(); ++i) walk.nextStep();
+    for (int i = 0; i < texts.size(); ++i)
+        walk.nextStep();
     const Problem p = walk.problem();
     const int dividendEnd = oneDigitColumn1 + digitPitch * int(QString::number(p.dividend).size());
     // The quotient's last digit stands over the dividend's last digit, and so does the remainder.

@@ -24,10 +24,14 @@ bool evaluate(const QString& expr, long& value)
     for (qsizetype i = 1; i + 1 < tokens.size(); i += 2) {
         const long operand = tokens[i + 1].toLong(&ok);
         if (!ok) return false;
-        if (tokens[i] == u"x") value *= operand;
-        else if (tokens[i] == u"+") value += operand;
-        else if (tokens[i] == u"÷" && operand != 0 && value % operand == 0) value /= operand;
-        else return false;
+        if (tokens[i] == u"x")
+            value *= operand;
+        else if (tokens[i] == u"+")
+            value += operand;
+        else if (tokens[i] == u"÷" && operand != 0 && value % operand == 0)
+            value /= operand;
+        else
+            return false;
     }
     return true;
 }
@@ -68,13 +72,16 @@ int checkArithmetic(const QString& text)
 }
 
 // An answer that the hundreds, tens and ones selectors can enter.
-bool fitsThreeSelectors(int value) { return value >= 0 && value <= 999; }
+bool fitsThreeSelectors(int value)
+{
+    return value >= 0 && value <= 999;
+}
 
 } // namespace
 
 class TestMentalDivision : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void tensHundredsEveryDraw();
     void tensHundredsBoundedRedraw();
     void tensHundredsNoSubTopicDrawsNothing();
@@ -95,20 +102,22 @@ void TestMentalDivision::tensHundredsEveryDraw()
             for (int mDraw = 0; mDraw < 3; ++mDraw) {
                 Harness h;
                 h.draws.push_back(dDraw);
-                for (int i = 0; i < mentalDivisionMaxDraws; ++i) h.draws.push_back(mDraw);
+                for (int i = 0; i < mentalDivisionMaxDraws; ++i)
+                    h.draws.push_back(mDraw);
                 const TensHundredsProblem p = drawTensHundredsProblem(subTopic);
                 const int d = dDraw + 2, m = mDraw + 1;
                 const bool passes = subTopic == 3 ? d * m > 10 : d * m < 10;
                 const int place = subTopic == 2 ? 100 : 10;
-                const TensHundredsProblem expected =
-                    passes ? TensHundredsProblem{d * m * place, d, m * place}
-                           : TensHundredsProblem{4 * (subTopic == 3 ? 3 : 2) * place, 4, (subTopic == 3 ? 3 : 2) * place};
+                const TensHundredsProblem expected = passes ? TensHundredsProblem{d * m * place, d, m * place}
+                                                            : TensHundredsProblem{4 * (subTopic == 3 ? 3 : 2) * place,
+                                                                                  4, (subTopic == 3 ? 3 : 2) * place};
                 QCOMPARE(p.dividend, expected.dividend);
                 QCOMPARE(p.divisor, expected.divisor);
                 QCOMPARE(p.answer, expected.answer);
                 QCOMPARE(h.drawRanges.front(), 7);
                 QCOMPARE(h.drawRanges.size(), passes ? 2u : size_t(1 + mentalDivisionMaxDraws));
-                for (size_t i = 1; i < h.drawRanges.size(); ++i) QCOMPARE(h.drawRanges[i], 3);
+                for (size_t i = 1; i < h.drawRanges.size(); ++i)
+                    QCOMPARE(h.drawRanges[i], 3);
                 // Answerable with the hundreds, tens and ones selectors, and the judge agrees.
                 QVERIFY(fitsThreeSelectors(p.answer));
                 QCOMPARE(p.divisor * p.answer, p.dividend);
@@ -133,7 +142,8 @@ void TestMentalDivision::tensHundredsBoundedRedraw()
     {
         Harness h;
         h.draws.push_back(6); // divisor 8: only m = 1 gives a one-digit product
-        for (int i = 1; i < mentalDivisionMaxDraws; ++i) h.draws.push_back(1 + i % 2);
+        for (int i = 1; i < mentalDivisionMaxDraws; ++i)
+            h.draws.push_back(1 + i % 2);
         h.draws.push_back(0);
         const TensHundredsProblem p = drawTensHundredsProblem(1);
         QCOMPARE(p.dividend, 80);
