@@ -12,6 +12,22 @@ using namespace Qt::StringLiterals;
 using namespace kazemaru;
 using test::child;
 
+namespace {
+
+// A screen whose handler fails unexpectedly.
+class FailingScreen : public LessonScreen {
+    Q_OBJECT
+  public:
+    FailingScreen()
+        : LessonScreen(2, nullptr)
+    {
+    }
+  public Q_SLOTS:
+    void CuteButton4Click() override { throw std::runtime_error("the lesson broke"); }
+};
+
+} // namespace
+
 class LessonFrameTest : public QObject {
     Q_OBJECT
   private:
@@ -131,6 +147,20 @@ class LessonFrameTest : public QObject {
             const bool frame = b.name == u"CuteButton1"_s || b.name == u"CuteButton2"_s;
             QCOMPARE(child<QAbstractButton>(screen(12), b.name)->isEnabled(), frame);
         }
+    }
+
+    void anUnexpectedErrorIsShownAndTheScreenStaysUsable()
+    {
+        FailingScreen s;
+        s.show();
+        s.invokeHandler("CuteButton4Click");
+        QCOMPARE(harness->dialogs.size(), 1u);
+        QCOMPARE(harness->dialogs[0].kind, DialogKind::Error);
+        QVERIFY(harness->dialogs[0].text.contains(u"the lesson broke"_s));
+        harness->cues.clear();
+        s.invokeHandler("CuteButton3Click");
+        QCOMPARE(s.lessonMode(), int(Test));
+        QCOMPARE(harness->cues, std::vector<int>{12});
     }
 
     void backButtonHidesWithoutResetting()
