@@ -1,5 +1,7 @@
 #include "app/HelpViewer.h"
 
+#include "app/widgets/Factory.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QTextBrowser>
@@ -18,6 +20,9 @@ HelpViewer::HelpViewer(QWidget* parent)
     setWindowTitle(u"Kazemaru - 使い方"_s);
     resize(720, 640);
     browser_->setOpenExternalLinks(false);
+    QFont font = browser_->font();
+    font.setPixelSize(16);
+    browser_->setFont(font);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
@@ -33,7 +38,10 @@ void HelpViewer::showContents(const QString& helpFile)
             u"<h2>ヘルプが ひらけません</h2><p>ヘルプファイルが 見つかりません:</p><p><tt>%1</tt></p>"_s.arg(
                 QDir::toNativeSeparators(helpFile).toHtmlEscaped()));
     }
-    show();
+    if (!isVisible()) {
+        show();
+        centreOnScreen(this);
+    }
     raise();
     activateWindow();
 }
