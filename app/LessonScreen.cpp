@@ -77,9 +77,9 @@ LessonScreen::LessonScreen(int form, QWidget* parent)
         if (auto* point = button(6)) point->setEnabled(false); // until the lesson gives its memo
     }
 
-    auto* status = new StatusBar({facts_.statusPanel0, 50}, this);
-    status->setObjectName(u"StatusBar1"_s);
-    status->setGeometry(0, height() - 22, width(), 22);
+    status_ = new StatusBar({facts_.statusPanel0, 50}, this);
+    status_->setObjectName(u"StatusBar1"_s);
+    status_->setGeometry(0, height() - 22, width(), 22);
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName(u"Timer1"_s);
@@ -208,7 +208,7 @@ void LessonScreen::Timer2Timer()
 
 void LessonScreen::Timer1Timer()
 {
-    if (auto* status = findChild<StatusBar*>(u"StatusBar1"_s)) status->setPanelText(1, clockText(currentDateTime()));
+    status_->setPanelText(1, clockText(currentDateTime()));
 }
 
 void LessonScreen::screenReset()

@@ -102,7 +102,6 @@ class LessonScreen : public QDialog {
     void promptBlink(const QString& text);
     void judge(bool right); // judge mark, cue 14 or 13, next button enabled, prompt after judging
     void storePlace(SimpleComboBox* selector, int weight, int cue = 17);
-    void clearContributions() { contributions_.clear(); }
     void setJudgeMark(Label* mark) { judgeMark_ = mark; }
     void setMemoLines(const QStringList& lines, const QRect& geometry);
 
@@ -127,7 +126,6 @@ class LessonScreen : public QDialog {
     Label* prompt() const { return prompt_; }
     Label* judgeMark() const { return judgeMark_; }
     QPlainTextEdit* memo() const { return memo_; }
-    QTimer* blinkTimer() const { return timer2_; }
 
     void showEvent(QShowEvent* event) override;
 
@@ -144,6 +142,7 @@ class LessonScreen : public QDialog {
     Label* judgeMark_ = nullptr;
     bool hasModeButton_ = false;
     QPlainTextEdit* memo_ = nullptr;
+    StatusBar* status_ = nullptr;
     QTimer* timer1_ = nullptr;
     QTimer* timer2_ = nullptr;
     PromptBlink blink_{nullptr, nullptr};

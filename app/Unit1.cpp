@@ -108,10 +108,10 @@ TForm1::TForm1(QWidget* parent)
     picture->hide();
     auto* prompt = makeLabel(page_, u"Label5"_s, QString(), 68, 606, 16, true, colour::red);
 
-    auto* status = new StatusBar({680, 50}, page_);
-    status->setObjectName(u"StatusBar1"_s);
+    status_ = new StatusBar({680, 50}, page_);
+    status_->setObjectName(u"StatusBar1"_s);
     const int statusTop = 716 - menuBar()->sizeHint().height() - 22;
-    status->setGeometry(0, statusTop, 955, 22);
+    status_->setGeometry(0, statusTop, 955, 22);
 
     auto* timer1 = makeTimer(this, u"Timer1"_s, 1000);
     connect(timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
@@ -137,7 +137,7 @@ void TForm1::FormCreate()
 
 void TForm1::Timer1Timer()
 {
-    page_->findChild<StatusBar*>(u"StatusBar1"_s)->setPanelText(1, clockText(currentDateTime()));
+    status_->setPanelText(1, clockText(currentDateTime()));
 }
 
 void TForm1::Timer2Timer()

@@ -39,6 +39,7 @@ class TForm1 : public QMainWindow {
     QWidget* page_;
     QList<QWidget*> lessons_;
     QString helpFile_;
+    StatusBar* status_ = nullptr;
     QTimer* timer3_;
     PromptBlink blink_{nullptr, nullptr};
     bool fanfarePlayed_ = false;

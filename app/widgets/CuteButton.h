@@ -11,9 +11,6 @@ class CuteButton : public QPushButton {
   public:
     CuteButton(const QString& caption, const QColor& face, const QColor& text, QWidget* parent);
 
-    QColor face() const { return face_; }
-    QColor textColour() const { return text_; }
-
   protected:
     void paintEvent(QPaintEvent*) override;
     void enterEvent(QEnterEvent*) override;

@@ -11,7 +11,7 @@ namespace kazemaru {
 Label* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top, int pixelSize, bool bold,
                  const QColor& colour)
 {
-    auto* label = new Label(QString(), parent, true);
+    auto* label = new Label(QString(), parent);
     label->setObjectName(name);
     QFont f = label->font();
     f.setPixelSize(pixelSize);

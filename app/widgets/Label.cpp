@@ -4,9 +4,8 @@
 
 namespace kazemaru {
 
-Label::Label(const QString& text, QWidget* parent, bool autoSize)
+Label::Label(const QString& text, QWidget* parent)
     : QLabel(text, parent)
-    , autoSize_(autoSize)
 {
     setTextFormat(Qt::PlainText);
     fit();
@@ -19,15 +18,8 @@ void Label::setText(const QString& text)
     fit();
 }
 
-void Label::setAutoSize(bool on)
-{
-    autoSize_ = on;
-    fit();
-}
-
 void Label::fit()
 {
-    if (!autoSize_) return;
     const QSize hint = sizeHint().expandedTo(QSize(1, 1));
     if (alignment() & Qt::AlignRight) {
         const int right = x() + width();

@@ -3,16 +3,14 @@
 
 namespace kazemaru {
 
-// A label with the program's auto-size rule: an auto-size label fits its text, and a
-// right-aligned one keeps its right edge as the text grows or shrinks.
+// A label with the program's auto-size rule: it fits its text, and a right-aligned one keeps
+// its right edge as the text grows or shrinks.
 class Label : public QLabel {
     Q_OBJECT
   public:
-    Label(const QString& text, QWidget* parent, bool autoSize = true);
+    Label(const QString& text, QWidget* parent);
 
     void setText(const QString& text); // shadows QLabel::setText to refit the box
-    void setAutoSize(bool on);
-    bool autoSize() const { return autoSize_; }
     void fit();
 
     QSize sizeHint() const override;
@@ -24,8 +22,6 @@ class Label : public QLabel {
 
   private:
     int lineStep() const;
-
-    bool autoSize_;
 };
 
 } // namespace kazemaru

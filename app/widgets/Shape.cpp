@@ -24,12 +24,14 @@ Picture::Picture(const QString& resource, QWidget* parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+Picture::~Picture() = default;
+
 void Picture::paintEvent(QPaintEvent*)
 {
-    QSvgRenderer renderer(resource_);
+    if (!renderer_) renderer_ = std::make_unique<QSvgRenderer>(resource_);
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&p, QRectF(rect()));
+    renderer_->render(&p, QRectF(rect()));
 }
 
 StatusBar::StatusBar(const QList<int>& panelWidths, QWidget* parent)

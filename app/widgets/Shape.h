@@ -1,6 +1,9 @@
 #pragma once
 #include <QColor>
 #include <QWidget>
+#include <memory>
+
+class QSvgRenderer;
 
 namespace kazemaru {
 
@@ -22,13 +25,14 @@ class Picture : public QWidget {
     Q_OBJECT
   public:
     Picture(const QString& resource, QWidget* parent);
-    QString resource() const { return resource_; }
+    ~Picture() override;
 
   protected:
     void paintEvent(QPaintEvent*) override;
 
   private:
     QString resource_;
+    std::unique_ptr<QSvgRenderer> renderer_; // parsed at the first paint, then kept
 };
 
 // A status bar along the bottom edge with fixed-width panels; the last panel takes the rest.
