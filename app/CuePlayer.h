@@ -4,6 +4,18 @@
 
 namespace kazemaru {
 
+// The cues the screens play, named by what they first mark; each file's other uses follow.
+namespace cue {
+inline constexpr int next = 11;    // pipo: next problem or step, memo closed, drill started and each problem
+inline constexpr int choice = 12;  // poon: screen shown, menu choice, mode button, drill answer recorded
+inline constexpr int wrong = 13;   // bubuu: judged "×"
+inline constexpr int right = 14;   // pinpon: judged "○"
+inline constexpr int memo = 15;    // sharan: point memo opened
+inline constexpr int fanfare = 16; // charararan: the start fanfare, once per run
+inline constexpr int digit = 17;   // bun: a digit chosen; step and restore buttons; drill shown, its menu and time
+inline constexpr int stop = 19;    // chararan: a drill run stopped
+} // namespace cue
+
 void playCue(int n);           // play cue 1 … 20; a new cue cuts off the one still sounding
 bool soundEnabled();           // the sound-enabled flag
 void setSoundEnabled(bool on); // written only by the contents screen's start fanfare

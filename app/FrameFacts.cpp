@@ -1,5 +1,7 @@
 #include "app/FrameFacts.h"
 
+#include "app/Palette.h"
+
 #include <QtGlobal>
 #include <array>
 
@@ -9,19 +11,7 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-const QColor navy(0x00, 0x00, 0x80);
-const QColor green(0x00, 0x80, 0x00);
-const QColor olive(0x80, 0x80, 0x00);
-const QColor cream(0xFF, 0xFB, 0xF0);
-const QColor skyBlue(0xA6, 0xCA, 0xF0);
-const QColor red(0xFF, 0x00, 0x00);
-const QColor teal(0x00, 0x80, 0x80);
-const QColor maroon(0x80, 0x00, 0x00);
-const QColor purple(0x80, 0x00, 0x80);
-const QColor pink(0xFF, 0xA6, 0xFF);
-const QColor titleRed(0xCA, 0x37, 0x4E);
-const QColor stopGreen(0xC0, 0xDC, 0xC0);
-const QColor resultGreen(0xC0, 0xEF, 0xCD);
+using namespace colour;
 
 // Prompts and questions whose spacing differs from screen to screen.
 const QString chooseMenu = u"メニューを えらんでね！"_s;
@@ -41,7 +31,7 @@ TextFact chapterTitle(const QString& text, int left = 416)
 
 TextFact lessonTitle(const QString& text, int left = 360)
 {
-    return {u"Label2"_s, text, left, 80, 24, true, titleRed};
+    return {u"Label2"_s, text, left, 80, 24, true, colour::lessonTitle};
 }
 
 TextFact promptLine(const QString& name, const QString& opening, int left = 72, int top = 624)
@@ -228,7 +218,7 @@ std::array<FrameFacts, 15> buildAll()
             .quitQuestion = mayQuitTight,
             .buttons = drillButtons(),
             .memoTop = std::nullopt,
-            .showCue = 17,
+            .showCue = cue::digit,
         },
         {
             // structure of decimals

@@ -1,6 +1,8 @@
 #pragma once
 // The frame facts of every lesson screen in one place: window, titles, menu, prompt line,
 // standard buttons, point memo and opening behaviour. The screens build their frame from it.
+#include "app/CuePlayer.h"
+
 #include <QColor>
 #include <QString>
 #include <QStringList>
@@ -54,7 +56,7 @@ struct FrameFacts {
     QString quitQuestion;
     QList<ButtonFact> buttons;       // the standard buttons the screen has: next, mode, back, quit, point …
     std::optional<int> memoTop;      // point memo's top, where the screen has a point button
-    int showCue = 12;                // cue of the show handler
+    int showCue = cue::choice;       // cue of the show handler
     int statusPanel0 = 600;          // width of StatusBar1's empty first panel
     bool runsShowAtCreation = false; // the show handler also runs once when the screen is created
 };

@@ -84,12 +84,12 @@ LessonScreen::LessonScreen(int form, QWidget* parent)
     timer1_ = new QTimer(this);
     timer1_->setObjectName(u"Timer1"_s);
     timer1_->setInterval(1000);
-    connect(timer1_, &QTimer::timeout, this, [this] { invokeHandler("Timer1Timer"); });
+    wireTimer(timer1_);
     timer1_->start();
     timer2_ = new QTimer(this);
     timer2_->setObjectName(u"Timer2"_s);
     timer2_->setInterval(facts_.blinkInterval);
-    connect(timer2_, &QTimer::timeout, this, [this] { invokeHandler("Timer2Timer"); });
+    wireTimer(timer2_);
     blink_ = PromptBlink(prompt_, timer2_);
 }
 
@@ -101,7 +101,8 @@ QString LessonScreen::pendingPrompt()
 void LessonScreen::invokeHandler(const char* name)
 {
     try {
-        QMetaObject::invokeMethod(this, name, Qt::DirectConnection);
+        if (!QMetaObject::invokeMethod(this, name, Qt::DirectConnection))
+            qWarning("%s has no handler %s", qPrintable(objectName()), name);
     } catch (const std::exception& e) {
         reportError(QString::fromLocal8Bit(e.what()));
     } catch (...) {
@@ -115,10 +116,29 @@ void LessonScreen::wire(QWidget* widget)
     if (auto* box = qobject_cast<SimpleComboBox*>(widget)) {
         const QByteArray handler = (name + u"Change"_s).toLatin1();
         connect(box, &SimpleComboBox::changed, this, [this, handler] { invokeHandler(handler.constData()); });
+        wired_.append(handler);
     } else if (auto* b = qobject_cast<QAbstractButton*>(widget)) {
         const QByteArray handler = (name + u"Click"_s).toLatin1();
         connect(b, &QAbstractButton::clicked, this, [this, handler] { invokeHandler(handler.constData()); });
+        wired_.append(handler);
     }
+}
+
+void LessonScreen::wireTimer(QTimer* timer)
+{
+    const QByteArray handler = (timer->objectName() + u"Timer"_s).toLatin1();
+    connect(timer, &QTimer::timeout, this, [this, handler] { invokeHandler(handler.constData()); });
+    wired_.append(handler);
+}
+
+QStringList LessonScreen::missingHandlers() const
+{
+    // Checked once the screen is whole: while the frame is being built, the lesson's own handlers
+    // are not part of the meta-object yet.
+    QStringList missing;
+    for (const QByteArray& handler : wired_)
+        if (metaObject()->indexOfSlot(handler + "()") < 0) missing.append(QString::fromLatin1(handler));
+    return missing;
 }
 
 Label* LessonScreen::addLabel(const QString& name, const QString& text, int left, int top, int pixelSize, bool bold,
@@ -151,8 +171,11 @@ void LessonScreen::addLabels(std::span<const LabelDesign> table)
 
 void LessonScreen::addDigitSelectors(std::span<const SelectorDesign> table, int top)
 {
-    for (const SelectorDesign& s : table)
-        addDigitSelector(u"ComboBox%1"_s.arg(s.number), s.left, top, QString::fromUtf16(s.heading));
+    for (const SelectorDesign& s : table) {
+        const QString name = u"ComboBox%1"_s.arg(s.number);
+        addDigitSelector(name, s.left, top, QString::fromUtf16(s.heading), s.width);
+        declared_.insert(name, s);
+    }
 }
 
 void LessonScreen::hideSelectors(std::span<const SelectorDesign> table)
@@ -213,7 +236,8 @@ void LessonScreen::Timer1Timer()
 
 void LessonScreen::screenReset()
 {
-    contributions_.clear();
+    entered_[0].clear();
+    entered_[1].clear();
     if (judgeMark_) judgeMark_->clear();
     if (memo_) memo_->hide();
     overlay_ = false;
@@ -237,7 +261,7 @@ void LessonScreen::ComboBox1Change()
     setLessonMode(Study);
     subTopic_ = index + 1;
     promptBlink(menuChosen());
-    playCue(12);
+    playCue(cue::choice);
 }
 
 void LessonScreen::CuteButton3Click()
@@ -252,7 +276,7 @@ void LessonScreen::CuteButton3Click()
         text = studyEntered();
     }
     promptBlink(text);
-    playCue(12);
+    playCue(cue::choice);
 }
 
 void LessonScreen::CuteButton4Click()
@@ -260,7 +284,7 @@ void LessonScreen::CuteButton4Click()
     screenReset();
     if (auto* next = button(4)) next->setEnabled(false);
     promptBlink(mode_ == Study ? nextInStudy() : nextInTest());
-    playCue(11);
+    playCue(cue::next);
 }
 
 void LessonScreen::CuteButton6Click()
@@ -270,14 +294,14 @@ void LessonScreen::CuteButton6Click()
         overlay_ = false;
         memo_->hide();
         promptBlink(u"「メニュー」を えらんでね！"_s);
-        playCue(11);
+        playCue(cue::next);
     } else {
         memo_->move(memo_->x(), facts_.memoTop.value_or(memo_->y()));
         memo_->show();
         memo_->raise();
         promptBlink(u"もういちど「ポイント」ボタンを おせば きえるよ！"_s);
         overlay_ = true;
-        playCue(15);
+        playCue(cue::memo);
     }
 }
 
@@ -321,17 +345,30 @@ void LessonScreen::judge(bool right)
         judgeMark_->setText(right ? u"○"_s : u"×"_s);
         judgeMark_->show();
     }
-    playCue(right ? 14 : 13);
+    playCue(right ? cue::right : cue::wrong);
     if (auto* next = button(4)) next->setEnabled(true);
     promptBlink(facts_.promptAfterJudging);
 }
 
-void LessonScreen::storePlace(SimpleComboBox* selector, int weight, int cue)
+bool LessonScreen::takeDigit(int number)
 {
-    const int index = selector->itemIndex();
-    if (index < 0) return;
-    contributions_[selector->objectName()] = index * weight;
-    playCue(cue);
+    const SimpleComboBox* box = selector(number);
+    const auto design = declared_.constFind(box ? box->objectName() : QString());
+    if (design == declared_.cend() || box->itemIndex() < 0) return false;
+    entered_[design->part == 0 ? 0 : 1].set(design->weight, box->itemIndex());
+    return true;
+}
+
+void LessonScreen::storePlace(int number, int cue)
+{
+    if (takeDigit(number)) playCue(cue);
+}
+
+int LessonScreen::contribution(const QString& selector) const
+{
+    const auto design = declared_.constFind(selector);
+    if (design == declared_.cend()) return 0;
+    return entered(design->part).contribution(design->weight);
 }
 
 void LessonScreen::setMemoLines(const QStringList& lines, const QRect& geometry)

@@ -1,7 +1,9 @@
 #pragma once
 // What every lesson screen shares: lesson mode and mode button, sub-topic from the menu, the
 // blinking prompt line, the clock, back and quit, point memo, digit places and the judge mark.
+#include "app/CuePlayer.h"
 #include "app/FrameFacts.h"
+#include "app/PlaceValue.h"
 #include "app/widgets/Factory.h"
 
 #include <QDialog>
@@ -25,11 +27,16 @@ struct LabelDesign {
     QColor colour;
 };
 
-// One digit selector of a screen's widget table: ComboBoxN at left, with its heading.
+// One digit selector of a screen's widget table: ComboBoxN at left, with its heading, the place
+// it enters (weight 1, 10, 100, …) and which of the screen's entered numbers that place belongs
+// to (0, or 1 for a second number such as a remainder).
 struct SelectorDesign {
     int number;
     int left;
     const char16_t* heading;
+    int weight = 1;
+    int part = 0;
+    int width = 25;
 };
 
 // Blinks a prompt line: shown 500 ms, hidden 50 ms, shown again, then the timer stops.
@@ -63,11 +70,17 @@ class LessonScreen : public QDialog {
     int blinkTicks() const { return blink_.ticks(); }
 
     // The place contribution stored by a digit selector since the last screen reset (0 if none).
-    int contribution(const QString& selector) const { return contributions_.value(selector); }
+    int contribution(const QString& selector) const;
+    // The number entered in part 0 or 1 of the declared selectors since the last screen reset.
+    const PlaceValue& entered(int part = 0) const { return entered_[part == 0 ? 0 : 1]; }
 
     // Runs a handler by name at the handler boundary: an unexpected error is shown in a box and the
     // screen stays usable.
     void invokeHandler(const char* name);
+
+    // The handlers that wired widgets name but the screen lacks ("CuteButton5Click"); empty when
+    // every wired widget has its handler.
+    QStringList missingHandlers() const;
 
   public Q_SLOTS:
     virtual void FormCreate();       // show handler, on every showing
@@ -101,19 +114,24 @@ class LessonScreen : public QDialog {
     void setOverlay(bool on) { overlay_ = on; }
     void promptBlink(const QString& text);
     void judge(bool right); // judge mark, cue 14 or 13, next button enabled, prompt after judging
-    void storePlace(SimpleComboBox* selector, int weight, int cue = 17);
+    // Takes the digit chosen in declared selector `number` into its place of the entered number;
+    // false when nothing is chosen. storePlace also plays the digit cue.
+    bool takeDigit(int number);
+    void storePlace(int number, int cue = cue::digit);
     void setJudgeMark(Label* mark) { judgeMark_ = mark; }
     void setMemoLines(const QStringList& lines, const QRect& geometry);
 
     // Connects a widget's event to the handler named after it ("CuteButton5" → CuteButton5Click,
     // "ComboBox2" → ComboBox2Change), looked up by name when the event comes.
     void wire(QWidget* widget);
+    void wireTimer(QTimer* timer); // "Timer3" → Timer3Timer
     Label* addLabel(const QString& name, const QString& text, int left, int top, int pixelSize, bool bold,
                     const QColor& colour);
     SimpleComboBox* addDigitSelector(const QString& name, int left, int top, const QString& heading, int width = 25,
                                      int height = 225);
     CuteButton* addButton(const ButtonFact& fact);
     void addLabels(std::span<const LabelDesign> table);
+    // Adds and declares the selectors of `table` (hidden until the screen shows them).
     void addDigitSelectors(std::span<const SelectorDesign> table, int top);
     void hideSelectors(std::span<const SelectorDesign> table);
     // No item chosen and the heading in the field again, as a new answer begins.
@@ -136,7 +154,9 @@ class LessonScreen : public QDialog {
     int mode_ = Study;
     int subTopic_ = 0;
     bool overlay_ = false;
-    QHash<QString, int> contributions_;
+    QHash<QString, SelectorDesign> declared_; // by selector name
+    QList<QByteArray> wired_;                 // the handler names of the wired widgets
+    PlaceValue entered_[2];
     SimpleComboBox* menu_ = nullptr;
     Label* prompt_ = nullptr;
     Label* judgeMark_ = nullptr;

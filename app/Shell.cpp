@@ -25,28 +25,40 @@ static void loadPictures()
 namespace kazemaru {
 namespace {
 
-LessonScreen* makeLessonScreen(int form, TDataModule1* data, QWidget* parent)
+using Factory = LessonScreen* (*)(TDataModule1* data, QWidget* parent);
+
+template <typename Screen> LessonScreen* make(TDataModule1*, QWidget* parent)
 {
-    switch (form) {
-    case 3: return new TForm3(parent);
-    case 4: return new TForm4(parent);
-    case 5: return new TForm5(parent);
-    case 8: return new TForm8(data, parent);
-    default: {
-        // A lesson whose content is still to come: only its frame works, and its own buttons stay off.
-        auto* screen = new LessonScreen(form, parent);
-        for (const ButtonFact& b : screen->facts().buttons) {
-            const bool frame = b.name == u"CuteButton1"_s || b.name == u"CuteButton2"_s ||
-                               (b.name == u"CuteButton3"_s && b.caption == u"べんきょう"_s);
-            if (!frame) screen->findChild<QWidget*>(b.name)->setEnabled(false);
-        }
-        return screen;
-    }
-    }
+    return new Screen(parent);
+}
+template <typename Drill> LessonScreen* makeDrill(TDataModule1* data, QWidget* parent)
+{
+    return new Drill(data, parent);
 }
 
-// The start-up order of the lesson screens (the second decimal lesson before the first).
-constexpr int creationOrder[] = {2, 3, 4, 5, 6, 7, 8, 9, 11, 10, 12, 13, 14, 15, 16};
+struct ScreenEntry {
+    int form;
+    Factory factory; // nullptr: the lesson's content is still to come
+};
+
+// The lesson screens in their start-up order (the second decimal lesson before the first).
+constexpr ScreenEntry screens[] = {
+    {2, nullptr},  {3, make<TForm3>},      {4, make<TForm4>}, {5, make<TForm5>}, {6, nullptr},
+    {7, nullptr},  {8, makeDrill<TForm8>}, {9, nullptr},      {11, nullptr},     {10, nullptr},
+    {12, nullptr}, {13, nullptr},          {14, nullptr},     {15, nullptr},     {16, nullptr},
+};
+
+// A lesson whose content is still to come: only its frame works, and its own buttons stay off.
+LessonScreen* makeFrameOnly(int form, QWidget* parent)
+{
+    auto* screen = new LessonScreen(form, parent);
+    for (const ButtonFact& b : screen->facts().buttons) {
+        const bool frame = b.name == u"CuteButton1"_s || b.name == u"CuteButton2"_s ||
+                           (b.name == u"CuteButton3"_s && b.caption == u"べんきょう"_s);
+        if (!frame) screen->findChild<QWidget*>(b.name)->setEnabled(false);
+    }
+    return screen;
+}
 
 } // namespace
 
@@ -59,8 +71,10 @@ Shell::Shell(const QString& databaseFolder)
     connect(contents_.get(), &TForm1::quitRequested, this, &Shell::end);
 
     lessons_.resize(15);
-    for (int form : creationOrder) {
-        LessonScreen* screen = makeLessonScreen(form, data_.get(), contents_.get());
+    for (const ScreenEntry& entry : screens) {
+        const int form = entry.form;
+        LessonScreen* screen =
+            entry.factory ? entry.factory(data_.get(), contents_.get()) : makeFrameOnly(form, contents_.get());
         screen->setWindowFlag(Qt::Window);
         lessons_[form - 2] = screen;
         connect(screen, &LessonScreen::quitRequested, this, &Shell::end);

@@ -93,7 +93,7 @@ TForm1::TForm1(QWidget* parent)
                               b.top,
                               b.width,
                               30,
-                              b.drill ? colour::skyBlue : QColor(0xBD, 0xE8, 0xD7),
+                              b.drill ? colour::skyBlue : colour::mint,
                               colour::navy};
         auto* button = makeButton(page_, fact, 21);
         const int form = b.number - 1;
@@ -151,7 +151,7 @@ void TForm1::Timer3Timer()
     if (fanfarePlayed_) return;
     fanfarePlayed_ = true;
     setSoundEnabled(true);
-    playCue(16);
+    playCue(cue::fanfare);
 }
 
 void TForm1::openLesson(int form)

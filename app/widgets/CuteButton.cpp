@@ -1,5 +1,7 @@
 #include "app/widgets/CuteButton.h"
 
+#include "app/Palette.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -59,12 +61,12 @@ void CuteButton::paintEvent(QPaintEvent*)
     p.setPen(QPen(base.darker(150), 1.2));
     p.drawPath(path);
     if (hasFocus()) {
-        p.setPen(QPen(QColor(255, 255, 255, 200), 1.5, Qt::DotLine));
+        p.setPen(QPen(colour::highlight, 1.5, Qt::DotLine));
         p.drawRoundedRect(r.adjusted(3, 3, -3, -3), radius - 2, radius - 2);
     }
 
     QColor ink = text_;
-    if (!isEnabled()) ink = QColor(150, 150, 150);
+    if (!isEnabled()) ink = colour::disabledInk;
     p.setPen(ink);
     p.setFont(font());
     p.drawText(rect().translated(0, isDown() ? 1 : 0), Qt::AlignCenter, text());

@@ -1,30 +1,17 @@
 #pragma once
 // Small builders for the widget tables of the screens, and the lookup of a run of like widgets
 // by design name ("Label" + 4).
+#include "app/Palette.h"
 #include "app/widgets/CuteButton.h"
 #include "app/widgets/Label.h"
 #include "app/widgets/Shape.h"
 #include "app/widgets/SimpleComboBox.h"
 
-#include <QColor>
 #include <QPlainTextEdit>
 
 namespace kazemaru {
 
 struct ButtonFact;
-
-namespace colour {
-inline const QColor navy{0x00, 0x00, 0x80};
-inline const QColor red{0xFF, 0x00, 0x00};
-inline const QColor teal{0x00, 0x80, 0x80};
-inline const QColor green{0x00, 0x80, 0x00};
-inline const QColor olive{0x80, 0x80, 0x00};
-inline const QColor cream{0xFF, 0xFB, 0xF0};
-inline const QColor lessonTitle{0xCA, 0x37, 0x4E};
-inline const QColor background{0xEA, 0xEA, 0xFF};
-inline const QColor pink{0xFF, 0xA6, 0xFF};
-inline const QColor skyBlue{0xA6, 0xCA, 0xF0};
-} // namespace colour
 
 // A label at (left, top) in a font of `pixelSize` pixels.
 Label* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top, int pixelSize, bool bold,

@@ -1,5 +1,7 @@
 #include "app/widgets/Shape.h"
 
+#include "app/Palette.h"
+
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -61,15 +63,15 @@ void StatusBar::setPanelText(int panel, const QString& text)
 void StatusBar::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.fillRect(rect(), QColor(0xD0, 0xD0, 0xFF));
-    p.setPen(QColor(0xA0, 0xA0, 0xD0));
+    p.fillRect(rect(), colour::statusFill);
+    p.setPen(colour::statusLine);
     p.drawLine(0, 0, width(), 0);
     int x = 0;
     for (qsizetype i = 0; i < widths_.size(); ++i) {
         const bool last = i == widths_.size() - 1;
         const int w = last ? width() - x : widths_[i];
         const QRect cell(x + 2, 2, w - 4, height() - 4);
-        p.setPen(QColor(0x90, 0x90, 0xC0));
+        p.setPen(colour::statusCell);
         p.drawRect(cell.adjusted(0, 0, -1, -1));
         p.setPen(Qt::black);
         p.drawText(cell, Qt::AlignCenter, texts_[i]);

@@ -70,14 +70,6 @@ QString stepCaption(int n)
     return u"ステップ"_s + digits.value(n - 1);
 }
 
-int PendingNumber::value() const
-{
-    int v = 0;
-    for (const auto& [weight, contribution] : places_)
-        v += contribution;
-    return v;
-}
-
 bool entryIsRight(int dividend, int divisor, const QString& quotientRow, int remainder)
 {
     // Wide enough for any row of digits the selectors can produce.
@@ -106,7 +98,7 @@ EntryOutcome WrittenEntry::chooseQuotient(int digit)
 EntryOutcome WrittenEntry::choosePlace(int weight, int digit)
 {
     if (finished_) return {};
-    pending_.setPlace(weight, digit);
+    pending_.set(weight, digit);
     EntryOutcome out;
     out.cue = true;
     return out;
@@ -115,7 +107,7 @@ EntryOutcome WrittenEntry::choosePlace(int weight, int digit)
 EntryOutcome WrittenEntry::chooseOnes(int digit)
 {
     if (finished_) return {};
-    const int number = pending_.withOnes(digit);
+    const int number = pending_.value() + digit;
     ++s_;
     EntryOutcome out = onNumber(number);
     if (!out.judged) {

@@ -2,11 +2,12 @@
 // The written long-division figure as data, and the entry machinery that the long-division
 // screens share: rows with their texts and places, the red arrow, selector modes, the number
 // being composed from place selectors, and the judgement by quotient and remainder.
+#include "app/PlaceValue.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <initializer_list>
-#include <map>
 #include <optional>
 
 namespace kazemaru::longdiv {
@@ -99,19 +100,6 @@ QString joined(int left, int right);
 // The step button's caption that names step n.
 QString stepCaption(int n);
 
-// The number the child composes with the place selectors: the higher places wait here until
-// the ones digit enters the number.
-class PendingNumber {
-  public:
-    void setPlace(int weight, int digit) { places_[weight] = digit * weight; }
-    int value() const;
-    int withOnes(int ones) const { return value() + ones; }
-    void clear() { places_.clear(); }
-
-  private:
-    std::map<int, int> places_;
-};
-
 // Right when divisor × quotient + remainder is the dividend and the remainder is below the divisor.
 bool entryIsRight(int dividend, int divisor, const QString& quotientRow, int remainder);
 
@@ -163,7 +151,7 @@ class WrittenEntry {
     LayoutCase case_ = LayoutCase::Regular;
 
   private:
-    PendingNumber pending_;
+    PlaceValue pending_; // the higher places wait here until the ones digit enters the number
     bool finished_ = false;
     int remainder_ = 0;
     int total_ = 0;

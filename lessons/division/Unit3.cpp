@@ -15,9 +15,9 @@ const LabelDesign labelDesigns[] = {
 
 // The answer's hundreds, tens and ones, most significant on the left.
 const SelectorDesign selectorDesigns[] = {
-    {4, 856, u"百"},
-    {3, 880, u"十"},
-    {2, 904, u"一"},
+    {4, 856, u"百", 100},
+    {3, 880, u"十", 10},
+    {2, 904, u"一", 1},
 };
 constexpr int selectorTop = 328;
 
@@ -100,21 +100,19 @@ QString TForm3::nextInTest()
 
 void TForm3::ComboBox4Change()
 {
-    storePlace(selector(4), 100);
+    storePlace(4);
 }
 
 void TForm3::ComboBox3Change()
 {
-    storePlace(selector(3), 10);
+    storePlace(3);
 }
 
 void TForm3::ComboBox2Change()
 {
-    const int ones = selector(2)->itemIndex();
-    if (ones < 0) return;
-    const int entered = ones + contribution(u"ComboBox4"_s) + contribution(u"ComboBox3"_s);
+    if (!takeDigit(2)) return;
     label(4)->setText(tensHundredsAnswerText(problem_));
-    judge(tensHundredsRight(problem_, entered));
+    judge(tensHundredsRight(problem_, entered().value()));
 }
 
 } // namespace kazemaru

@@ -173,10 +173,10 @@ void TForm4::CuteButton5Click()
         walk_->restart();
         button(4)->setEnabled(true);
         button(5)->setEnabled(false);
-        playCue(12);
+        playCue(cue::choice);
         promptBlink(u"「つぎへ」ボタンですすめてね！"_s);
     } else {
-        playCue(17);
+        playCue(cue::digit);
         promptBlink(stepPrompt);
     }
 }
@@ -190,7 +190,7 @@ void TForm4::CuteButton7Click()
     placeRegularStart(figure_);
     figure_.place(Row::Difference2, oneDigitColumn2);
     layOutProblem();
-    playCue(17);
+    playCue(cue::digit);
 }
 
 void TForm4::selectorSetUp(SelectorMode mode)
@@ -238,7 +238,7 @@ void TForm4::apply(const EntryOutcome& out)
     }
     if (out.setUp) selectorSetUp(*out.setUp);
     if (!out.prompt.isEmpty()) promptBlink(out.prompt);
-    if (out.cue) playCue(17);
+    if (out.cue) playCue(cue::digit);
 }
 
 QStringList TForm4::memoLines()

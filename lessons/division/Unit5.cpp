@@ -14,10 +14,10 @@ const LabelDesign labelDesigns[] = {
 
 // The quotient digit, then the remainder's hundreds, tens and ones, whose headings spell あまり.
 const SelectorDesign selectorDesigns[] = {
-    {4, 824, u"商"},
-    {3, 856, u"あ"},
-    {2, 880, u"ま"},
-    {1, 904, u"り"},
+    {4, 824, u"商", 1, 0},
+    {3, 856, u"あ", 100, 1},
+    {2, 880, u"ま", 10, 1},
+    {1, 904, u"り", 1, 1},
 };
 constexpr int selectorTop = 328;
 
@@ -80,26 +80,24 @@ QString TForm5::nextInTest()
 
 void TForm5::ComboBox4Change()
 {
-    storePlace(selector(4), 1);
+    storePlace(4);
 }
 
 void TForm5::ComboBox3Change()
 {
-    storePlace(selector(3), 100);
+    storePlace(3);
 }
 
 void TForm5::ComboBox2Change()
 {
-    storePlace(selector(2), 10);
+    storePlace(2);
 }
 
 void TForm5::ComboBox1Change()
 {
-    const int ones = selector(1)->itemIndex();
-    if (ones < 0) return;
-    const int remainder = ones + contribution(u"ComboBox3"_s) + contribution(u"ComboBox2"_s);
+    if (!takeDigit(1)) return;
     label(4)->setText(divideByAnswerText(problem_));
-    judge(divideByRight(problem_, contribution(u"ComboBox4"_s), remainder));
+    judge(divideByRight(problem_, entered(0).value(), entered(1).value()));
 }
 
 } // namespace kazemaru

@@ -26,20 +26,12 @@ constexpr LabelRow labelTable[] = {
     {u"Label6", 192, 384, 19, true}, {u"Label7", 192, 416, 19, true},  {u"Label8", 192, 448, 19, true},
 };
 
-struct SelectorRow {
-    int number; // ComboBox<number>
-    int left;
-    const char16_t* heading;
-    int weight;
-};
-
 // Quotient hundreds, tens, ones, then remainder hundreds, tens, ones (あ ま り), left to right.
-constexpr SelectorRow selectorTable[] = {
-    {8, 728, u"商", 100}, {7, 760, u"商", 10}, {6, 792, u"商", 1},
-    {5, 832, u"あ", 100}, {4, 864, u"ま", 10}, {3, 896, u"り", 1},
+const SelectorDesign selectorTable[] = {
+    {8, 728, u"商", 100, 0, 31}, {7, 760, u"商", 10, 0, 31}, {6, 792, u"商", 1, 0, 31},
+    {5, 832, u"あ", 100, 1, 31}, {4, 864, u"ま", 10, 1, 31}, {3, 896, u"り", 1, 1, 31},
 };
 constexpr int selectorTop = 280;
-constexpr int selectorWidth = 31;
 
 const QString timeField = u"    時間"_s;
 const QString answerPrompt =
@@ -66,8 +58,9 @@ TForm8::TForm8(TDataModule1* data, QWidget* parent)
     timeSelector_->setText(timeField);
     wire(timeSelector_);
 
-    for (const SelectorRow& s : selectorTable)
-        addDigitSelector(u"ComboBox%1"_s.arg(s.number), s.left, selectorTop, str(s.heading), selectorWidth)->show();
+    addDigitSelectors(selectorTable, selectorTop);
+    for (const SelectorDesign& s : selectorTable)
+        selector(s.number)->show();
 
     grid_ = new QTableView(this);
     grid_->setObjectName(u"DBGrid1"_s);
@@ -82,14 +75,14 @@ TForm8::TForm8(TDataModule1* data, QWidget* parent)
     timer3_ = new QTimer(this);
     timer3_->setObjectName(u"Timer3"_s);
     timer3_->setInterval(1000);
-    connect(timer3_, &QTimer::timeout, this, [this] { invokeHandler("Timer3Timer"); });
+    wireTimer(timer3_);
 
     screenReset();
 }
 
 void TForm8::setSelectorsEnabled(bool on)
 {
-    for (const SelectorRow& s : selectorTable)
+    for (const SelectorDesign& s : selectorTable)
         selector(s.number)->setEnabled(on);
 }
 
@@ -130,7 +123,7 @@ void TForm8::ComboBox1Change()
     timeSelector_->setItemIndex(-1);
     timeSelector_->setText(timeField);
     promptBlink(u"「時間」をえらんでね！"_s);
-    playCue(17);
+    playCue(cue::digit);
 }
 
 void TForm8::ComboBox2Change()
@@ -141,7 +134,7 @@ void TForm8::ComboBox2Change()
     timeLimit_ = drillTimeLimit(index);
     button(3)->setEnabled(true);
     promptBlink(u"「スタート」ボタンをおしてね！"_s);
-    playCue(17);
+    playCue(cue::digit);
 }
 
 void TForm8::newProblem()
@@ -155,12 +148,8 @@ void TForm8::newProblem()
 
 void TForm8::selectorSetUp()
 {
-    for (const SelectorRow& s : selectorTable) {
-        SimpleComboBox* box = selector(s.number);
-        box->setEnabled(true);
-        box->setItemIndex(-1);
-        box->setText(str(s.heading));
-    }
+    setSelectorsEnabled(true);
+    clearSelectors(selectorTable);
 }
 
 void TForm8::CuteButton3Click()
@@ -177,42 +166,41 @@ void TForm8::CuteButton3Click()
         data_->clear(DrillTable::Division);
     else
         reportError(u"ドリルの きろくを しまう ところが ありません。"_s);
-    playCue(12);
+    playCue(cue::choice);
     if (timeLimit_ > 0) {
         ticks_ = 0;
         timer3_->start();
     }
     promptBlink(answerPrompt);
-    playCue(11);
+    playCue(cue::next);
 }
 
 void TForm8::ComboBox8Change()
 {
-    storePlace(selector(8), 100);
+    storePlace(8);
 }
 void TForm8::ComboBox7Change()
 {
-    storePlace(selector(7), 10);
+    storePlace(7);
 }
 void TForm8::ComboBox6Change()
 {
-    storePlace(selector(6), 1);
+    storePlace(6);
 }
 void TForm8::ComboBox5Change()
 {
-    storePlace(selector(5), 100);
+    storePlace(5);
 }
 void TForm8::ComboBox4Change()
 {
-    storePlace(selector(4), 10);
+    storePlace(4);
 }
 
 void TForm8::ComboBox3Change()
 {
-    const int ones = selector(3)->itemIndex();
-    if (ones < 0) return;
-    const int quotient = contribution(u"ComboBox8"_s) + contribution(u"ComboBox7"_s) + contribution(u"ComboBox6"_s);
-    const int remainder = ones + contribution(u"ComboBox5"_s) + contribution(u"ComboBox4"_s);
+    if (!takeDigit(3)) return;
+    const int quotient = entered(0).value();
+    const int remainder = entered(1).value();
     // One answer per problem: the selectors stay off until the next problem.
     setSelectorsEnabled(false);
     if (divisionDrillRight(problem_, quotient, remainder)) ++rightCount_;
@@ -225,14 +213,14 @@ void TForm8::ComboBox3Change()
     button(4)->setEnabled(true);
     button(5)->setEnabled(true);
     promptBlink(u"「つぎへ」ボタンですすめてね！"_s);
-    playCue(12);
+    playCue(cue::choice);
 }
 
 void TForm8::CuteButton4Click()
 {
     newProblem();
     selectorSetUp();
-    playCue(11);
+    playCue(cue::next);
     promptBlink(answerPrompt);
 }
 
@@ -254,7 +242,7 @@ void TForm8::endRun()
     button(6)->setEnabled(true);
     setSelectorsEnabled(false);
     promptBlink(wellDone);
-    playCue(19);
+    playCue(cue::stop);
 }
 
 void TForm8::CuteButton5Click()
