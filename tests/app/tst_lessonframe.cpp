@@ -133,16 +133,16 @@ class LessonFrameTest : public QObject {
 
     void aLessonStillToComeOffersOnlyItsFrame()
     {
-        LessonScreen* s = screen(13);
+        LessonScreen* s = screen(11);
         s->show();
-        QVERIFY(!button(13, 4)->isEnabled());
+        QVERIFY(!button(11, 4)->isEnabled());
         child<SimpleComboBox>(s, u"ComboBox1"_s)->choose(0);
         QCOMPARE(s->subTopic(), 1);
-        QVERIFY(!button(13, 4)->isEnabled());
-        QVERIFY(promptOf(13).contains(u"じゅんびちゅう"_s));
-        button(13, 3)->click();
-        QCOMPARE(button(13, 3)->text(), u"テスト"_s);
-        QVERIFY(!button(13, 4)->isEnabled());
+        QVERIFY(!button(11, 4)->isEnabled());
+        QVERIFY(promptOf(11).contains(u"じゅんびちゅう"_s));
+        button(11, 3)->click();
+        QCOMPARE(button(11, 3)->text(), u"テスト"_s);
+        QVERIFY(!button(11, 4)->isEnabled());
         for (const ButtonFact& b : screen(12)->facts().buttons) {
             const bool frame = b.name == u"CuteButton1"_s || b.name == u"CuteButton2"_s;
             QCOMPARE(child<QAbstractButton>(screen(12), b.name)->isEnabled(), frame);
