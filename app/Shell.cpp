@@ -42,11 +42,25 @@ struct ScreenEntry {
 };
 
 // The lesson screens in their start-up order (the second decimal lesson before the first).
+// clang-format off
 constexpr ScreenEntry screens[] = {
-    {2, nullptr},  {3, make<TForm3>},      {4, make<TForm4>}, {5, make<TForm5>}, {6, nullptr},
-    {7, nullptr},  {8, makeDrill<TForm8>}, {9, nullptr},      {11, nullptr},     {10, nullptr},
-    {12, nullptr}, {13, nullptr},          {14, nullptr},     {15, nullptr},     {16, nullptr},
+    {2, nullptr}, // large numbers
+    {3, make<TForm3>}, // dividing tens and hundreds
+    {4, make<TForm4>}, // long division, one digit
+    {5, make<TForm5>}, // dividing by tens and hundreds
+    {6, nullptr}, // long division, two digits
+    {7, nullptr}, // long division, three digits
+    {8, makeDrill<TForm8>}, // division drill
+    {9, nullptr}, // structure of decimals
+    {11, nullptr}, // decimal columns, up to three places
+    {10, nullptr}, // decimal columns, one place
+    {12, nullptr}, // decimal drill
+    {13, nullptr}, // rounding
+    {14, nullptr}, // area
+    {15, nullptr}, // rules of calculation
+    {16, nullptr}, // fractions
 };
+// clang-format on
 
 // A lesson whose content is still to come: only its frame works, and its own buttons stay off.
 LessonScreen* makeFrameOnly(int form, QWidget* parent)
