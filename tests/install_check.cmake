@@ -9,7 +9,8 @@ if(NOT result EQUAL 0)
 endif()
 foreach(path lib/kazemaru/kazemaru lib/kazemaru/Kazemaru.hlp lib/kazemaru/oto/pinpon.wav
              lib/kazemaru/oto/charararan.wav share/applications/kazemaru.desktop
-             share/icons/hicolor/scalable/apps/kazemaru.svg)
+             share/icons/hicolor/scalable/apps/kazemaru.svg share/icons/hicolor/48x48/apps/kazemaru.png
+             share/icons/hicolor/256x256/apps/kazemaru.png share/metainfo/org.kazemaru.Kazemaru.metainfo.xml)
     if(NOT EXISTS "${prefix}/${path}")
         message(FATAL_ERROR "missing after install: ${path}")
     endif()
