@@ -178,6 +178,14 @@ void LessonScreen::addDigitSelectors(std::span<const SelectorDesign> table, int 
     }
 }
 
+QList<QPair<int, int>> LessonScreen::choicesFor(std::span<const SelectorDesign> table, int part, int value)
+{
+    QList<QPair<int, int>> choices;
+    for (const SelectorDesign& s : table)
+        if (s.part == part) choices.append({s.number, value / s.weight % 10});
+    return choices;
+}
+
 void LessonScreen::hideSelectors(std::span<const SelectorDesign> table)
 {
     for (const SelectorDesign& s : table)

@@ -78,6 +78,11 @@ class LessonScreen : public QDialog {
     // screen stays usable.
     void invokeHandler(const char* name);
 
+    // The selector choices (selector number, digit) that answer the posed problem correctly, in an
+    // order the screen accepts, the judging choice last; empty while nothing is posed. It lets a
+    // test play a child who knows the answer without knowing the screen.
+    virtual QList<QPair<int, int>> answerKey() const { return {}; }
+
     // The handlers that wired widgets name but the screen lacks ("CuteButton5Click"); empty when
     // every wired widget has its handler.
     QStringList missingHandlers() const;
@@ -131,6 +136,8 @@ class LessonScreen : public QDialog {
                                      int height = 225);
     CuteButton* addButton(const ButtonFact& fact);
     void addLabels(std::span<const LabelDesign> table);
+    // The choices that enter `value` in the selectors of `table` that belong to `part`, in table order.
+    static QList<QPair<int, int>> choicesFor(std::span<const SelectorDesign> table, int part, int value);
     // Adds and declares the selectors of `table` (hidden until the screen shows them).
     void addDigitSelectors(std::span<const SelectorDesign> table, int top);
     void hideSelectors(std::span<const SelectorDesign> table);

@@ -113,10 +113,11 @@ bool TableStore::open()
     }
 
     // Opening succeeds on any file; the first statement finds out whether it is a database.
-    // Write-ahead logging commits an appended row without waiting for a full journal rewrite,
-    // and with synchronous=NORMAL a committed row survives the program being killed.
-    bool ready = exec(u"SELECT count(*) FROM sqlite_master"_s) && exec(u"PRAGMA journal_mode=WAL"_s) &&
-                 exec(u"PRAGMA synchronous=NORMAL"_s);
+    // Write-ahead logging commits an appended row without a full journal rewrite, and with
+    // synchronous=FULL a committed row is on the disk when the append returns, so it survives a
+    // power cut too. Another program holding the database is waited for a second at most.
+    bool ready = exec(u"PRAGMA busy_timeout=1000"_s) && exec(u"SELECT count(*) FROM sqlite_master"_s) &&
+                 exec(u"PRAGMA journal_mode=WAL"_s) && exec(u"PRAGMA synchronous=FULL"_s);
     if (ready) {
         const QStringList existing = database().tables();
         for (const TableDef& t : tables_) {

@@ -115,4 +115,10 @@ void TForm3::ComboBox2Change()
     judge(tensHundredsRight(problem_, entered().value()));
 }
 
+QList<QPair<int, int>> TForm3::answerKey() const
+{
+    if (problem_.divisor == 0) return {};
+    return choicesFor(selectorDesigns, 0, problem_.answer);
+}
+
 } // namespace kazemaru

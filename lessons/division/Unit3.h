@@ -13,6 +13,8 @@ class TForm3 : public LessonScreen {
 
     const TensHundredsProblem& problem() const { return problem_; }
 
+    QList<QPair<int, int>> answerKey() const override;
+
   public Q_SLOTS:
     void ComboBox4Change(); // answer hundreds
     void ComboBox3Change(); // answer tens

@@ -100,4 +100,10 @@ void TForm5::ComboBox1Change()
     judge(divideByRight(problem_, entered(0).value(), entered(1).value()));
 }
 
+QList<QPair<int, int>> TForm5::answerKey() const
+{
+    if (problem_.divisor == 0) return {};
+    return choicesFor(selectorDesigns, 0, problem_.quotient()) + choicesFor(selectorDesigns, 1, problem_.remainder());
+}
+
 } // namespace kazemaru

@@ -14,6 +14,8 @@ class TForm5 : public LessonScreen {
     int exampleCounter() const { return example_; }
     const DivideByProblem& problem() const { return problem_; }
 
+    QList<QPair<int, int>> answerKey() const override;
+
   public Q_SLOTS:
     void ComboBox4Change();          // quotient digit
     void ComboBox3Change();          // remainder hundreds

@@ -276,4 +276,10 @@ void TForm8::CuteButton6Click()
     }
 }
 
+QList<QPair<int, int>> TForm8::answerKey() const
+{
+    if (!running_ || problem_.divisor == 0) return {};
+    return choicesFor(selectorTable, 0, problem_.quotient()) + choicesFor(selectorTable, 1, problem_.remainder());
+}
+
 } // namespace kazemaru

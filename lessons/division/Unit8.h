@@ -12,6 +12,8 @@ class TDataModule1;
 
 class TForm8 : public LessonScreen {
     Q_OBJECT
+    Q_PROPERTY(int problemCounter READ problemCounter)
+    Q_PROPERTY(int rightCount READ rightCount)
   public:
     // `data` keeps the run's rows in its table dorill.
     TForm8(TDataModule1* data, QWidget* parent);
@@ -22,6 +24,8 @@ class TForm8 : public LessonScreen {
     int rightCount() const { return rightCount_; }
     bool running() const { return running_; }
     const DivisionDrillProblem& problem() const { return problem_; }
+
+    QList<QPair<int, int>> answerKey() const override;
 
   public Q_SLOTS:
     void ComboBox1Change() override;  // menu: the kind of division
