@@ -224,7 +224,7 @@ std::array<FrameFacts, 15> buildAll()
             // structure of decimals
             .form = 9,
             .titles = {chapterTitle(u"小数のしくみ"_s)},
-            .menu = menu({u"少数の表し方"_s, u"少数のしくみ"_s}, u"   メニュー"_s),
+            .menu = menu({u"小数の表し方"_s, u"小数のしくみ"_s}, u"   メニュー"_s),
             .prompt = promptLine(u"Label3"_s, chooseMenuQuoted),
             .picture = u"Image1"_s,
             .pictureLeft = 8,

@@ -3,6 +3,7 @@
 #include "app/LessonScreen.h"
 #include "app/Unit1.h"
 #include "data/untDTM.h"
+#include "lessons/decimals/Unit9.h"
 #include "lessons/division/Unit3.h"
 #include "lessons/division/Unit4.h"
 #include "lessons/division/Unit5.h"
@@ -51,7 +52,7 @@ constexpr ScreenEntry screens[] = {
     {6, nullptr}, // long division, two digits
     {7, nullptr}, // long division, three digits
     {8, makeDrill<TForm8>}, // division drill
-    {9, nullptr}, // structure of decimals
+    {9, make<TForm9>}, // structure of decimals
     {11, nullptr}, // decimal columns, up to three places
     {10, nullptr}, // decimal columns, one place
     {12, nullptr}, // decimal drill

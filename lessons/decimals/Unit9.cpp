@@ -1,0 +1,245 @@
+#include "lessons/decimals/Unit9.h"
+
+#include "app/Dialogs.h"
+#include "lessons/decimals/NumberLine.h"
+
+#include <QPlainTextEdit>
+
+using namespace Qt::StringLiterals;
+
+namespace kazemaru {
+
+namespace {
+
+// Problem line, answer text and judge mark.
+const LabelDesign labelDesigns[] = {
+    {4, 120, 232, 40, false, colour::navy},
+    {5, 120, 352, 40, false, colour::teal},
+    {6, 744, 520, 53, false, colour::red},
+};
+
+// The answer's tens, ones and tenths, each weighed in tenths.
+const SelectorDesign selectorDesigns[] = {
+    {5, 832, u"十", 100},
+    {4, 856, u"一", 10},
+    {3, 904, u"一", 1},
+};
+constexpr int selectorTop = 280;
+
+// The number line's figures 0 … 4 above their marks: each label is as wide as it takes to put
+// its middle on its whole's mark, from the left edge it is given.
+constexpr int figureLefts[] = {152, 260, 372, 480, 588};
+constexpr int figureTop = 120;
+
+const QRect explanationGeometry{184, 96, 585, 505};
+const QRect problemMenuGeometry{784, 128, 145, 97};
+
+const QString problemMenuField = u"   もんだい"_s;
+const QString chooseMenu = u"「メニュー」を えらんでね！"_s;
+const QString chooseProblem = u"「もんだい」を えらんでね！"_s;
+const QString goOn = u"「つぎへ」ボタンで すすめてね！"_s;
+const QString pressAnswer = u"「答え」ボタンを おしてね！"_s;
+const QString chooseAnswer = u"答をえらんでね！"_s;
+const QString tenthsByPlace = u"0.1 の数は 小数第一位で えらんでね！"_s;
+const QString noTest = u"このメニューには、テストは ないよ。"_s;
+
+} // namespace
+
+TForm9::TForm9(QWidget* parent)
+    : LessonScreen(9, parent)
+{
+    addLabels(labelDesigns);
+    setJudgeMark(label(6));
+
+    auto* point = addLabel(u"Label7"_s, u"小"_s, 880, selectorTop, 22, true, colour::navy);
+    point->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    point->setFixedSize(25, 105);
+    for (int i = 0; i < 5; ++i) {
+        auto* figure =
+            addLabel(u"Label%1"_s.arg(8 + i), QString::number(i), figureLefts[i], figureTop, 20, true, colour::navy);
+        figure->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        figure->setFixedSize(2 * (markX(10 * i) - figureLefts[i]), 24);
+    }
+
+    numberLine_ = new NumberLine(this);
+    numberLine_->setObjectName(u"Image2"_s);
+    numberLine_->setGeometry(numberLineLeft, numberLineTop, numberLineWidth, numberLineHeight);
+    arrow_ = new Picture(u":/pointer.svg"_s, this);
+    arrow_->setObjectName(u"Image3"_s);
+    arrow_->setGeometry(arrowLeft(0), arrowTop, arrowWidth, arrowHeight);
+
+    explanation_ = makeMemo(this, u"Memo1"_s, explanationGeometry, decimalStructureMemo());
+    QFont f = explanation_->font();
+    f.setPixelSize(18);
+    explanation_->setFont(f);
+    explanation_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    problemMenu_ = new SimpleComboBox({u"小数のしくみ"_s, u"数直線をよむ"_s, u"単位をかえる"_s}, this);
+    problemMenu_->setObjectName(u"ComboBox2"_s);
+    problemMenu_->setGeometry(problemMenuGeometry);
+    problemMenu_->setText(problemMenuField);
+    problemMenu_->hide();
+    wire(problemMenu_);
+
+    addDigitSelectors(selectorDesigns, selectorTop);
+    screenReset();
+}
+
+void TForm9::screenReset()
+{
+    LessonScreen::screenReset();
+    posed_ = false;
+    for (int n = 4; n <= 6; ++n)
+        label(n)->setText(QString());
+    for (int n = 7; n <= 12; ++n)
+        label(n)->hide();
+    hideSelectors(selectorDesigns);
+    numberLine_->hide();
+    arrow_->hide();
+    explanation_->hide();
+    button(4)->setEnabled(false);
+    button(5)->setEnabled(false);
+}
+
+void TForm9::selectorSetUp()
+{
+    for (const SelectorDesign& s : selectorDesigns)
+        selector(s.number)->show();
+    clearSelectors(selectorDesigns);
+    label(7)->show();
+}
+
+// Unlike the other lessons, showing the screen keeps the mode of the last visit. The problem
+// kind starts afresh, so the problem menu's field must not go on naming the old one.
+void TForm9::FormCreate()
+{
+    screenReset();
+    kind_ = NoKind;
+    problemMenu_->hide();
+    problemMenu_->setItemIndex(-1);
+    problemMenu_->setText(problemMenuField);
+    promptBlink(chooseMenu);
+    playCue(cue::choice);
+}
+
+QString TForm9::menuChosen()
+{
+    if (subTopic() == 1) {
+        explanation_->move(explanationGeometry.topLeft());
+        explanation_->show();
+        return chooseMenu;
+    }
+    // Once shown, the problem menu stays until the screen is shown again.
+    problemMenu_->show();
+    return chooseProblem;
+}
+
+QString TForm9::askForKind() const
+{
+    return problemMenu_->isHidden() ? chooseMenu : chooseProblem;
+}
+
+void TForm9::ComboBox2Change()
+{
+    const int index = problemMenu_->itemIndex();
+    if (index < 0) return;
+    screenReset();
+    kind_ = index + 1;
+    button(4)->setEnabled(true);
+    promptBlink(goOn);
+    playCue(cue::choice);
+}
+
+void TForm9::CuteButton3Click()
+{
+    screenReset();
+    if (lessonMode() == Study && subTopic() == 1) {
+        showDialog(DialogKind::Information, noTest);
+        return;
+    }
+    if (lessonMode() == Study) {
+        setLessonMode(Test);
+        label(7)->setText(u"小\n数\n点"_s);
+        selectorSetUp();
+    } else {
+        setLessonMode(Study);
+    }
+    // Without a problem kind there is nothing for the next button to pose.
+    const bool ready = kind_ != NoKind;
+    button(4)->setEnabled(ready);
+    promptBlink(ready ? goOn : askForKind());
+    playCue(cue::choice);
+}
+
+bool TForm9::pose()
+{
+    if (kind_ == NoKind) return false;
+    problem_ = drawStructureProblem(kind_);
+    if (kind_ == NumberLineKind) {
+        numberLine_->show();
+        arrow_->move(arrowLeft(problem_.count), arrowTop);
+        arrow_->show();
+        for (int n = 8; n <= 12; ++n)
+            label(n)->show();
+    }
+    label(4)->setText(problem_.question);
+    selector(3)->setEnabled(problem_.tenthsEnabled());
+    posed_ = true;
+    return true;
+}
+
+QString TForm9::nextInStudy()
+{
+    if (!pose()) return askForKind();
+    button(5)->setEnabled(true);
+    return pressAnswer;
+}
+
+QString TForm9::nextInTest()
+{
+    if (!pose()) return askForKind();
+    selectorSetUp();
+    return problem_.splitAnswer() ? tenthsByPlace : chooseAnswer;
+}
+
+void TForm9::CuteButton5Click()
+{
+    if (!posed_) return;
+    label(5)->setText(problem_.answer);
+    button(4)->setEnabled(true);
+    button(5)->setEnabled(false);
+    promptBlink(goOn);
+    playCue(cue::next);
+}
+
+void TForm9::ComboBox5Change()
+{
+    if (posed_ && lessonMode() == Test) storePlace(5);
+}
+
+void TForm9::ComboBox4Change()
+{
+    if (!posed_ || lessonMode() != Test) return;
+    if (!problem_.countAnswer()) {
+        storePlace(4);
+        return;
+    }
+    if (takeDigit(4)) judgeEntry();
+}
+
+void TForm9::ComboBox3Change()
+{
+    // A count has no tenths digit, so its tenths selector is off and never judges.
+    if (!posed_ || lessonMode() != Test || problem_.countAnswer()) return;
+    if (takeDigit(3)) judgeEntry();
+}
+
+void TForm9::judgeEntry()
+{
+    const PlaceValue& digits = entered();
+    label(5)->setText(problem_.answer);
+    judge(structureRight(problem_, digits.digit(100).value_or(0), digits.digit(10).value_or(0),
+                         digits.digit(1).value_or(0)));
+}
+
+} // namespace kazemaru
