@@ -242,4 +242,14 @@ void TForm9::judgeEntry()
                          digits.digit(1).value_or(0)));
 }
 
+QList<QPair<int, int>> TForm9::answerKey() const
+{
+    if (!posed_ || lessonMode() != Test) return {};
+    if (!problem_.countAnswer()) return choicesFor(selectorDesigns, 0, problem_.tenths);
+    // A count is entered in the tens and ones selectors alone.
+    QList<QPair<int, int>> key = choicesFor(selectorDesigns, 0, problem_.count * 10);
+    key.removeLast();
+    return key;
+}
+
 } // namespace kazemaru

@@ -16,6 +16,8 @@ class TForm9 : public LessonScreen {
     const StructureProblem& problem() const { return problem_; }
     bool posed() const { return posed_; } // a test problem waits for (or has) its answer
 
+    QList<QPair<int, int>> answerKey() const override;
+
   public Q_SLOTS:
     void FormCreate() override;       // show handler: keeps the lesson mode of the last visit
     void CuteButton3Click() override; // mode button: refuses test mode for the explanation
