@@ -1,7 +1,8 @@
 // The division drill screen: a run from the menu to the result grid, the countdown, and what
 // happens to a run that is left, answered twice or cannot be stored.
 #include "data/untDTM.h"
-#include "tests/lessons/division/DrillDriving.h"
+#include "lessons/division/Unit8.h"
+#include "tests/support/DrillDriving.h"
 
 #include <QFile>
 #include <QFileInfo>
