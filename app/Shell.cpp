@@ -6,6 +6,7 @@
 #include "lessons/division/Unit3.h"
 #include "lessons/division/Unit4.h"
 #include "lessons/division/Unit5.h"
+#include "lessons/decimals/Unit12.h"
 #include "lessons/division/Unit8.h"
 
 #include <QApplication>
@@ -54,7 +55,7 @@ constexpr ScreenEntry screens[] = {
     {9, nullptr}, // structure of decimals
     {11, nullptr}, // decimal columns, up to three places
     {10, nullptr}, // decimal columns, one place
-    {12, nullptr}, // decimal drill
+    {12, makeDrill<TForm12>}, // decimal drill
     {13, nullptr}, // rounding
     {14, nullptr}, // area
     {15, nullptr}, // rules of calculation
