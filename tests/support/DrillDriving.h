@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QTableView>
 
 namespace kazemaru::test {
 
@@ -34,6 +35,14 @@ inline void chooseDigits(DrillScreen& form, std::initializer_list<int> numbers, 
     auto d = digits.begin();
     for (int n : numbers)
         drillBox(form, n)->choose(*d++);
+}
+
+// Presses "けっか": true when the result grid then shows `model` at `place`, over the problem area.
+inline bool resultGridShown(DrillScreen& form, const QAbstractItemModel* model, const QRect& place)
+{
+    drillButton(form, 6)->click();
+    const auto* grid = child<QTableView>(&form, QStringLiteral("DBGrid1"));
+    return grid->isVisible() && grid->geometry() == place && grid->model() == model;
 }
 
 // The division drill: the quotient digits, then the remainder digits; the remainder's ones record
