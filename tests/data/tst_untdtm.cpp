@@ -208,9 +208,7 @@ class TestDataModule : public QObject {
         test::Harness h;
         QTemporaryDir tmp;
         const QString blocker = tmp.path() + u"/blocker"_s;
-        QFile file(blocker);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
+        QVERIFY(test::makeBlockingFile(blocker));
         TDataModule1 dm(blocker + u"/kyozai"_s);
 
         QVERIFY(!dm.clear(DrillTable::Division));

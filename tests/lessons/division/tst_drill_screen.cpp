@@ -315,9 +315,7 @@ class TestDrillScreen : public QObject {
     {
         QTemporaryDir tmp;
         const QString blocker = tmp.path() + u"/blocker"_s;
-        QFile file(blocker);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
+        QVERIFY(makeBlockingFile(blocker));
         Drill d(blocker + u"/kyozai"_s);
         d.start(1);
         QCOMPARE(d.h.dialogs.size(), size_t(1)); // the table could not be cleared
