@@ -3,10 +3,10 @@
 #include "app/LessonScreen.h"
 #include "app/Unit1.h"
 #include "data/untDTM.h"
+#include "lessons/decimals/Unit12.h"
 #include "lessons/division/Unit3.h"
 #include "lessons/division/Unit4.h"
 #include "lessons/division/Unit5.h"
-#include "lessons/decimals/Unit12.h"
 #include "lessons/division/Unit8.h"
 
 #include <QApplication>
