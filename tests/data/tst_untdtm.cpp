@@ -226,6 +226,23 @@ class TestDataModule : public QObject {
         QCOMPARE(h.dialogs.size(), size_t(2));
     }
 
+    // The screens ask with the try… operations: they get the message and no box opens.
+    void failuresAreReturnedNotShown()
+    {
+        test::Harness h;
+        QTemporaryDir tmp;
+        const QString blocker = tmp.path() + u"/blocker"_s;
+        QVERIFY(test::makeBlockingFile(blocker));
+        TDataModule1 dm(blocker + u"/kyozai"_s);
+        const StoreError cleared = dm.tryClear(DrillTable::Decimal);
+        QVERIFY(cleared && cleared->contains(u"dorills"_s) && cleared->contains(u"Not a directory"_s));
+        QVERIFY(dm.tryAppendRow(DrillTable::Decimal, decimalRow(1)));
+        QVERIFY(h.dialogs.empty());
+        QVERIFY(QFile::remove(blocker));
+        QVERIFY(!dm.tryAppendRow(DrillTable::Decimal, decimalRow(1)));
+        QVERIFY(!dm.tryRequery(DrillTable::Decimal) && dm.DBISAMQuery4->rowCount() == 1);
+    }
+
     void readOnlyDatabaseFile()
     {
         test::Harness h;
