@@ -3,6 +3,7 @@
 #include "app/LessonScreen.h"
 #include "app/Unit1.h"
 #include "data/untDTM.h"
+#include "lessons/decimals/Unit12.h"
 #include "lessons/decimals/Unit9.h"
 #include "lessons/division/Unit3.h"
 #include "lessons/division/Unit4.h"
@@ -55,7 +56,7 @@ constexpr ScreenEntry screens[] = {
     {9, make<TForm9>}, // structure of decimals
     {11, nullptr}, // decimal columns, up to three places
     {10, nullptr}, // decimal columns, one place
-    {12, nullptr}, // decimal drill
+    {12, makeDrill<TForm12>}, // decimal drill
     {13, nullptr}, // rounding
     {14, nullptr}, // area
     {15, nullptr}, // rules of calculation

@@ -13,34 +13,42 @@ using namespace Qt::StringLiterals;
 namespace kazemaru {
 namespace {
 
-struct GridColumn {
-    QString title;
-    QString field;
-    int width;
+const DrillTableDesign designs[] = {
+    {DrillTable::Division,
+     {u"dorill"_s,
+      {{u"NB"_s, u"INTEGER"_s},
+       {u"MND"_s, u"TEXT"_s},
+       {u"KAI"_s, u"INTEGER"_s},
+       {u"KOT"_s, u"INTEGER"_s},
+       {u"HNT"_s, u"TEXT"_s},
+       {u"AMS"_s, u"INTEGER"_s},
+       {u"AMI"_s, u"INTEGER"_s}}},
+     u"DBISAMQuery2"_s,
+     {{u"Ｎｏ"_s, u"NB"_s, 40},
+      {u"もんだい"_s, u"MND"_s, 140},
+      {u"答え（正）"_s, u"KAI"_s, 90},
+      {u"あまり（正）"_s, u"AMS"_s, 90},
+      {u"答え"_s, u"KOT"_s, 90},
+      {u"あまり"_s, u"AMI"_s, 90},
+      {u"○×"_s, u"HNT"_s, 40}}},
+    {DrillTable::Decimal,
+     {u"dorills"_s,
+      {{u"NB"_s, u"INTEGER"_s},
+       {u"MND"_s, u"TEXT"_s},
+       {u"KAI"_s, u"TEXT"_s},
+       {u"KOT"_s, u"TEXT"_s},
+       {u"HNT"_s, u"TEXT"_s}}},
+     u"DBISAMQuery4"_s,
+     {{u"Ｎｏ"_s, u"NB"_s, 40},
+      {u"もんだい"_s, u"MND"_s, 140},
+      {u"答え（正）"_s, u"KAI"_s, 90},
+      {u"答え（入力）"_s, u"KOT"_s, 90},
+      {u"○×"_s, u"HNT"_s, 90}}},
 };
 
 const QList<GridColumn>& gridColumns(DrillTable t)
 {
-    static const QList<GridColumn> division = {
-        {u"Ｎｏ"_s, u"NB"_s, 40},          {u"もんだい"_s, u"MND"_s, 140}, {u"答え（正）"_s, u"KAI"_s, 90},
-        {u"あまり（正）"_s, u"AMS"_s, 90}, {u"答え"_s, u"KOT"_s, 90},      {u"あまり"_s, u"AMI"_s, 90},
-        {u"○×"_s, u"HNT"_s, 40},
-    };
-    static const QList<GridColumn> decimal = {
-        {u"Ｎｏ"_s, u"NB"_s, 40},          {u"もんだい"_s, u"MND"_s, 140}, {u"答え（正）"_s, u"KAI"_s, 90},
-        {u"答え（入力）"_s, u"KOT"_s, 90}, {u"○×"_s, u"HNT"_s, 90},
-    };
-    return t == DrillTable::Division ? division : decimal;
-}
-
-QList<TableDef> drillTables()
-{
-    const QString i = u"INTEGER"_s, s = u"TEXT"_s;
-    return {
-        {u"dorill"_s,
-         {{u"NB"_s, i}, {u"MND"_s, s}, {u"KAI"_s, i}, {u"KOT"_s, i}, {u"HNT"_s, s}, {u"AMS"_s, i}, {u"AMI"_s, i}}},
-        {u"dorills"_s, {{u"NB"_s, i}, {u"MND"_s, s}, {u"KAI"_s, s}, {u"KOT"_s, s}, {u"HNT"_s, s}}},
-    };
+    return drillTableDesign(t).grid;
 }
 
 // A query whose grid titles come from the grid's columns, centred; numbers are right-aligned
@@ -99,68 +107,92 @@ void layOutColumns(QTableView* view, DrillTable t)
 
 } // namespace
 
+const DrillTableDesign& drillTableDesign(DrillTable t)
+{
+    return designs[t == DrillTable::Division ? 0 : 1];
+}
+
 TDataModule1::TDataModule1(const QString& databaseFolder, QObject* parent)
     : QObject(parent)
     , DBISAMQuery2(new DrillQueryModel(DrillTable::Division, this))
     , DBISAMQuery4(new DrillQueryModel(DrillTable::Decimal, this))
-    , store_(databaseFolder, drillTables())
+    , store_(databaseFolder, {designs[0].table, designs[1].table})
+    , tables_{{DBISAMQuery2}, {DBISAMQuery4}}
 {
-    DBISAMQuery2->setObjectName(u"DBISAMQuery2"_s);
-    DBISAMQuery4->setObjectName(u"DBISAMQuery4"_s);
+    for (const DrillTableDesign& d : designs)
+        query(d.id)->setObjectName(d.queryName);
 }
 
 TDataModule1::~TDataModule1()
 {
     // The queries use the store's connection, which closes with the store.
-    DBISAMQuery2->clear();
-    DBISAMQuery4->clear();
+    for (TableState& t : tables_)
+        t.query->clear();
 }
 
-QString TDataModule1::tableName(DrillTable t)
+StoreError TDataModule1::failed(const QString& what, DrillTable t) const
 {
-    return t == DrillTable::Division ? u"dorill"_s : u"dorills"_s;
+    return u"ドリルの きろく（%1）を %2。\n%3"_s.arg(tableName(t), what, store_.lastError());
 }
 
-bool TDataModule1::report(const QString& what, DrillTable t)
+StoreError TDataModule1::requeryModel(DrillTable t)
 {
-    reportError(u"ドリルの きろく（%1）を %2。\n%3"_s.arg(tableName(t), what, store_.lastError()));
-    return false;
-}
-
-bool TDataModule1::requeryModel(DrillTable t)
-{
-    QSqlQueryModel* model = query(t);
-    model->setQuery(u"select * from "_s + tableName(t), store_.database());
-    if (model->lastError().isValid()) {
-        const QString message = store_.filePath() + u": "_s + model->lastError().text().trimmed();
-        model->clear();
-        (t == DrillTable::Division ? open2_ : open4_) = false;
-        reportError(u"ドリルの きろく（%1）を 読めませんでした。\n%2"_s.arg(tableName(t), message));
-        return false;
+    TableState& s = state(t);
+    s.query->setQuery(u"select * from "_s + tableName(t), store_.database());
+    if (s.query->lastError().isValid()) {
+        const QString message = store_.filePath() + u": "_s + s.query->lastError().text().trimmed();
+        s.query->clear();
+        s.open = false;
+        return u"ドリルの きろく（%1）を 読めませんでした。\n%2"_s.arg(tableName(t), message);
     }
     // The tables hold one run each; fetching everything makes the grid and the row count whole.
-    while (model->canFetchMore())
-        model->fetchMore();
-    (t == DrillTable::Division ? open2_ : open4_) = true;
-    return true;
+    while (s.query->canFetchMore())
+        s.query->fetchMore();
+    s.open = true;
+    return std::nullopt;
 }
+
+StoreError TDataModule1::tryRequery(DrillTable t)
+{
+    if (!store_.open()) return failed(u"読めませんでした"_s, t);
+    return requeryModel(t);
+}
+
+StoreError TDataModule1::tryClear(DrillTable t)
+{
+    if (!store_.clear(tableName(t))) return failed(u"消せませんでした"_s, t);
+    return requeryModel(t);
+}
+
+StoreError TDataModule1::tryAppendRow(DrillTable t, const QVariantList& valuesByPosition)
+{
+    if (!store_.append(tableName(t), valuesByPosition)) return failed(u"書きこめませんでした"_s, t);
+    return requeryModel(t);
+}
+
+namespace {
+
+bool shown(const StoreError& error)
+{
+    if (error) reportError(*error);
+    return !error;
+}
+
+} // namespace
 
 bool TDataModule1::requery(DrillTable t)
 {
-    if (!store_.open()) return report(u"読めませんでした"_s, t);
-    return requeryModel(t);
+    return shown(tryRequery(t));
 }
 
 bool TDataModule1::clear(DrillTable t)
 {
-    if (!store_.clear(tableName(t))) return report(u"消せませんでした"_s, t);
-    return requeryModel(t);
+    return shown(tryClear(t));
 }
 
 bool TDataModule1::appendRow(DrillTable t, const QVariantList& valuesByPosition)
 {
-    if (!store_.append(tableName(t), valuesByPosition)) return report(u"書きこめませんでした"_s, t);
-    return requeryModel(t);
+    return shown(tryAppendRow(t, valuesByPosition));
 }
 
 void TDataModule1::bindGrid(QTableView* view, DrillTable t)

@@ -4,9 +4,11 @@
 // and the result grids bound to those queries.
 #include "store/TableStore.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QVariantList>
+#include <optional>
 
 class QSqlQueryModel;
 class QTableView;
@@ -14,6 +16,27 @@ class QTableView;
 namespace kazemaru {
 
 enum class DrillTable { Division, Decimal };
+
+// One column of a result grid: its centred title, the field it shows and its width in pixels.
+struct GridColumn {
+    QString title;
+    QString field;
+    int width;
+};
+
+// Everything the program knows about one drill table: its fields in their positional order,
+// the design name of its query and its result grid's columns, left to right.
+struct DrillTableDesign {
+    DrillTable id;
+    TableDef table;
+    QString queryName;
+    QList<GridColumn> grid;
+};
+const DrillTableDesign& drillTableDesign(DrillTable t);
+
+// What went wrong in a store operation, for the screen to show: which table, what could not be
+// done and the store's own message. Empty when the operation succeeded.
+using StoreError = std::optional<QString>;
 
 class TDataModule1 : public QObject {
     Q_OBJECT
@@ -28,16 +51,22 @@ class TDataModule1 : public QObject {
     QSqlQueryModel* const DBISAMQuery2;
     QSqlQueryModel* const DBISAMQuery4;
 
-    QSqlQueryModel* query(DrillTable t) const { return t == DrillTable::Division ? DBISAMQuery2 : DBISAMQuery4; }
-    static QString tableName(DrillTable t);
-    bool isQueryOpen(DrillTable t) const { return t == DrillTable::Division ? open2_ : open4_; }
+    QSqlQueryModel* query(DrillTable t) const { return state(t).query; }
+    static QString tableName(DrillTable t) { return drillTableDesign(t).table.name; }
+    bool isQueryOpen(DrillTable t) const { return state(t).open; }
 
-    // Each operation opens the database on first use. A failure is shown in an error box that
-    // carries the store's own message and gives false; nothing stored is lost, and the next call
-    // tries again.
-    bool requery(DrillTable t);                                         // reads the table afresh
-    bool clear(DrillTable t);                                           // deletes every row
-    bool appendRow(DrillTable t, const QVariantList& valuesByPosition); // stored when it returns
+    // Each operation opens the database on first use and gives back what went wrong, if anything;
+    // nothing stored is lost by a failure, and the next call tries again. No box is shown: the
+    // screen that asked decides how to tell the child.
+    StoreError tryRequery(DrillTable t);                                         // reads the table afresh
+    StoreError tryClear(DrillTable t);                                           // deletes every row
+    StoreError tryAppendRow(DrillTable t, const QVariantList& valuesByPosition); // stored on return
+
+    // The same for callers without a screen of their own (maintenance, tests): a failure is shown
+    // in an error box carrying the store's message, and gives false.
+    bool requery(DrillTable t);
+    bool clear(DrillTable t);
+    bool appendRow(DrillTable t, const QVariantList& valuesByPosition);
 
     // Shows the table's query in `view`: the grid's columns (titles centred, fields, widths) in
     // their order, on a cream background.
@@ -46,12 +75,17 @@ class TDataModule1 : public QObject {
     TableStore& store() { return store_; }
 
   private:
-    bool requeryModel(DrillTable t);
-    bool report(const QString& what, DrillTable t);
+    struct TableState {
+        QSqlQueryModel* query;
+        bool open = false;
+    };
+    TableState& state(DrillTable t) { return tables_[int(t)]; }
+    const TableState& state(DrillTable t) const { return tables_[int(t)]; }
+    StoreError requeryModel(DrillTable t);
+    StoreError failed(const QString& what, DrillTable t) const;
 
     TableStore store_;
-    bool open2_ = false;
-    bool open4_ = false;
+    TableState tables_[2];
 };
 
 } // namespace kazemaru

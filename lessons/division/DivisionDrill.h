@@ -1,7 +1,9 @@
 #pragma once
-// Arithmetic of the division drill (TForm8): the problem generator of its three kinds, the time
-// limits of its time selector, judging an answer, the result row it stores and the run summary.
+// Arithmetic of the division drill (TForm8): the problem generator of its three kinds, judging an
+// answer and the result row it stores.
 // Problems are drawn from the program's one random generator, in a fixed order of draws.
+#include "lessons/shared/DrillRun.h"
+
 #include <QString>
 #include <QVariantList>
 
@@ -24,13 +26,11 @@ struct DivisionDrillProblem {
 // sub-topic's kind. Outside 1 … 3 nothing is drawn and the problem is all 0.
 DivisionDrillProblem drawDivisionDrillProblem(int subTopic);
 
-// Items of the time selector and their limits in seconds: "　　なし" 0 (no limit), "　５ふん" 300,
-// "１０ぷん" 600, "１５ふん" 900; no item chosen (−1) gives 0.
-inline constexpr int timeSelectorItems = 4;
-int drillTimeLimit(int itemIndex);
-
 // "もんだい：3", the problem number above the problem line.
-QString divisionDrillNumberText(int problemCounter);
+inline QString divisionDrillNumberText(int problemCounter)
+{
+    return drillNumberText(problemCounter);
+}
 
 // "76 ÷ 23 = ?", the problem line.
 QString divisionDrillQuestionText(const DivisionDrillProblem& p);
@@ -42,15 +42,5 @@ bool divisionDrillRight(const DivisionDrillProblem& p, int enteredQuotient, int 
 // HNT (" ○" or " ×"), AMS, AMI.
 QVariantList divisionDrillRow(int problemNumber, const DivisionDrillProblem& p, int enteredQuotient,
                               int enteredRemainder);
-
-// The four summary lines of an ended run. The score is right answers out of problems posed,
-// rounded down (0 when nothing was posed); the time is whole minutes and seconds.
-struct DrillSummary {
-    QString problems; // "もんだい： 12"
-    QString rights;   // "○のかず： 9"
-    QString score;    // "せいせき： 75 てん"
-    QString time;     // "じかん　： 2 ふん 5 びょう"
-};
-DrillSummary drillSummary(int problemCounter, int rightCount, qint64 elapsedSeconds);
 
 } // namespace kazemaru

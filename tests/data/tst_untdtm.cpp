@@ -208,9 +208,7 @@ class TestDataModule : public QObject {
         test::Harness h;
         QTemporaryDir tmp;
         const QString blocker = tmp.path() + u"/blocker"_s;
-        QFile file(blocker);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
+        QVERIFY(test::makeBlockingFile(blocker));
         TDataModule1 dm(blocker + u"/kyozai"_s);
 
         QVERIFY(!dm.clear(DrillTable::Division));
@@ -226,6 +224,23 @@ class TestDataModule : public QObject {
         QVERIFY(dm.appendRow(DrillTable::Division, divisionRow(1, 20, 3, 6, 2)));
         QCOMPARE(dm.DBISAMQuery2->rowCount(), 1);
         QCOMPARE(h.dialogs.size(), size_t(2));
+    }
+
+    // The screens ask with the try… operations: they get the message and no box opens.
+    void failuresAreReturnedNotShown()
+    {
+        test::Harness h;
+        QTemporaryDir tmp;
+        const QString blocker = tmp.path() + u"/blocker"_s;
+        QVERIFY(test::makeBlockingFile(blocker));
+        TDataModule1 dm(blocker + u"/kyozai"_s);
+        const StoreError cleared = dm.tryClear(DrillTable::Decimal);
+        QVERIFY(cleared && cleared->contains(u"dorills"_s) && cleared->contains(u"Not a directory"_s));
+        QVERIFY(dm.tryAppendRow(DrillTable::Decimal, decimalRow(1)));
+        QVERIFY(h.dialogs.empty());
+        QVERIFY(QFile::remove(blocker));
+        QVERIFY(!dm.tryAppendRow(DrillTable::Decimal, decimalRow(1)));
+        QVERIFY(!dm.tryRequery(DrillTable::Decimal) && dm.DBISAMQuery4->rowCount() == 1);
     }
 
     void readOnlyDatabaseFile()

@@ -3,6 +3,7 @@
 #include "app/CuePlayer.h"
 #include "app/Random.h"
 
+#include <QFile>
 #include <QtTest>
 
 namespace kazemaru::test {
@@ -33,6 +34,12 @@ Harness::~Harness()
     setCueObserver({});
     setDialogResponder({});
     setClockSource({}, {});
+}
+
+bool makeBlockingFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly);
 }
 
 void Harness::queueDraws(std::initializer_list<int> values)

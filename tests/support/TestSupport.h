@@ -55,6 +55,10 @@ struct Program {
     Shell shell{data.path()};
 };
 
+// Puts a plain file at `path`, where nothing can then make a folder (a database folder below it
+// cannot be created); false when the file could not be written.
+bool makeBlockingFile(const QString& path);
+
 // The child widget of `parent` named `name`, failing the test when it is missing.
 template <typename T> T* child(QObject* parent, const QString& name)
 {

@@ -3,7 +3,8 @@
 // must find one row for every answer.
 #include "app/Random.h"
 #include "data/untDTM.h"
-#include "tests/lessons/division/DrillDriving.h"
+#include "lessons/division/Unit8.h"
+#include "tests/support/DrillDriving.h"
 
 #include <QApplication>
 #include <QProcess>

@@ -1,7 +1,8 @@
 // The division drill screen: a run from the menu to the result grid, the countdown, and what
 // happens to a run that is left, answered twice or cannot be stored.
 #include "data/untDTM.h"
-#include "tests/lessons/division/DrillDriving.h"
+#include "lessons/division/Unit8.h"
+#include "tests/support/DrillDriving.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -314,9 +315,7 @@ class TestDrillScreen : public QObject {
     {
         QTemporaryDir tmp;
         const QString blocker = tmp.path() + u"/blocker"_s;
-        QFile file(blocker);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
+        QVERIFY(makeBlockingFile(blocker));
         Drill d(blocker + u"/kyozai"_s);
         d.start(1);
         QCOMPARE(d.h.dialogs.size(), size_t(1)); // the table could not be cleared

@@ -1,0 +1,77 @@
+#include "lessons/decimals/Unit12.h"
+
+#include "app/Palette.h"
+
+using namespace Qt::StringLiterals;
+
+namespace kazemaru {
+namespace {
+
+// Tens, ones, then the first, second and third decimal places. The weights read the places of a
+// three-place answer; fewer places leave the lower selectors unused and at 0.
+const SelectorDesign selectorTable[] = {
+    {7, 784, u"十", 10000}, {6, 808, u"一", 1000}, {5, 856, u"一", 100}, {4, 880, u"二", 10}, {3, 904, u"三", 1},
+};
+
+DrillDesign decimalDrillDesign()
+{
+    return {.table = DrillTable::Decimal,
+            .selectors = selectorTable,
+            .selectorTop = 280,
+            .grid = QRect(230, 112, 491, 401),
+            .answerPrompt = u"答えを 大きい位から じゅんに えらんでね！"_s,
+            .nextPrompt = u"答え を、大きい位から じゅんに えらんでね！"_s,
+            .emptyStatusBar = false};
+}
+
+} // namespace
+
+TForm12::TForm12(TDataModule1* data, QWidget* parent)
+    : DrillScreen(12, decimalDrillDesign(), data, parent)
+{
+    // The decimal point marker between the ones and the first decimal place.
+    addLabel(u"Label9"_s, QString(), 834, 280, 19, false, colour::navy)->hide();
+}
+
+QString TForm12::poseProblem()
+{
+    problem_ = drawDecimalDrillProblem(subTopic());
+    return problem_.questionText();
+}
+
+bool TForm12::selectorInUse(int number) const
+{
+    return decimalDrillSelectorInUse(problem_.places, number);
+}
+
+bool TForm12::recordsAnswer(int number) const
+{
+    return number == decimalDrillRecordingSelector(problem_.places);
+}
+
+DrillAnswer TForm12::judgeAnswer() const
+{
+    const int units = entered().value() / placeUnit(maxPlaces - problem_.places);
+    return {units == problem_.answer(), decimalDrillRow(problemCounter(), problem_, units)};
+}
+
+void TForm12::selectorsSetUp()
+{
+    Label* point = label(9);
+    point->setText(u"小\n数\n点"_s);
+    point->show();
+}
+
+QList<QPair<int, int>> TForm12::answerKey() const
+{
+    if (!running()) return {};
+    QList<QPair<int, int>> key;
+    int thousandths = problem_.answer();
+    for (int p = problem_.places; p < maxPlaces; ++p)
+        thousandths *= 10;
+    for (const auto& choice : choicesFor(selectorTable, 0, thousandths))
+        if (selectorInUse(choice.first)) key.append(choice);
+    return key;
+}
+
+} // namespace kazemaru

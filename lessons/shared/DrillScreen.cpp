@@ -1,0 +1,244 @@
+#include "lessons/shared/DrillScreen.h"
+
+#include "app/Clock.h"
+#include "app/CuePlayer.h"
+#include "app/Dialogs.h"
+
+#include <QHideEvent>
+#include <QTableView>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace kazemaru {
+namespace {
+
+// The problem number, the problem line and the four summary lines; all navy, empty at first.
+const LabelDesign labelTable[] = {
+    {3, 176, 144, 27, true, colour::navy}, {4, 176, 200, 40, false, colour::navy},
+    {5, 192, 352, 19, true, colour::navy}, {6, 192, 384, 19, true, colour::navy},
+    {7, 192, 416, 19, true, colour::navy}, {8, 192, 448, 19, true, colour::navy},
+};
+
+const QString timeField = u"    時間"_s;
+const QString wellDone = u"おつかれさま！"_s;
+
+} // namespace
+
+DrillScreen::DrillScreen(int form, const DrillDesign& design, TDataModule1* data, QWidget* parent)
+    : LessonScreen(form, parent)
+    , design_(design)
+    , data_(data)
+{
+    addLabels(labelTable);
+
+    timeSelector_ = new SimpleComboBox({u"　　なし"_s, u"　５ふん"_s, u"１０ぷん"_s, u"１５ふん"_s}, this);
+    timeSelector_->setObjectName(u"ComboBox2"_s);
+    timeSelector_->setGeometry(840, 152, 90, 121);
+    timeSelector_->setText(timeField);
+    wire(timeSelector_);
+
+    addDigitSelectors(design_.selectors, design_.selectorTop);
+    for (const SelectorDesign& s : design_.selectors)
+        selector(s.number)->show();
+
+    grid_ = new QTableView(this);
+    grid_->setObjectName(u"DBGrid1"_s);
+    grid_->setGeometry(design_.grid);
+    grid_->hide();
+    if (data_) data_->bindGrid(grid_, design_.table);
+
+    if (design_.emptyStatusBar) {
+        auto* bar = new StatusBar({}, this);
+        bar->setObjectName(u"StatusBar2"_s);
+        bar->setGeometry(0, height() - 44, width(), 22);
+    }
+
+    timer3_ = new QTimer(this);
+    timer3_->setObjectName(u"Timer3"_s);
+    timer3_->setInterval(1000);
+    wireTimer(timer3_);
+
+    screenReset();
+}
+
+void DrillScreen::setSelectorsEnabled(bool on)
+{
+    for (const SelectorDesign& s : design_.selectors)
+        selector(s.number)->setEnabled(on && selectorInUse(s.number));
+}
+
+void DrillScreen::screenReset()
+{
+    LessonScreen::screenReset();
+    for (const LabelDesign& l : labelTable)
+        label(l.number)->setText(QString());
+    for (int n = 3; n <= 6; ++n)
+        button(n)->setEnabled(false);
+    timeSelector_->setEnabled(false);
+    setSelectorsEnabled(false);
+    grid_->hide();
+    setOverlay(false);
+}
+
+// A run left behind stops: its countdown must not end it over another screen later.
+void DrillScreen::abandonRun()
+{
+    timer3_->stop();
+    running_ = false;
+}
+
+void DrillScreen::hideEvent(QHideEvent* event)
+{
+    LessonScreen::hideEvent(event);
+    if (!event->spontaneous()) abandonRun();
+}
+
+void DrillScreen::showStoreError(const StoreError& error)
+{
+    // Shown in its box; the answer still counts and the run goes on.
+    if (!data_)
+        reportError(u"ドリルの きろくを しまう ところが ありません。"_s);
+    else if (error)
+        reportError(*error);
+}
+
+void DrillScreen::ComboBox1Change()
+{
+    const int index = menu()->itemIndex();
+    if (index < 0) return;
+    abandonRun();
+    screenReset();
+    setSubTopic(index + 1);
+    timeSelector_->setEnabled(true);
+    timeSelector_->setItemIndex(-1);
+    timeSelector_->setText(timeField);
+    promptBlink(u"「時間」をえらんでね！"_s);
+    playCue(cue::digit);
+}
+
+void DrillScreen::ComboBox2Change()
+{
+    const int index = timeSelector_->itemIndex();
+    if (index < 0) return;
+    screenReset();
+    timeLimit_ = drillTimeLimit(index);
+    button(3)->setEnabled(true);
+    promptBlink(u"「スタート」ボタンをおしてね！"_s);
+    playCue(cue::digit);
+}
+
+void DrillScreen::newProblem()
+{
+    screenReset();
+    ++problemCounter_;
+    label(3)->setText(drillNumberText(problemCounter_));
+    label(4)->setText(poseProblem());
+}
+
+void DrillScreen::selectorSetUp()
+{
+    setSelectorsEnabled(true);
+    clearSelectors(design_.selectors);
+    selectorsSetUp();
+}
+
+void DrillScreen::CuteButton3Click()
+{
+    abandonRun(); // a countdown still running must not end the new run
+    screenReset();
+    startMs_ = monotonicMs();
+    rightCount_ = 0;
+    problemCounter_ = 0;
+    running_ = true;
+    newProblem();
+    selectorSetUp();
+    showStoreError(data_ ? data_->tryClear(design_.table) : StoreError());
+    playCue(cue::choice);
+    if (timeLimit_ > 0) {
+        ticks_ = 0;
+        timer3_->start();
+    }
+    promptBlink(design_.answerPrompt);
+    playCue(cue::next);
+}
+
+void DrillScreen::digitChosen(int number)
+{
+    if (!recordsAnswer(number)) {
+        storePlace(number);
+        return;
+    }
+    if (!takeDigit(number)) return;
+    // One answer per problem: the selectors stay off until the next problem.
+    setSelectorsEnabled(false);
+    const DrillAnswer answer = judgeAnswer();
+    if (answer.right) ++rightCount_;
+    showStoreError(data_ ? data_->tryAppendRow(design_.table, answer.row) : StoreError());
+    button(4)->setEnabled(true);
+    button(5)->setEnabled(true);
+    promptBlink(u"「つぎへ」ボタンですすめてね！"_s);
+    playCue(cue::choice);
+}
+
+void DrillScreen::CuteButton4Click()
+{
+    newProblem();
+    selectorSetUp();
+    playCue(cue::next);
+    promptBlink(design_.nextPrompt);
+}
+
+// The summary of the run, and the screen as "ストップ" leaves it: a new run or the results.
+void DrillScreen::endRun()
+{
+    const qint64 elapsed = (monotonicMs() - startMs_) / 1000;
+    label(3)->setText(QString());
+    label(4)->setText(QString());
+    const DrillSummary s = drillSummary(problemCounter_, rightCount_, elapsed);
+    label(5)->setText(s.problems);
+    label(6)->setText(s.rights);
+    label(7)->setText(s.score);
+    label(8)->setText(s.time);
+    abandonRun();
+    button(3)->setEnabled(true);
+    button(4)->setEnabled(false);
+    button(5)->setEnabled(false);
+    button(6)->setEnabled(true);
+    setSelectorsEnabled(false);
+    promptBlink(wellDone);
+    playCue(cue::stop);
+}
+
+void DrillScreen::CuteButton5Click()
+{
+    endRun();
+}
+
+void DrillScreen::Timer3Timer()
+{
+    // A tick that arrives after the countdown was stopped, or in a run without a limit, is void.
+    if (!timer3_->isActive() || !running_ || timeLimit_ <= 0) return;
+    if (++ticks_ < timeLimit_) return;
+    timer3_->stop();
+    showDialog(DialogKind::Information, u"時間だから、ドリルを終わるよ！"_s);
+    if (running_) endRun(); // unless the screen was left while the box was open
+}
+
+void DrillScreen::CuteButton6Click()
+{
+    if (overlay()) {
+        setOverlay(false);
+        grid_->hide();
+        promptBlink(wellDone);
+    } else {
+        setOverlay(true);
+        grid_->move(design_.grid.topLeft());
+        grid_->show();
+        grid_->raise();
+        timer3_->stop();
+        promptBlink(u"もういちど「けっか」ボタンをおすと、きえるよ！"_s);
+    }
+}
+
+} // namespace kazemaru

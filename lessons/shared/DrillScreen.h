@@ -1,0 +1,105 @@
+#pragma once
+// The timed drill run every drill screen shares. The child picks a kind of problem and a time
+// limit, presses "スタート", answers one generated problem after another in the digit selectors
+// (one answer per problem, each stored as a row of the drill's table), and ends the run with
+// "ストップ" or when the countdown runs out; the summary then shows the count, the right answers,
+// the score and the time, and "けっか" lays the run's rows over the problem area.
+// A drill supplies what differs: its table, selectors, grid place and prompts as a DrillDesign,
+// and its problems through the hooks below.
+#include "app/LessonScreen.h"
+#include "data/untDTM.h"
+#include "lessons/shared/DrillRun.h"
+
+#include <QRect>
+#include <QVariantList>
+
+class QTableView;
+
+namespace kazemaru {
+
+struct DrillDesign {
+    DrillTable table;
+    std::span<const SelectorDesign> selectors; // the answer's digit selectors, ComboBox3 … ComboBox8
+    int selectorTop;
+    QRect grid;           // the result grid where "けっか" shows it
+    QString answerPrompt; // blinked when "スタート" poses the first problem
+    QString nextPrompt;   // blinked when "つぎへ" poses the next one
+    bool emptyStatusBar;  // an empty status bar above the clock's
+};
+
+// A judged answer: right or not, and the row it adds to the drill's table, values by field position.
+struct DrillAnswer {
+    bool right;
+    QVariantList row;
+};
+
+class DrillScreen : public LessonScreen {
+    Q_OBJECT
+    Q_PROPERTY(int problemCounter READ problemCounter)
+    Q_PROPERTY(int rightCount READ rightCount)
+  public:
+    // `data` keeps the run's rows in the design's table.
+    DrillScreen(int form, const DrillDesign& design, TDataModule1* data, QWidget* parent);
+
+    int timeLimit() const { return timeLimit_; }
+    int countdownTicks() const { return ticks_; }
+    int problemCounter() const { return problemCounter_; }
+    int rightCount() const { return rightCount_; }
+    bool running() const { return running_; }
+
+  public Q_SLOTS:
+    void ComboBox1Change() override;  // menu: the kind of problem
+    void ComboBox2Change();           // time selector
+    void CuteButton3Click() override; // "スタート"
+    void CuteButton4Click() override; // "つぎへ"
+    void CuteButton5Click();          // "ストップ"
+    void CuteButton6Click() override; // "けっか"
+    void Timer3Timer();               // countdown
+    // The digit selectors; the drill's design says which of them it has.
+    void ComboBox3Change() { digitChosen(3); }
+    void ComboBox4Change() { digitChosen(4); }
+    void ComboBox5Change() { digitChosen(5); }
+    void ComboBox6Change() { digitChosen(6); }
+    void ComboBox7Change() { digitChosen(7); }
+    void ComboBox8Change() { digitChosen(8); }
+
+  protected:
+    // Draws the next problem of the current sub-topic and gives its problem line ("50 ÷ 7 = ?").
+    virtual QString poseProblem() = 0;
+    // Whether the current problem uses selector ComboBox`number`; unused ones stay disabled.
+    virtual bool selectorInUse(int /*number*/) const { return true; }
+    // Whether a choice in ComboBox`number` completes the answer; other choices enter their digit.
+    virtual bool recordsAnswer(int number) const = 0;
+    // Judges what the selectors entered (entered(0), entered(1)) against the current problem.
+    virtual DrillAnswer judgeAnswer() const = 0;
+    // After the selectors are enabled and cleared for a new problem.
+    virtual void selectorsSetUp() {}
+
+    void screenReset() override;
+    void hideEvent(QHideEvent* event) override;
+    const DrillDesign& design() const { return design_; }
+
+  private:
+    void digitChosen(int number);
+    void newProblem();
+    void selectorSetUp();
+    void endRun();
+    void abandonRun();
+    void setSelectorsEnabled(bool on);
+    void showStoreError(const StoreError& error);
+
+    DrillDesign design_;
+    TDataModule1* data_;
+    SimpleComboBox* timeSelector_ = nullptr;
+    QTableView* grid_ = nullptr;
+    QTimer* timer3_ = nullptr;
+
+    int timeLimit_ = 0;  // seconds; 0 = no limit
+    int ticks_ = 0;      // countdown ticks of the current run
+    qint64 startMs_ = 0; // monotonic clock at "スタート"
+    int problemCounter_ = 0;
+    int rightCount_ = 0;
+    bool running_ = false; // from "スタート" until the run ends or is abandoned
+};
+
+} // namespace kazemaru
