@@ -6,57 +6,41 @@
 
 #include <QRegularExpression>
 #include <QtTest>
-#include <set>
 
 using namespace Qt::StringLiterals;
 using namespace kazemaru;
-using kazemaru::test::Harness;
 
 namespace {
 
 constexpr qint64 tenMillion = 10'000'000;
+const QHash<QChar, qint64> unitValues{{u'万', 10'000}, {u'億', 100'000'000}, {u'兆', 1'000'000'000'000}};
 
-// Reads a kanji numeral in the lesson's own form back to its whole value: units 兆, 億, 万 in
-// falling order, places 千, 百, 十 in falling order inside each, no digit written twice.
-// Returns -1 for anything out of that form.
+// Reads a kanji numeral back to its value: units in falling order, places 千, 百, 十 in falling
+// order inside each unit, one digit before each. -1 for anything out of that form.
 qint64 readKanji(const QString& numeral)
 {
-    static const QString digits = u"一二三四五六七八九"_s;
-    static const QString places = u"千百十"_s;
-    static const QString units = u"兆億万"_s;
-    static const qint64 unitValues[] = {1'000'000'000'000, 100'000'000, 10'000};
-    qint64 total = 0, group = 0;
-    int digit = 0, lastPlace = -1, lastUnit = -1;
+    static const QString digits = u"一二三四五六七八九"_s, places = u"千百十"_s;
+    qint64 total = 0, group = 0, lastUnit = std::numeric_limits<qint64>::max();
+    int digit = 0, lastPlace = -1;
     for (const QChar c : numeral) {
         if (const qsizetype d = digits.indexOf(c); d >= 0) {
             if (digit) return -1;
             digit = int(d) + 1;
         } else if (const qsizetype p = places.indexOf(c); p >= 0) {
             if (p <= lastPlace) return -1;
-            group += (digit ? digit : 1) * qint64(std::pow(10, 3 - p));
+            group += (digit ? digit : 1) * (p == 0 ? 1000 : p == 1 ? 100 : 10);
             digit = 0;
             lastPlace = int(p);
-        } else if (const qsizetype u = units.indexOf(c); u >= 0) {
-            if (u <= lastUnit || (group == 0 && digit == 0)) return -1;
-            total += (group + digit) * unitValues[u];
+        } else if (unitValues.contains(c) && unitValues[c] < lastUnit && group + digit > 0) {
+            total += (group + digit) * unitValues[c];
             group = digit = 0;
             lastPlace = -1;
-            lastUnit = int(u);
+            lastUnit = unitValues[c];
         } else {
             return -1;
         }
     }
     return total + group + digit;
-}
-
-// The value of "答え：…兆…億…千万".
-qint64 readUnits(const QString& text)
-{
-    static const QRegularExpression form(u"^答え：(?:(\\d+)兆)?(?:(\\d+)億)?(?:(\\d)千万)?$"_s);
-    const auto m = form.match(text);
-    if (!m.hasMatch()) return -1;
-    return m.captured(1).toLongLong() * 1'000'000'000'000 + m.captured(2).toLongLong() * 100'000'000 +
-           m.captured(3).toLongLong() * tenMillion;
 }
 
 } // namespace
@@ -78,23 +62,23 @@ class TestLargeNumbers : public QObject {
         QTest::newRow("100,000,000") << 100'000'000 << u"千兆"_s;
         QTest::newRow("123,456,789") << 123'456'789 << u"千二百三十四兆五千六百七十八億九千万"_s;
         QTest::newRow("999,999,998") << 999'999'998 << u"九千九百九十九兆九千九百九十九億八千万"_s;
-        QTest::newRow("0 has none") << 0 << QString();
     }
     void kanjiNumeral()
     {
         QFETCH(int, n);
         QFETCH(QString, numeral);
         QCOMPARE(kazemaru::kanjiNumeral(n), numeral);
-        if (n > 0) QCOMPARE(readKanji(numeral), n * tenMillion);
+        const LargeNumberProblem p{.subTopic = 1, .answer = n};
+        QVERIFY(largeNumberKanjiRight(p, numeral));
+        QVERIFY(!largeNumberKanjiRight(p, numeral.mid(1)));
     }
 
-    // Every value of each group of four places, beside empty and full other groups, and a stride
+    // Every value of each group of four places beside empty and full other groups, and a stride
     // through the whole range (KAZEMARU_NUMERAL_STRIDE=1 reads all 999,999,999 back).
     void everyNumeralReadsBackToItsNumber()
     {
         const auto check = [](int n) {
-            const QString numeral = kazemaru::kanjiNumeral(n);
-            if (readKanji(numeral) != n * tenMillion) QFAIL(qPrintable(u"%1 reads %2"_s.arg(n).arg(numeral)));
+            if (readKanji(kazemaru::kanjiNumeral(n)) != n * tenMillion) QFAIL(qPrintable(QString::number(n)));
         };
         for (int v = 0; v <= 9999; ++v) {
             for (const int other : {0, 9999}) {
@@ -110,145 +94,83 @@ class TestLargeNumbers : public QObject {
                                : 9973;
         for (int n = 1; n <= tenMillionsMax; n += stride)
             check(n);
-        check(tenMillionsMax);
     }
 
-    // The digits of a kanji-answer problem and the answer line of a digit-answer problem.
-    void digitsAndUnits()
-    {
-        QCOMPARE(tenMillionsDigits(1), u"10000000"_s);
-        QCOMPARE(tenMillionsDigits(999'999'998), u"9999999980000000"_s);
-        QCOMPARE(unitsText(98), u"9億8千万"_s);
-        QCOMPARE(unitsText(980'000'000), u"9800兆"_s);
-        QCOMPARE(unitsText(100'001), u"1兆1千万"_s);
-        QCOMPARE(unitsText(12'345), u"1234億5千万"_s);
-    }
-
-    // Sub-topic 1: form, magnitude and number in that order, every form and magnitude at both
-    // ends of its number range.
+    // Sub-topic 1 draws form, magnitude and number, in that order: every form and magnitude at
+    // both ends of its number range.
     void writingDrawSpace()
     {
         const int ranges[] = {998, 998, 998, 999'998, 999'998, 999'998, 999'999'998, 999'999'998, 999'999'998};
         for (int f = 0; f < 9; ++f) {
             for (int m = 0; m < 9; ++m) {
                 for (const int n : {0, ranges[m] - 1}) {
-                    Harness h;
+                    test::Harness h;
                     h.queueDraws({f, m, n});
                     const LargeNumberProblem p = drawLargeNumberProblem(1);
                     QVERIFY(h.drawRanges == (std::vector<int>{9, 9, ranges[m]}));
                     QCOMPARE(p.answer, n + 1);
-                    QVERIFY(p.answer >= 1 && p.answer <= tenMillionsMax);
                     QCOMPARE(p.kanjiAnswer(), f <= 4);
-                    QCOMPARE(largeNumberQuestion(p),
-                             f <= 4 ? u"次の数を 漢字で 書くと？"_s : u"次の数を 数字で 書くと？"_s);
                     QCOMPARE(largeNumberProblemText(p),
                              f <= 4 ? tenMillionsDigits(p.answer) : kazemaru::kanjiNumeral(p.answer));
-                    QCOMPARE(largeNumberAnswerText(p),
-                             u"答え："_s + (f <= 4 ? kazemaru::kanjiNumeral(p.answer) : tenMillionsDigits(p.answer)));
                 }
             }
         }
     }
 
-    // Sub-topics 2 and 3: every form, factor draw and operand draw. The question is read back and
-    // the answer checked in whole units, so an inexact division or a wrong unit shows.
+    // Sub-topics 2 and 3: every form, factor draw and operand draw. The question and the answer
+    // line are read back in whole units, so an inexact division or a wrong unit shows.
     void scalingDrawSpace_data()
     {
         QTest::addColumn<int>("subTopic");
         QTest::addColumn<int>("firstForm");
         QTest::addColumn<int>("lastForm");
-        QTest::addColumn<QString>("unit");
         QTest::addColumn<int>("operandRange");
         QTest::addColumn<int>("operandStep");
-        QTest::newRow("万 ×") << 2 << 0 << 2 << u"万の"_s << 98 << 100;
-        QTest::newRow("億 ×") << 2 << 3 << 5 << u"億の"_s << 98 << 1;
-        QTest::newRow("百億 ×") << 2 << 6 << 7 << u"億の"_s << 98 << 100;
-        QTest::newRow("兆 ×") << 2 << 8 << 8 << u"兆の"_s << 98 << 1;
-        QTest::newRow("十億 ÷") << 3 << 0 << 2 << u"億を"_s << 8 << 10;
-        QTest::newRow("百億 ÷") << 3 << 3 << 5 << u"億を"_s << 98 << 100;
-        QTest::newRow("兆 ÷") << 3 << 6 << 7 << u"兆を"_s << 98 << 1;
-        QTest::newRow("百兆 ÷") << 3 << 8 << 8 << u"兆を"_s << 98 << 100;
+        QTest::newRow("万の") << 2 << 0 << 2 << 98 << 100;
+        QTest::newRow("億の") << 2 << 3 << 5 << 98 << 1;
+        QTest::newRow("百億の") << 2 << 6 << 7 << 98 << 100;
+        QTest::newRow("兆の") << 2 << 8 << 8 << 98 << 1;
+        QTest::newRow("十億を") << 3 << 0 << 2 << 8 << 10;
+        QTest::newRow("百億を") << 3 << 3 << 5 << 98 << 100;
+        QTest::newRow("兆を") << 3 << 6 << 7 << 98 << 1;
+        QTest::newRow("百兆を") << 3 << 8 << 8 << 98 << 100;
     }
     void scalingDrawSpace()
     {
         QFETCH(int, subTopic);
         QFETCH(int, firstForm);
         QFETCH(int, lastForm);
-        QFETCH(QString, unit);
         QFETCH(int, operandRange);
         QFETCH(int, operandStep);
-        static const QRegularExpression question(u"^(\\d+)([万億兆])[のを](\\d+)(倍は？|でわると？)$"_s);
-        const std::map<QString, qint64> unitValue{
-            {u"万"_s, 10'000}, {u"億"_s, 100'000'000}, {u"兆"_s, 1'000'000'000'000}};
+        static const QRegularExpression question(u"^(\\d+)([万億兆])(の|を)(10|100)(倍は？|でわると？)$"_s);
+        static const QRegularExpression answer(u"^答え：(?:(\\d+)兆)?(?:(\\d+)億)?(?:([1-9])千万)?$"_s);
+        const QString unit = QString::fromUtf8(QTest::currentDataTag()).right(2);
         for (int f = firstForm; f <= lastForm; ++f) {
             for (int factorDraw = 0; factorDraw < 9; ++factorDraw) {
                 for (int a = 0; a < operandRange; ++a) {
-                    Harness h;
+                    test::Harness h;
                     h.queueDraws({f, factorDraw, a});
                     const LargeNumberProblem p = drawLargeNumberProblem(subTopic);
                     QVERIFY(h.drawRanges == (std::vector<int>{9, 9, operandRange}));
                     QCOMPARE(p.factor, factorDraw > 5 ? 100 : 10);
-                    QCOMPARE(p.operand, (a + 1) * operandStep);
-                    QVERIFY(!p.kanjiAnswer());
-                    QVERIFY2(p.answer >= 1 && p.answer <= tenMillionsMax, qPrintable(QString::number(p.answer)));
+                    QVERIFY(p.answer >= 1 && p.answer <= tenMillionsMax);
 
                     const QString text = largeNumberProblemText(p);
-                    QVERIFY(text.startsWith(QString::number(p.operand) + unit));
-                    const auto m = question.match(text);
-                    QVERIFY2(m.hasMatch(), qPrintable(text));
-                    const qint64 shown = m.captured(1).toLongLong() * unitValue.at(m.captured(2));
-                    const qint64 factor = m.captured(3).toLongLong();
-                    const qint64 value = p.answer * tenMillion;
-                    if (subTopic == 2)
-                        QCOMPARE(shown * factor, value);
-                    else
-                        QCOMPARE(value * factor, shown); // exact: nothing was lost to the division
-                    QCOMPARE(readUnits(largeNumberAnswerText(p)), value);
+                    QCOMPARE(text.left(text.indexOf(unit)), QString::number((a + 1) * operandStep));
+                    const auto q = question.match(text);
+                    QVERIFY2(q.hasMatch(), qPrintable(text));
+                    const qint64 shown = q.captured(1).toLongLong() * unitValues[q.captured(2)[0]];
+                    const qint64 value = p.answer * tenMillion, factor = q.captured(4).toLongLong();
+                    QCOMPARE(subTopic == 2 ? shown * factor : shown, subTopic == 2 ? value : value * factor);
+                    const auto m = answer.match(largeNumberAnswerText(p));
+                    QVERIFY(m.hasMatch());
+                    QCOMPARE(m.captured(1).toLongLong() * unitValues[u'兆'] +
+                                 m.captured(2).toLongLong() * unitValues[u'億'] +
+                                 m.captured(3).toLongLong() * tenMillion,
+                             value);
                 }
             }
         }
-    }
-
-    void scalingExamples()
-    {
-        Harness h;
-        h.queueDraws({4, 0, 19});
-        LargeNumberProblem p = drawLargeNumberProblem(2);
-        QCOMPARE(largeNumberProblemText(p), u"20億の10倍は？"_s);
-        QCOMPARE(p.answer, 2'000);
-        h.queueDraws({8, 8, 97});
-        QCOMPARE(drawLargeNumberProblem(2).answer, 980'000'000);
-        h.queueDraws({0, 6, 0});
-        p = drawLargeNumberProblem(3);
-        QCOMPARE(largeNumberProblemText(p), u"10億を100でわると？"_s);
-        QCOMPARE(largeNumberAnswerText(p), u"答え：1千万"_s);
-        h.drawRanges.clear();
-        QCOMPARE(drawLargeNumberProblem(0).subTopic, 0);
-        QVERIFY(h.drawRanges.empty());
-    }
-
-    void judging()
-    {
-        const LargeNumberProblem one{.subTopic = 1, .form = 0, .answer = 1};
-        QVERIFY(largeNumberKanjiRight(one, u"一千万"_s));
-        QVERIFY(!largeNumberKanjiRight(one, u"千万"_s));
-        QVERIFY(!largeNumberKanjiRight(one, QString()));
-        const LargeNumberProblem big{.subTopic = 1, .form = 0, .answer = 123'456'789};
-        QVERIFY(!largeNumberKanjiRight(big, u"二百千三十四兆五千六百七十八億九千万"_s)); // right kanji, wrong order
-        QVERIFY(largeNumberDigitsRight(big, 123'456'789));
-        QVERIFY(!largeNumberDigitsRight(big, 123'456'780));
-    }
-
-    void explanationsAndChart()
-    {
-        for (int s = 1; s <= largeNumberSubTopics; ++s)
-            QCOMPARE(largeNumberExplanation(s).count(u'\n'), 9);
-        QVERIFY(largeNumberExplanation(4).isEmpty());
-        const QStringList heads = placeValueChartHeads();
-        QCOMPARE(heads.size(), 16);
-        QCOMPARE(heads.first(), u"千\n兆\nの\n位"_s);
-        QCOMPARE(heads[11], u"一\n万\nの\n位"_s);
-        QCOMPARE(heads.last(), u"　\n一\nの\n位"_s);
     }
 };
 
