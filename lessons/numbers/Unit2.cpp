@@ -30,20 +30,16 @@ class ChartBox : public Shape {
 constexpr int explanation = 3, firstHead = 4, lastHead = 19, sample = 20, mark = 21, digits = 22, question = 23,
               answer = 24, echo = 25, problemLine = 26;
 
+// The explanation, the chart's sample digits, the judge mark and the lines of a problem.
 const LabelDesign labelDesigns[] = {
-    {explanation, 120, 321, 20, true, colour::teal}, {4, 122, 153, 16, true, colour::navy},
-    {5, 152, 153, 16, true, colour::navy},           {6, 184, 153, 16, true, colour::navy},
-    {7, 216, 153, 16, true, colour::navy},           {8, 248, 153, 16, true, colour::navy},
-    {9, 280, 153, 16, true, colour::navy},           {10, 312, 153, 16, true, colour::navy},
-    {11, 344, 153, 16, true, colour::navy},          {12, 376, 153, 16, true, colour::navy},
-    {13, 408, 153, 16, true, colour::navy},          {14, 440, 153, 16, true, colour::navy},
-    {15, 472, 153, 16, true, colour::navy},          {16, 504, 153, 16, true, colour::navy},
-    {17, 536, 153, 16, true, colour::navy},          {18, 568, 153, 16, true, colour::navy},
-    {19, 600, 153, 16, true, colour::navy},          {sample, 120, 265, 22, true, colour::maroon},
+    {explanation, 120, 321, 20, true, colour::teal}, {sample, 120, 265, 22, true, colour::maroon},
     {mark, 704, 140, 53, false, colour::red},        {digits, 120, 165, 29, true, colour::navy},
     {question, 120, 135, 20, true, colour::green},   {answer, 120, 225, 24, true, colour::red},
     {echo, 120, 265, 20, true, colour::purple},      {problemLine, 120, 165, 29, true, colour::navy},
 };
+
+// The place-value chart's column heads, 千兆 to 一, all at top 153.
+constexpr int headLefts[] = {122, 152, 184, 216, 248, 280, 312, 344, 376, 408, 440, 472, 504, 536, 568, 600};
 
 // The place-value chart's group boxes (兆, 億, 万, ones) and the red separators between the
 // groups of the number in digits (万/ones, 億/万, 兆/億).
@@ -91,10 +87,10 @@ TForm2::TForm2(QWidget* parent)
         box->setObjectName(u"Shape%1"_s.arg(i + 1));
         box->setGeometry(chartBoxes[i]);
     }
-    addLabels(labelDesigns);
     const QStringList heads = placeValueChartHeads();
     for (int n = firstHead; n <= lastHead; ++n)
-        label(n)->setText(heads[n - firstHead]);
+        addLabel(u"Label%1"_s.arg(n), heads[n - firstHead], headLefts[n - firstHead], 153, 16, true, colour::navy);
+    addLabels(labelDesigns);
     label(sample)->setText(placeValueChartSample());
     setPitch(label(sample), u"9 "_s, chartPitch);
     label(sample)->fit();
