@@ -9,6 +9,7 @@
 #include "lessons/division/Unit4.h"
 #include "lessons/division/Unit5.h"
 #include "lessons/division/Unit8.h"
+#include "lessons/numbers/Unit2.h"
 
 #include <QApplication>
 #include <QDir>
@@ -46,7 +47,7 @@ struct ScreenEntry {
 // The lesson screens in their start-up order (the second decimal lesson before the first).
 // clang-format off
 constexpr ScreenEntry screens[] = {
-    {2, nullptr}, // large numbers
+    {2, make<TForm2>}, // large numbers
     {3, make<TForm3>}, // dividing tens and hundreds
     {4, make<TForm4>}, // long division, one digit
     {5, make<TForm5>}, // dividing by tens and hundreds

@@ -1,0 +1,53 @@
+#pragma once
+// Large numbers up to the 千兆 place: the place-value chart and explanations in study mode;
+// in test mode numbers to write in kanji or in digits, and ×10, ×100, ÷10, ÷100 problems,
+// answered with nine digit selectors in units of 千万 or with two kanji selectors.
+#include "app/LessonScreen.h"
+#include "lessons/numbers/LargeNumbers.h"
+
+namespace kazemaru {
+
+class TForm2 : public LessonScreen {
+    Q_OBJECT
+  public:
+    explicit TForm2(QWidget* parent);
+
+    const LargeNumberProblem& problem() const { return problem_; }
+    const QString& kanjiEntry() const { return entry_; } // the kanji chosen since the last judging
+
+  public Q_SLOTS:
+    void CuteButton4Click() override; // next
+    void CuteButton5Click();          // restore: the same problem with an empty entry
+    void ComboBox10Change();          // 千兆
+    void ComboBox9Change();           // 百兆
+    void ComboBox8Change();           // 十兆
+    void ComboBox7Change();           // 一兆
+    void ComboBox6Change();           // 千億
+    void ComboBox5Change();           // 百億
+    void ComboBox4Change();           // 十億
+    void ComboBox3Change();           // 一億
+    void ComboBox2Change();           // 千万: judges
+    void ComboBox11Change();          // kanji place or ◆, which judges
+    void ComboBox12Change();          // kanji digit
+
+  protected:
+    void screenReset() override;
+    void resetCountersOnShow() override;
+    QString menuChosen() override;
+    QString testEntered() override;
+    QString studyEntered() override;
+    QString nextInStudy() override;
+    QString nextInTest() override;
+
+  private:
+    void showStudy();
+    void showProblem();
+    void selectorSetUp();
+    void appendKanji(const QString& kanji);
+    void judgeKanji();
+
+    LargeNumberProblem problem_; // empty while no problem is posed
+    QString entry_;
+};
+
+} // namespace kazemaru
