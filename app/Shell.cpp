@@ -7,6 +7,7 @@
 #include "lessons/division/Unit4.h"
 #include "lessons/division/Unit5.h"
 #include "lessons/division/Unit8.h"
+#include "lessons/rules/Unit15.h"
 
 #include <QApplication>
 #include <QDir>
@@ -57,7 +58,7 @@ constexpr ScreenEntry screens[] = {
     {12, nullptr}, // decimal drill
     {13, nullptr}, // rounding
     {14, nullptr}, // area
-    {15, nullptr}, // rules of calculation
+    {15, make<TForm15>}, // rules of calculation
     {16, nullptr}, // fractions
 };
 // clang-format on
