@@ -7,6 +7,7 @@
 #include "lessons/division/Unit4.h"
 #include "lessons/division/Unit5.h"
 #include "lessons/division/Unit8.h"
+#include "lessons/fractions/Unit16.h"
 #include "lessons/rules/Unit15.h"
 
 #include <QApplication>
@@ -59,7 +60,7 @@ constexpr ScreenEntry screens[] = {
     {13, nullptr}, // rounding
     {14, nullptr}, // area
     {15, make<TForm15>}, // rules of calculation
-    {16, nullptr}, // fractions
+    {16, make<TForm16>}, // fractions
 };
 // clang-format on
 
