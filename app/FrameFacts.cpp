@@ -311,7 +311,8 @@ std::array<FrameFacts, 15> buildAll()
             .picture = u"Image3"_s,
             .promptAfterJudging = goOn,
             .quitQuestion = mayQuitKanji,
-            .buttons = {next(520), point(), answer(736, 568), mode(), back(), quit()},
+            // The answer button stands under the next button, clear of the judge mark at 736, 536.
+            .buttons = {next(472), answer(840, 520), point(), mode(), back(), quit()},
             .memoTop = 168,
         },
         {

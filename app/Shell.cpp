@@ -10,6 +10,8 @@
 #include "lessons/division/Unit5.h"
 #include "lessons/division/Unit8.h"
 #include "lessons/numbers/Unit2.h"
+#include "lessons/fractions/Unit16.h"
+#include "lessons/rules/Unit15.h"
 
 #include <QApplication>
 #include <QDir>
@@ -60,8 +62,8 @@ constexpr ScreenEntry screens[] = {
     {12, makeDrill<TForm12>}, // decimal drill
     {13, nullptr}, // rounding
     {14, nullptr}, // area
-    {15, nullptr}, // rules of calculation
-    {16, nullptr}, // fractions
+    {15, make<TForm15>}, // rules of calculation
+    {16, make<TForm16>}, // fractions
 };
 // clang-format on
 

@@ -33,6 +33,7 @@ class TestAssets : public QObject {
         QTest::newRow("icon") << u":/kazemaru.svg"_s << QSize(128, 128);
         QTest::newRow("bracket") << u":/bracket.svg"_s << QSize(17, 33);
         QTest::newRow("arrow") << u":/arrow.svg"_s << QSize(20, 11);
+        QTest::newRow("segment") << u":/segment.svg"_s << QSize(545, 65);
     }
 
     void picturesLoadAtTheirSizes()

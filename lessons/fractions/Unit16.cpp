@@ -1,0 +1,239 @@
+#include "lessons/fractions/Unit16.h"
+
+#include "app/Dialogs.h"
+
+using namespace Qt::StringLiterals;
+
+namespace kazemaru {
+
+namespace {
+
+// Explanation or question, second explanation or reason, judge mark.
+const LabelDesign labelDesigns[] = {
+    {4, 104, 232, 18, true, colour::navy},
+    {5, 104, 416, 18, true, colour::teal},
+    {6, 752, 536, 53, false, colour::red},
+};
+
+const FractionFigureDesign leftDesign{12, {244, 338}, 7, {262, 324}, 1, {266, 352}, 8, {272, 354}};
+const FractionFigureDesign rightDesign{11, {380, 338}, 9, {398, 324}, 2, {402, 352}, 10, {408, 354}};
+constexpr int fractionPixels = 24;
+
+// A conversion's answer: whole part or numerator tens, numerator or its ones, denominator.
+const SelectorDesign selectorDesigns[] = {
+    {4, 843, u"子", 10, 0, 30},
+    {3, 872, u"子", 1, 0, 30},
+    {2, 901, u"母", 1, 1, 30},
+};
+constexpr int selectorTop = 280;
+constexpr int choiceLeft = 901; // the left-or-right choice, moved from 808 when shown
+
+const QString chooseMenuPrompt = u"メニューを えらんでね！"_s;
+const QString goOnPrompt = u"「つぎへ」ボタンで すすめてね！"_s;
+const QString stepPrompt = u"「ステップ」ボタンで すすめてね！"_s;
+const QString answerCaption = u"答え"_s;
+
+bool hasTest(int subTopic)
+{
+    return subTopic == 2 || subTopic == 4;
+}
+
+} // namespace
+
+TForm16::TForm16(QWidget* parent)
+    : LessonScreen(16, parent)
+{
+    addLabels(labelDesigns);
+    setJudgeMark(label(6));
+    auto* segment = new Picture(u":/segment.svg"_s, this);
+    segment->setObjectName(u"Image1"_s);
+    segment->setGeometry(184, 136, 545, 65);
+    segment->hide();
+    left_ = std::make_unique<FractionFigure>(this, leftDesign, fractionPixels, colour::navy);
+    right_ = std::make_unique<FractionFigure>(this, rightDesign, fractionPixels, colour::navy);
+    addLabel(u"Label13"_s, u"⇒"_s, 328, 340, fractionPixels, true, colour::red)->hide();
+
+    addDigitSelectors(selectorDesigns, selectorTop);
+    SimpleComboBox* choice = addDigitSelector(u"ComboBox5"_s, 808, selectorTop, u"答"_s, 30, 72);
+    choice->setItems({u"左"_s, u"右"_s});
+}
+
+TForm16::~TForm16() = default;
+
+void TForm16::screenReset()
+{
+    LessonScreen::screenReset();
+    findChild<QWidget*>(u"Image1"_s)->hide();
+    label(13)->hide();
+    label(4)->setText(QString());
+    label(5)->setText(QString());
+    left_->clear();
+    right_->clear();
+    hideSelectors(selectorDesigns);
+    selector(5)->hide();
+    button(4)->setEnabled(false);
+    button(5)->setEnabled(false);
+    comparison_.reset();
+    conversion_.reset();
+}
+
+QString TForm16::menuChosen()
+{
+    button(5)->setText(fractionStepCount(subTopic()) > 0 ? u"ステップ１"_s : answerCaption);
+    switch (subTopic()) {
+    case 1:
+        label(4)->setText(fractionPartsExplanation());
+        label(5)->setText(fractionNamesExplanation());
+        left_->show({0, 1, 5});
+        right_->show({0, 3, 5});
+        findChild<QWidget*>(u"Image1"_s)->show();
+        return chooseMenuPrompt;
+    case 2:
+        label(4)->setText(u"２つの分数の大小は、分母が同じであれば、\n分子の大小で決めればいいよ。"_s);
+        button(4)->setEnabled(true);
+        return goOnPrompt;
+    case 3:
+    case 4:
+        step_ = 0;
+        button(5)->setEnabled(true);
+        label(4)->setText(subTopic() == 3 ? u"分数には、真分数、仮分数、帯分数の３つの\n種類があるよ。"_s
+                                          : u"仮分数は帯分数に、帯分数は仮分数に\nなおすことができるよ。"_s);
+        return stepPrompt;
+    default: return chooseMenuPrompt;
+    }
+}
+
+// Sub-topics without a test say so and leave the screen as it is; without a sub-topic there is
+// nothing to test yet.
+void TForm16::CuteButton3Click()
+{
+    if (lessonMode() == Study && !hasTest(subTopic())) {
+        if (subTopic() == 0) {
+            promptBlink(chooseMenuPrompt);
+        } else {
+            showDialog(DialogKind::Information, u"このメニューには テストはないよ。"_s);
+            promptBlink(prompt()->text());
+        }
+        playCue(cue::choice);
+        return;
+    }
+    LessonScreen::CuteButton3Click();
+}
+
+QString TForm16::testEntered()
+{
+    button(4)->setEnabled(true);
+    return goOnPrompt;
+}
+
+// The screen is empty again until a menu choice.
+QString TForm16::studyEntered()
+{
+    return chooseMenuPrompt;
+}
+
+void TForm16::showComparison(const Comparison& c)
+{
+    label(4)->setText(u"どちらの分数が大きい？"_s);
+    left_->show(c.left);
+    right_->show(c.right);
+}
+
+// Only the comparison poses problems in study mode.
+QString TForm16::nextInStudy()
+{
+    if (subTopic() != 2) return chooseMenuPrompt;
+    button(5)->setText(answerCaption);
+    button(5)->setEnabled(true);
+    comparison_ = drawComparison();
+    showComparison(*comparison_);
+    return u"「答え」ボタンを おしてね！"_s;
+}
+
+QString TForm16::nextInTest()
+{
+    if (subTopic() == 2) {
+        comparison_ = drawComparison();
+        showComparison(*comparison_);
+        selectorSetUp();
+        return u"答えを えらんでね！"_s;
+    }
+    if (subTopic() == 4) {
+        conversion_ = drawConversion();
+        label(4)->setText(conversionQuestion(*conversion_));
+        left_->show(conversion_->given);
+        selectorSetUp();
+        return conversionPrompt(*conversion_);
+    }
+    return chooseMenuPrompt;
+}
+
+void TForm16::selectorSetUp()
+{
+    if (comparison_) {
+        SimpleComboBox* choice = selector(5);
+        choice->move(choiceLeft, selectorTop);
+        choice->setItemIndex(-1);
+        choice->setText(u"答"_s);
+        choice->show();
+        return;
+    }
+    for (const SelectorDesign& s : selectorDesigns)
+        selector(s.number)->show();
+    clearSelectors(selectorDesigns);
+    if (conversion_ && conversion_->toMixed()) selector(4)->setText(u"整"_s);
+}
+
+void TForm16::CuteButton5Click()
+{
+    if (lessonMode() != Study) return;
+    if (fractionStepCount(subTopic()) > 0) {
+        step_ = nextFractionStep(subTopic(), step_);
+        const FractionStep s = fractionStep(subTopic(), step_);
+        button(5)->setText(s.caption);
+        label(4)->setText(s.explanation);
+        if (!s.example.isEmpty()) label(5)->setText(s.example);
+        left_->show(s.left);
+        right_->show(s.right);
+        label(13)->setVisible(subTopic() == 4);
+        promptBlink(prompt()->text());
+        playCue(cue::choice);
+        return;
+    }
+    if (subTopic() != 2 || !comparison_) return;
+    label(5)->setText(comparisonReason(*comparison_));
+    comparison_.reset();
+    button(4)->setEnabled(true);
+    button(5)->setEnabled(false);
+    promptBlink(goOnPrompt);
+    playCue(cue::choice);
+}
+
+void TForm16::ComboBox5Change()
+{
+    const int chosen = selector(5)->itemIndex();
+    if (chosen < 0 || !comparison_ || lessonMode() != Test) return;
+    judge(chosen == comparison_->larger);
+}
+
+void TForm16::ComboBox4Change()
+{
+    storePlace(4);
+}
+
+void TForm16::ComboBox3Change()
+{
+    storePlace(3);
+}
+
+void TForm16::ComboBox2Change()
+{
+    if (!conversion_ || !takeDigit(2)) return;
+    const Conversion& c = *conversion_;
+    right_->show(c.answer);
+    label(13)->show();
+    const PlaceValue& entry = entered(0);
+    judge(conversionRight(c, entry.digit(10).value_or(0), entry.digit(1).value_or(0), entered(1).value()));
+}
+
+} // namespace kazemaru

@@ -1,0 +1,138 @@
+#include "lessons/rules/Unit15.h"
+
+using namespace Qt::StringLiterals;
+
+namespace kazemaru {
+
+namespace {
+
+// Expression, rule with worked evaluation, judge mark.
+const LabelDesign labelDesigns[] = {
+    {3, 144, 232, 40, false, colour::navy},
+    {4, 144, 392, 24, true, colour::teal},
+    {5, 736, 536, 53, false, colour::red},
+};
+
+// The value's thousands, hundreds, tens and ones; the ones selector judges.
+const SelectorDesign selectorDesigns[] = {
+    {5, 832, u"千", 1000},
+    {4, 856, u"百", 100},
+    {3, 880, u"十", 10},
+    {2, 904, u"一", 1},
+};
+constexpr int selectorTop = 232;
+
+const QString chooseMenuPrompt = u"メニューを えらんでね！"_s;
+const QString goOnPrompt = u"「つぎへ」ボタンで すすめてね！"_s;
+const QString pressAnswerPrompt = u"「答え」ボタンを おしてね！"_s;
+const QString answerPrompt = u"答えは 大きい位から じゅんに えらんでね！"_s;
+
+} // namespace
+
+TForm15::TForm15(QWidget* parent)
+    : LessonScreen(15, parent)
+{
+    addLabels(labelDesigns);
+    setJudgeMark(label(5));
+    addDigitSelectors(selectorDesigns, selectorTop);
+    setMemoLines(rulesMemoLines(), QRect(104, 168, 720, 400));
+    memo()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    button(5)->setEnabled(false);
+}
+
+void TForm15::screenReset()
+{
+    LessonScreen::screenReset();
+    for (const LabelDesign& l : labelDesigns)
+        label(l.number)->setText(QString());
+    hideSelectors(selectorDesigns);
+    // The expression it would answer is gone from the screen.
+    awaitingAnswer_.reset();
+    button(5)->setEnabled(false);
+}
+
+void TForm15::selectorSetUp()
+{
+    for (const SelectorDesign& s : selectorDesigns)
+        selector(s.number)->show();
+    clearSelectors(selectorDesigns);
+}
+
+QString TForm15::menuChosen()
+{
+    button(4)->setEnabled(true);
+    return goOnPrompt;
+}
+
+// Without a sub-topic there is no kind of expression to pose yet.
+QString TForm15::testEntered()
+{
+    const bool ready = subTopic() > 0;
+    button(4)->setEnabled(ready);
+    return ready ? goOnPrompt : chooseMenuPrompt;
+}
+
+QString TForm15::studyEntered()
+{
+    button(4)->setEnabled(subTopic() > 0);
+    return chooseMenuPrompt;
+}
+
+QString TForm15::nextInStudy()
+{
+    if (subTopic() == 0) return chooseMenuPrompt;
+    problem_ = drawRulesProblem(subTopic());
+    label(3)->setText(rulesQuestionText(problem_));
+    awaitingAnswer_ = problem_;
+    button(5)->setEnabled(true);
+    return pressAnswerPrompt;
+}
+
+QString TForm15::nextInTest()
+{
+    if (subTopic() == 0) return chooseMenuPrompt;
+    problem_ = drawRulesProblem(subTopic());
+    label(3)->setText(rulesQuestionText(problem_));
+    selectorSetUp();
+    return answerPrompt;
+}
+
+void TForm15::CuteButton5Click()
+{
+    if (!awaitingAnswer_ || lessonMode() != Study) return;
+    const RulesProblem p = *awaitingAnswer_;
+    awaitingAnswer_.reset();
+    label(3)->setText(rulesSolvedText(p));
+    label(4)->setText(rulesWorkedText(p));
+    button(4)->setEnabled(true);
+    button(5)->setEnabled(false);
+    promptBlink(goOnPrompt);
+    playCue(cue::choice);
+}
+
+void TForm15::ComboBox5Change()
+{
+    storePlace(5);
+}
+
+void TForm15::ComboBox4Change()
+{
+    storePlace(4);
+}
+
+void TForm15::ComboBox3Change()
+{
+    storePlace(3);
+}
+
+void TForm15::ComboBox2Change()
+{
+    if (!takeDigit(2)) return;
+    if (isBoxProblem(problem_.subTopic))
+        label(4)->setText(rulesBoxValueText(problem_));
+    else
+        label(3)->setText(rulesSolvedText(problem_));
+    judge(entered().value() == problem_.answer);
+}
+
+} // namespace kazemaru
