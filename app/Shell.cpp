@@ -7,6 +7,7 @@
 #include "lessons/division/Unit4.h"
 #include "lessons/division/Unit5.h"
 #include "lessons/division/Unit8.h"
+#include "lessons/rounding/Unit13.h"
 
 #include <QApplication>
 #include <QDir>
@@ -55,7 +56,7 @@ constexpr ScreenEntry screens[] = {
     {11, nullptr}, // decimal columns, up to three places
     {10, nullptr}, // decimal columns, one place
     {12, nullptr}, // decimal drill
-    {13, nullptr}, // rounding
+    {13, make<TForm13>}, // rounding
     {14, nullptr}, // area
     {15, nullptr}, // rules of calculation
     {16, nullptr}, // fractions
