@@ -3,6 +3,7 @@
 #include "app/LessonScreen.h"
 #include "app/Unit1.h"
 #include "data/untDTM.h"
+#include "lessons/area/Unit14.h"
 #include "lessons/division/Unit3.h"
 #include "lessons/division/Unit4.h"
 #include "lessons/division/Unit5.h"
@@ -57,7 +58,7 @@ constexpr ScreenEntry screens[] = {
     {10, nullptr}, // decimal columns, one place
     {12, nullptr}, // decimal drill
     {13, make<TForm13>}, // rounding
-    {14, nullptr}, // area
+    {14, make<TForm14>}, // area
     {15, nullptr}, // rules of calculation
     {16, nullptr}, // fractions
 };
