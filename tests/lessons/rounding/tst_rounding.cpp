@@ -44,17 +44,6 @@ class TestRounding : public QObject {
                 QCOMPARE(roundHalfUp(base + unit - 1, unit), base + unit);
             }
         }
-        QCOMPARE(roundHalfUp(2736, 100), 2700);
-        QCOMPARE(roundHalfUp(2736, 1000), 3000);
-        QCOMPARE(roundHalfUp(2750, 100), 2800);
-    }
-
-    void placeNames()
-    {
-        const QStringList names{u"十"_s, u"百"_s, u"千"_s, u"万"_s, u"十万"_s, u"百万"_s};
-        for (int k = 1; k <= 6; ++k)
-            QCOMPARE(placeName(k), names[k - 1]);
-        QVERIFY(placeName(0).isEmpty() && placeName(7).isEmpty());
     }
 
     void questions_data()
@@ -66,11 +55,7 @@ class TestRounding : public QObject {
         QTest::addColumn<QString>("question");
         QTest::addColumn<int>("answer");
         QTest::newRow("to 百") << 2 << 2 << 2736 << 0 << u"2736 の 百の位までの \nがい数は？"_s << 2700;
-        QTest::newRow("to 十万") << 2 << 5 << 9949999 << 8 << u"9949999 の 十万の位までの \nがい数は？"_s << 9900000;
         QTest::newRow("at 百") << 3 << 2 << 2736 << 4 << u"2736 の 百の位を\n四捨五入した がい数は？"_s << 3000;
-        QTest::newRow("at leading 百, 3") << 3 << 1 << 345 << 5 << u"345 の 百の位を\n四捨五入した がい数は？"_s << 0;
-        QTest::newRow("at leading 百, 6")
-            << 3 << 1 << 650 << 8 << u"650 の 百の位を\n四捨五入した がい数は？"_s << 1000;
         QTest::newRow("two digits") << 4 << 2 << 2736 << 0 << u"2736 の 上から２けたの \nがい数は？"_s << 2700;
         QTest::newRow("three digits") << 4 << 2 << 2750 << 5 << u"2750 の 上から３けたの \nがい数は？"_s << 2750;
         QTest::newRow("three-digit number keeps two")
@@ -88,10 +73,11 @@ class TestRounding : public QObject {
         QCOMPARE(roundingAnswerText(p), u"答え： "_s + QString::number(p.answer));
     }
 
-    // Every size class and task: the unit and place named, and the leading digit rounding at its
-    // own place to 0 (1 … 4) or to the next power of ten (5 … 9).
+    // Every size class and task: the unit and the place named (十 … 百万), and the leading digit
+    // rounding at its own place to 0 (1 … 4) or to the next power of ten (5 … 9).
     void everyTaskOfEverySizeClass()
     {
+        const QStringList names{u"十"_s, u"百"_s, u"千"_s, u"万"_s, u"十万"_s, u"百万"_s};
         for (int c = 1; c <= 5; ++c) {
             for (int task = 0; task <= 8; ++task) {
                 const int k = task <= 4 ? c : c + 1;
@@ -99,12 +85,12 @@ class TestRounding : public QObject {
                     const int x = lead * powerOfTen(c + 1) + powerOfTen(c + 1) / 3;
                     const RoundingProblem at = roundingProblem(3, c, x, task);
                     QCOMPARE(at.unit, powerOfTen(k + 1));
-                    QVERIFY(at.question.contains(u" の "_s + placeName(k) + u"の位を"_s));
+                    QVERIFY(at.question.contains(u" の "_s + names[k - 1] + u"の位を"_s));
                     if (task >= 5) QCOMPARE(at.answer, lead <= 4 ? 0 : powerOfTen(c + 2));
 
                     const RoundingProblem to = roundingProblem(2, c, x, task);
                     QCOMPARE(to.unit, powerOfTen(c));
-                    QVERIFY(to.question.contains(u" の "_s + placeName(c) + u"の位までの"_s));
+                    QVERIFY(to.question.contains(u" の "_s + names[c - 1] + u"の位までの"_s));
 
                     const RoundingProblem leading = roundingProblem(4, c, x, task);
                     const bool three = task >= 5 && c > 1;
@@ -161,8 +147,7 @@ class TestRounding : public QObject {
             QCOMPARE(h.drawRanges.size(), std::size_t(roundingMaxDraws * (subTopic == 2 ? 2 : 3)));
             QCOMPARE(p.number, 2736);
             QCOMPARE(p.answer, answers[subTopic - 2]);
-            QCOMPARE(p.question.section(u'\n', 0, 0),
-                     roundingProblem(subTopic, 2, 2736, 0).question.section(u'\n', 0, 0));
+            QCOMPARE(p.question, roundingProblem(subTopic, 2, 2736, 0).question);
         }
         Harness h;
         QCOMPARE(drawRoundingProblem(1).unit, 0);
@@ -171,18 +156,12 @@ class TestRounding : public QObject {
 
     void studyTexts()
     {
-        const QStringList lines = roundingExplanation();
-        QCOMPARE(lines.size(), 20);
-        QCOMPARE(lines[2], u"　２７３８ を 何千 という「がい数」にすれば、"_s);
-        QCOMPARE(lines[14], u"　上のれい では、百の位が ７ なので、切り上げ"_s);
-        for (int subTopic = 2; subTopic <= 4; ++subTopic) {
-            const QString example = roundingExample(subTopic);
-            QVERIFY(example.startsWith(u"2736 を "_s));
-            // The example's result is the one the lesson's rounding gives.
-            const int answer = roundingProblem(subTopic, 2, 2736, 0).answer;
-            QVERIFY(example.contains(u"約%1 になるよ。"_s.arg(answer)));
-        }
-        QVERIFY(roundingExample(1).isEmpty() && roundingExample(5).isEmpty());
+        QCOMPARE(roundingExplanation().size(), 20);
+        QVERIFY(roundingExplanation()[14].contains(u"百の位が ７ なので"_s)); // 2738 has 7 hundreds
+        // Each worked example's result is the one the lesson's rounding gives.
+        for (int subTopic = 2; subTopic <= 4; ++subTopic)
+            QVERIFY(roundingExample(subTopic).contains(
+                u"約%1 になるよ。"_s.arg(roundingProblem(subTopic, 2, 2736, 0).answer)));
     }
 };
 
