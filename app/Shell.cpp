@@ -3,14 +3,16 @@
 #include "app/LessonScreen.h"
 #include "app/Unit1.h"
 #include "data/untDTM.h"
+#include "lessons/area/Unit14.h"
 #include "lessons/decimals/Unit12.h"
 #include "lessons/decimals/Unit9.h"
 #include "lessons/division/Unit3.h"
 #include "lessons/division/Unit4.h"
 #include "lessons/division/Unit5.h"
 #include "lessons/division/Unit8.h"
-#include "lessons/numbers/Unit2.h"
 #include "lessons/fractions/Unit16.h"
+#include "lessons/numbers/Unit2.h"
+#include "lessons/rounding/Unit13.h"
 #include "lessons/rules/Unit15.h"
 
 #include <QApplication>
@@ -60,8 +62,8 @@ constexpr ScreenEntry screens[] = {
     {11, nullptr}, // decimal columns, up to three places
     {10, nullptr}, // decimal columns, one place
     {12, makeDrill<TForm12>}, // decimal drill
-    {13, nullptr}, // rounding
-    {14, nullptr}, // area
+    {13, make<TForm13>}, // rounding
+    {14, make<TForm14>}, // area
     {15, make<TForm15>}, // rules of calculation
     {16, make<TForm16>}, // fractions
 };

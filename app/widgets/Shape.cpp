@@ -14,9 +14,29 @@ Shape::Shape(const QColor& colour, QWidget* parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+void Shape::setOutline(const QColor& ink, Qt::Edges solid, Qt::Edges dashed)
+{
+    ink_ = ink;
+    solid_ = solid;
+    dashed_ = dashed;
+    update();
+}
+
 void Shape::paintEvent(QPaintEvent*)
 {
-    QPainter(this).fillRect(rect(), colour_);
+    QPainter p(this);
+    p.fillRect(rect(), colour_);
+    if (!solid_ && !dashed_) return;
+    const int right = width() - 1, bottom = height() - 1;
+    const auto edge = [&](Qt::Edge e, int x1, int y1, int x2, int y2) {
+        if (!((solid_ | dashed_) & e)) return;
+        p.setPen(QPen(ink_, 1, (solid_ & e) ? Qt::SolidLine : Qt::DashLine));
+        p.drawLine(x1, y1, x2, y2);
+    };
+    edge(Qt::TopEdge, 0, 0, right, 0);
+    edge(Qt::BottomEdge, 0, bottom, right, bottom);
+    edge(Qt::LeftEdge, 0, 0, 0, bottom);
+    edge(Qt::RightEdge, right, 0, right, bottom);
 }
 
 Picture::Picture(const QString& resource, QWidget* parent)

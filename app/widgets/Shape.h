@@ -7,17 +7,24 @@ class QSvgRenderer;
 
 namespace kazemaru {
 
-// A filled rectangle or a line (a thin rectangle), like the rules of a written calculation.
+// A filled rectangle or a line (a thin rectangle), like the rules of a written calculation. A
+// figure's rectangle may be outlined on some of its edges, solid or dashed.
 class Shape : public QWidget {
     Q_OBJECT
   public:
     Shape(const QColor& colour, QWidget* parent);
+
+    // One-pixel lines of `ink` on the border pixels of the `solid` and `dashed` edges.
+    void setOutline(const QColor& ink, Qt::Edges solid, Qt::Edges dashed = {});
 
   protected:
     void paintEvent(QPaintEvent*) override;
 
   private:
     QColor colour_;
+    QColor ink_;
+    Qt::Edges solid_;
+    Qt::Edges dashed_;
 };
 
 // An SVG picture from the program's resources, drawn at the widget's size.

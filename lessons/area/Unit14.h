@@ -1,0 +1,29 @@
+#pragma once
+// Area: rectangles and squares, notched shapes cut into rectangles three ways, and the area
+// units. Study only: a step button walks each explanation while its figures stay on screen.
+#include "app/LessonScreen.h"
+#include "lessons/area/AreaWalk.h"
+
+namespace kazemaru {
+
+class TForm14 : public LessonScreen {
+    Q_OBJECT
+  public:
+    explicit TForm14(QWidget* parent);
+
+    const AreaWalk& walk() const { return walk_; }
+
+  public Q_SLOTS:
+    void CuteButton3Click() override; // step button
+
+  protected:
+    void screenReset() override;
+    QString menuChosen() override;
+
+  private:
+    void showFigures(int group);
+
+    AreaWalk walk_;
+};
+
+} // namespace kazemaru

@@ -1,0 +1,160 @@
+#include "lessons/rounding/Unit13.h"
+
+#include "app/Dialogs.h"
+
+#include <QPlainTextEdit>
+
+using namespace Qt::StringLiterals;
+
+namespace kazemaru {
+
+namespace {
+
+// Question or worked example, the answer after judging, and the judge mark.
+const LabelDesign labelDesigns[] = {
+    {4, 136, 208, 32, false, colour::navy},
+    {5, 136, 344, 32, true, colour::teal},
+    {6, 680, 536, 53, false, colour::red},
+};
+
+// 百万 down to 一, most significant on the left.
+const SelectorDesign selectorDesigns[] = {
+    {8, 760, u"百", 1'000'000}, {7, 784, u"十", 100'000}, {6, 808, u"万", 10'000}, {5, 832, u"千", 1'000},
+    {4, 856, u"百", 100},       {3, 880, u"十", 10},      {2, 904, u"一", 1},
+};
+constexpr int selectorTop = 328;
+
+const QRect explanationGeometry(184, 152, 561, 449);
+
+const QString chooseMenuPrompt = u"メニューを えらんでね！"_s;
+const QString goOnPrompt = u"「つぎへ」ボタンで すすめてね！"_s;
+const QString answerPrompt = u"答えは 大きい位から じゅんに えらんでね！"_s;
+const QString noTest = u"このメニューには、テストはないよ！"_s;
+
+} // namespace
+
+TForm13::TForm13(QWidget* parent)
+    : LessonScreen(13, parent)
+{
+    addLabels(labelDesigns);
+    setJudgeMark(label(6));
+    addDigitSelectors(selectorDesigns, selectorTop);
+    explanation_ = makeMemo(this, u"Memo1"_s, explanationGeometry, roundingExplanation());
+    QFont font = explanation_->font();
+    font.setPixelSize(16);
+    font.setBold(true);
+    explanation_->setFont(font);
+}
+
+void TForm13::screenReset()
+{
+    LessonScreen::screenReset();
+    for (const LabelDesign& l : labelDesigns)
+        label(l.number)->setText(QString());
+    hideSelectors(selectorDesigns);
+    explanation_->hide();
+}
+
+void TForm13::selectorSetUp()
+{
+    for (const SelectorDesign& s : selectorDesigns)
+        selector(s.number)->show();
+    clearSelectors(selectorDesigns);
+}
+
+void TForm13::showStudy()
+{
+    if (subTopic() == 1) {
+        explanation_->move(explanationGeometry.topLeft());
+        explanation_->show();
+        explanation_->raise();
+    } else {
+        label(4)->setText(roundingExample(subTopic()));
+    }
+}
+
+// Study mode after a menu choice; the next button keeps its state, so a problem already under
+// way in test mode can be followed by another of the new sub-topic.
+void TForm13::ComboBox1Change()
+{
+    const int index = menu()->itemIndex();
+    if (index < 0) return;
+    screenReset();
+    setSubTopic(index + 1);
+    setLessonMode(Study);
+    showStudy();
+    promptBlink(chooseMenuPrompt);
+    playCue(cue::digit);
+}
+
+void TForm13::CuteButton3Click()
+{
+    screenReset();
+    if (lessonMode() == Test) {
+        setLessonMode(Study);
+        promptBlink(chooseMenuPrompt);
+    } else if (subTopic() == 1) {
+        showDialog(DialogKind::Information, noTest);
+        promptBlink(chooseMenuPrompt);
+    } else {
+        setLessonMode(Test);
+        // Without a sub-topic there is no kind of problem to pose yet.
+        const bool ready = subTopic() > 0;
+        button(4)->setEnabled(ready);
+        promptBlink(ready ? goOnPrompt : chooseMenuPrompt);
+    }
+    playCue(cue::digit);
+}
+
+void TForm13::CuteButton4Click()
+{
+    screenReset();
+    button(4)->setEnabled(false);
+    if (subTopic() == 0) {
+        promptBlink(chooseMenuPrompt);
+        return;
+    }
+    if (subTopic() == 1) {
+        showDialog(DialogKind::Information, noTest);
+        return;
+    }
+    problem_ = drawRoundingProblem(subTopic());
+    label(4)->setText(problem_.question);
+    selectorSetUp();
+    promptBlink(answerPrompt);
+    playCue(cue::next);
+}
+
+void TForm13::ComboBox8Change()
+{
+    storePlace(8);
+}
+void TForm13::ComboBox7Change()
+{
+    storePlace(7);
+}
+void TForm13::ComboBox6Change()
+{
+    storePlace(6);
+}
+void TForm13::ComboBox5Change()
+{
+    storePlace(5);
+}
+void TForm13::ComboBox4Change()
+{
+    storePlace(4);
+}
+void TForm13::ComboBox3Change()
+{
+    storePlace(3);
+}
+
+void TForm13::ComboBox2Change()
+{
+    if (!takeDigit(2)) return;
+    label(5)->setText(roundingAnswerText(problem_));
+    judge(entered().value() == problem_.answer);
+}
+
+} // namespace kazemaru

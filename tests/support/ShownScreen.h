@@ -1,0 +1,31 @@
+#pragma once
+// One lesson screen built and shown on its own with every seam installed, its widgets read by
+// design name. A screen test makes one per test function and drops it afterwards.
+#include "app/widgets/SimpleComboBox.h"
+#include "tests/support/TestSupport.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <memory>
+
+namespace kazemaru::test {
+
+template <typename Screen> struct ShownScreen {
+    Harness harness; // outlives the screen
+    std::unique_ptr<Screen> screen = std::make_unique<Screen>(nullptr);
+
+    ShownScreen() { screen->show(); }
+
+    QString text(const QString& label) const { return child<QLabel>(screen.get(), label)->text(); }
+    bool visible(const QString& name) const { return !child<QWidget>(screen.get(), name)->isHidden(); }
+    QAbstractButton* button(int n) const
+    {
+        return child<QAbstractButton>(screen.get(), QStringLiteral("CuteButton%1").arg(n));
+    }
+    SimpleComboBox* box(int n) const
+    {
+        return child<SimpleComboBox>(screen.get(), QStringLiteral("ComboBox%1").arg(n));
+    }
+};
+
+} // namespace kazemaru::test
