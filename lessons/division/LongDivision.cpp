@@ -64,12 +64,6 @@ QString joined(int left, int right)
     return QString::number(left) + QString::number(right);
 }
 
-QString stepCaption(int n)
-{
-    static const QStringList digits{u"１"_s, u"２"_s, u"３"_s, u"４"_s};
-    return u"ステップ"_s + digits.value(n - 1);
-}
-
 bool entryIsRight(int dividend, int divisor, const QString& quotientRow, int remainder)
 {
     // Wide enough for any row of digits the selectors can produce.

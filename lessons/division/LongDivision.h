@@ -3,6 +3,8 @@
 // screens share: rows with their texts and places, the red arrow, selector modes, the number
 // being composed from place selectors, and the judgement by quotient and remainder.
 #include "app/PlaceValue.h"
+#include "lessons/shared/DigitRow.h"
+#include "lessons/shared/StepProtocol.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,6 +13,15 @@
 #include <optional>
 
 namespace kazemaru::longdiv {
+
+using written::stepCaption;
+using written::StepShown;
+
+struct Problem {
+    int dividend = 0;
+    int divisor = 0;
+    bool operator==(const Problem&) const = default;
+};
 
 // The rows of the figure below the bracket, top to bottom, plus the quotient row above it.
 enum class Row { Quotient, Product1, Difference1, Product2, Difference2, Product3, Difference3 };
@@ -23,7 +34,7 @@ int rowLabelNumber(Row row); // the design number of the row's label: 7, 10 … 
 int arrowTop(Row row);       // where the red arrow stands to mark the row
 
 // Every digit of the figure stands in a cell of this width.
-inline constexpr int digitPitch = 20;
+inline constexpr int digitPitch = written::defaultPitch;
 
 // Which shape the division takes in the figure.
 enum class LayoutCase {
@@ -97,9 +108,6 @@ QString answerLine(int dividend, int divisor, int quotient, int remainder);
 // Two numbers written side by side: 1 and 3 give "13".
 QString joined(int left, int right);
 
-// The step button's caption that names step n.
-QString stepCaption(int n);
-
 // Right when divisor × quotient + remainder is the dividend and the remainder is below the divisor.
 bool entryIsRight(int dividend, int divisor, const QString& quotientRow, int remainder);
 
@@ -155,6 +163,21 @@ class WrittenEntry {
     bool finished_ = false;
     int remainder_ = 0;
     int total_ = 0;
+};
+
+// A worked example of a long-division screen, walked step by step into its figure.
+class ExampleWalk : public written::StepWalk {
+  public:
+    const Problem& problem() const { return problem_; }
+    LayoutCase layoutCase() const { return case_; }
+
+  protected:
+    explicit ExampleWalk(const Problem& problem)
+        : problem_(problem)
+    {
+    }
+    Problem problem_;
+    LayoutCase case_ = LayoutCase::Regular;
 };
 
 // Prompts shared by the long-division screens.

@@ -2,34 +2,11 @@
 
 #include "app/widgets/Factory.h"
 
-#include <QPainter>
 #include <algorithm>
 
 namespace kazemaru::longdiv {
 
 using namespace Qt::StringLiterals;
-
-DigitRow::DigitRow(QWidget* parent)
-    : QLabel(parent)
-{
-    setTextFormat(Qt::PlainText);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void DigitRow::paintEvent(QPaintEvent*)
-{
-    const QString t = text();
-    if (t.isEmpty()) return;
-    QPainter p(this);
-    p.setFont(font());
-    p.setPen(palette().color(QPalette::WindowText));
-    const int used = digitPitch * int(t.size());
-    const int start = alignment() & Qt::AlignRight ? width() - used : 0;
-    for (qsizetype i = 0; i < t.size(); ++i) {
-        const QRect cell(start + digitPitch * int(i), 0, digitPitch, height());
-        p.drawText(cell, Qt::AlignCenter, t.mid(i, 1));
-    }
-}
 
 FigureWidgets::FigureWidgets(QWidget* screen, const FigureDesign& design)
     : design_(design)
@@ -76,7 +53,7 @@ void FigureWidgets::place(DigitRow* label, const RowState& state)
 {
     // A left-aligned row grows to the right with its digits; a right-aligned one keeps its box,
     // so that its last digit stays in the column where the box ends.
-    const int width = state.alignRight ? state.width : std::max(state.width, digitPitch * int(state.text.size()));
+    const int width = state.alignRight ? state.width : std::max(state.width, written::cellsWidth(state.text));
     label->setAlignment(state.alignRight ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
     label->setText(state.text);
     label->setGeometry(state.left, state.top, width, design_.rowHeight);

@@ -13,16 +13,7 @@ class Picture;
 
 namespace longdiv {
 
-// A row of digits, each painted centred in its own cell of digitPitch pixels, so that the
-// columns line up whatever the font. A right-aligned row fills its cells from its right edge.
-class DigitRow : public QLabel {
-    Q_OBJECT
-  public:
-    explicit DigitRow(QWidget* parent);
-
-  protected:
-    void paintEvent(QPaintEvent*) override;
-};
+using written::DigitRow;
 
 // Where a screen places the figure.
 struct FigureDesign {

@@ -5,12 +5,6 @@
 
 namespace kazemaru::longdiv {
 
-struct Problem {
-    int dividend = 0;
-    int divisor = 0;
-    bool operator==(const Problem&) const = default;
-};
-
 // The dividend's digits stand in the columns 720–740, 740–760 and 760–780.
 inline constexpr int oneDigitColumn1 = 720;
 inline constexpr int oneDigitColumn2 = 740;
@@ -38,27 +32,15 @@ inline constexpr int oneDigitMaxTries = 1000;
 // The prompt that asks for the first quotient digit of a test problem.
 QString oneDigitFirstPrompt(int subTopic, const Problem& problem);
 
-// What one press of the step button shows.
-struct StepShown {
-    QString text;      // the numbered explanation
-    QString caption;   // the step button's next caption
-    QString answer;    // the problem line with its answer, when the division is complete
-    bool ends = false; // the example ends with this step
-};
-
 // Whether an example goes on after the given step.
 bool oneDigitExampleGoesOn(int subTopic, int example, int step);
 
 // The step-by-step walk through a worked example, writing into the figure.
-class OneDigitWalk {
+class OneDigitWalk : public ExampleWalk {
   public:
     OneDigitWalk(Figure& figure, int subTopic, int example);
 
-    StepShown nextStep();
-    void restart() { step_ = 0; }
-    int step() const { return step_; }
-    LayoutCase layoutCase() const { return case_; }
-    const Problem& problem() const { return problem_; }
+    StepShown nextStep() override;
 
   private:
     StepShown step1();
@@ -70,9 +52,6 @@ class OneDigitWalk {
     Figure& figure_;
     int subTopic_;
     int example_;
-    Problem problem_;
-    int step_ = 0;
-    LayoutCase case_ = LayoutCase::Regular;
     // The working numbers of the step: partial dividend, quotient digit, product, difference,
     // the digit brought down next.
     int P_ = 0, q_ = 0, m_ = 0, r_ = 0, n_ = 0;

@@ -74,10 +74,10 @@ QString divideAndWrite(const QString& title, int P, int d, int q, int over, int 
 } // namespace
 
 OneDigitWalk::OneDigitWalk(Figure& figure, int subTopic, int example)
-    : figure_(figure)
+    : ExampleWalk(oneDigitExample(subTopic, example))
+    , figure_(figure)
     , subTopic_(subTopic)
     , example_(example)
-    , problem_(oneDigitExample(subTopic, example))
 {
 }
 

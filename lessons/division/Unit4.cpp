@@ -1,11 +1,5 @@
 #include "lessons/division/Unit4.h"
 
-#include "app/CuePlayer.h"
-#include "app/Random.h"
-
-#include <QListWidget>
-#include <QPlainTextEdit>
-
 using namespace Qt::StringLiterals;
 
 namespace kazemaru {
@@ -22,11 +16,10 @@ const LabelDesign labelDesigns[] = {
 };
 
 const SelectorDesign selectorDesigns[] = {
-    {3, 880, u"十"},
-    {2, 904, u"一"},
+    {3, 880, u"十", 10},
+    {2, 904, u"一", 1},
     {4, 904, u"商"},
 };
-constexpr int selectorTop = 184;
 
 FigureDesign oneDigitDesign()
 {
@@ -43,202 +36,60 @@ FigureDesign oneDigitDesign()
     return f;
 }
 
-const QString stepPrompt = u"「ステップ」ボタンですすめてね！"_s;
-const QString goOnPrompt = u"「つぎへ」ボタンで すすめてね！"_s;
-
 } // namespace
 
 TForm4::TForm4(QWidget* parent)
-    : LessonScreen(4, parent)
-    , figure_(designedFigure(oneDigitRows()))
+    : LongDivisionScreen(4, design(), parent)
 {
-    addLabels(labelDesigns);
-    setJudgeMark(label(6));
-
-    // The eighth item carries an ideographic space after its digit.
-    QStringList items = digitItems();
-    items[7] = u"７　"_s;
-    addDigitSelectors(selectorDesigns, selectorTop);
-    for (const SelectorDesign& s : selectorDesigns) {
-        SimpleComboBox* box = selector(s.number);
-        box->setItems(items);
-        // The space after the 7 is wider than the list: keep the digit instead of an ellipsis.
-        box->list()->setTextElideMode(Qt::ElideNone);
-    }
-
-    widgets_ = std::make_unique<FigureWidgets>(this, oneDigitDesign());
-    setMemoLines(memoLines(), QRect(104, 128, 720, 440));
-    // All 33 lines fit in the box without scrolling.
-    QFont memoFont = memo()->font();
-    memoFont.setPixelSize(13);
-    memo()->setFont(memoFont);
 }
 
-TForm4::~TForm4() = default;
-
-void TForm4::screenReset()
+LongDivisionDesign TForm4::design()
 {
-    LessonScreen::screenReset();
-    if (walk_) walk_->restart();
-    button(5)->setText(stepCaption(1));
-    for (const LabelDesign& l : labelDesigns)
-        label(l.number)->setText(QString());
-    figure_.clear();
-    widgets_->show(figure_);
-    hideSelectors(selectorDesigns);
+    LongDivisionDesign d;
+    d.labels = labelDesigns;
+    d.selectors = selectorDesigns;
+    d.quotientSelector = 4;
+    d.figure = oneDigitDesign();
+    d.memoLines = memoLines();
+    d.memoGeometry = QRect(104, 128, 720, 440);
+    d.memoPixelSize = 13; // all 33 lines fit in the box without scrolling
+    return d;
 }
 
-void TForm4::resetCountersOnShow()
+std::unique_ptr<ExampleWalk> TForm4::makeWalk(Figure& figure, int subTopic, int example)
 {
-    entry_.reset();
-    button(5)->setEnabled(false);
-    button(7)->setEnabled(false);
+    return std::make_unique<OneDigitWalk>(figure, subTopic, example);
 }
 
-QString TForm4::menuChosen()
+Problem TForm4::drawProblem(int subTopic)
 {
-    example_ = 0;
-    button(4)->setEnabled(true);
-    button(5)->setEnabled(false);
-    // The last problem belongs to the other sub-topic's rules: it cannot be laid out again.
-    button(7)->setEnabled(false);
-    placeRegularStart(figure_);
-    figure_.place(Row::Difference2, oneDigitColumn2);
-    widgets_->show(figure_);
-    return goOnPrompt;
+    return drawOneDigitProblem(subTopic);
 }
 
-QString TForm4::testEntered()
+std::unique_ptr<WrittenEntry> TForm4::makeEntry(Figure& figure, int subTopic, const Problem& problem)
 {
-    button(4)->setEnabled(true);
-    button(5)->setEnabled(false);
-    return goOnPrompt;
+    return std::make_unique<OneDigitEntry>(figure, subTopic, problem);
 }
 
-QString TForm4::studyEntered()
+QString TForm4::firstPrompt(int subTopic, const Problem& problem) const
 {
-    example_ = 0;
-    return testEntered();
+    return oneDigitFirstPrompt(subTopic, problem);
 }
 
-QString TForm4::nextInStudy()
+void TForm4::placeForStart(Figure& figure)
 {
-    if (subTopic() == 0) return openingPrompt(); // nothing to pose before a menu choice
-    placeRegularStart(figure_);
-    example_ = example_ % 3 + 1;
-    walk_ = std::make_unique<OneDigitWalk>(figure_, subTopic(), example_);
-    problem_ = walk_->problem();
-    label(4)->setText(problemLine(problem_.dividend, problem_.divisor));
-    button(5)->setEnabled(true);
-    widgets_->show(figure_);
-    return u"「ステップ」ボタンで すすめてね！"_s;
+    placeRegularStart(figure);
 }
 
-QString TForm4::nextInTest()
+void TForm4::placeAfterMenu(Figure& figure)
 {
-    if (subTopic() == 0) return openingPrompt();
-    placeRegularStart(figure_);
-    Randomize();
-    problem_ = drawOneDigitProblem(subTopic());
-    entry_ = std::make_unique<OneDigitEntry>(figure_, subTopic(), problem_);
-    layoutCase_ = LayoutCase::Regular;
-    layOutProblem();
-    button(5)->setEnabled(false);
-    button(7)->setEnabled(true);
-    selectorSetUp(SelectorMode::Quotient);
-    return oneDigitFirstPrompt(subTopic(), problem_);
+    placeRegularStart(figure);
+    figure.place(Row::Difference2, oneDigitColumn2);
 }
 
-void TForm4::layOutProblem()
+void TForm4::placeForRestore(Figure& figure)
 {
-    label(4)->setText(problemLine(problem_.dividend, problem_.divisor));
-    figure_.divisor = QString::number(problem_.divisor);
-    figure_.dividend = QString::number(problem_.dividend);
-    figure_.bracket = true;
-    figure_.arrowShown = true;
-    figure_.point(Row::Quotient);
-    widgets_->show(figure_);
-}
-
-void TForm4::CuteButton5Click()
-{
-    if (!walk_) return;
-    const StepShown shown = walk_->nextStep();
-    layoutCase_ = walk_->layoutCase();
-    widgets_->show(figure_);
-    label(5)->setText(shown.text);
-    button(5)->setText(shown.caption);
-    if (!shown.answer.isEmpty()) label(4)->setText(shown.answer);
-    if (shown.ends) {
-        walk_->restart();
-        button(4)->setEnabled(true);
-        button(5)->setEnabled(false);
-        playCue(cue::choice);
-        promptBlink(u"「つぎへ」ボタンですすめてね！"_s);
-    } else {
-        playCue(cue::digit);
-        promptBlink(stepPrompt);
-    }
-}
-
-void TForm4::CuteButton7Click()
-{
-    screenReset();
-    entry_ = std::make_unique<OneDigitEntry>(figure_, subTopic(), problem_);
-    layoutCase_ = LayoutCase::Regular;
-    selectorSetUp(SelectorMode::Quotient);
-    placeRegularStart(figure_);
-    figure_.place(Row::Difference2, oneDigitColumn2);
-    layOutProblem();
-    playCue(cue::digit);
-}
-
-void TForm4::selectorSetUp(SelectorMode mode)
-{
-    const bool number = mode == SelectorMode::Number;
-    selector(2)->setVisible(number);
-    selector(3)->setVisible(number);
-    selector(4)->setVisible(!number);
-    clearSelectors(selectorDesigns);
-    for (const SelectorDesign& s : selectorDesigns)
-        selector(s.number)->setEnabled(true);
-    selector(4)->move(904, selectorTop);
-}
-
-void TForm4::ComboBox4Change()
-{
-    const int digit = selector(4)->itemIndex();
-    if (digit >= 0 && entry_) apply(entry_->chooseQuotient(digit));
-}
-
-void TForm4::ComboBox3Change()
-{
-    const int digit = selector(3)->itemIndex();
-    if (digit >= 0 && entry_) apply(entry_->choosePlace(10, digit));
-}
-
-void TForm4::ComboBox2Change()
-{
-    const int digit = selector(2)->itemIndex();
-    if (digit >= 0 && entry_) apply(entry_->chooseOnes(digit));
-}
-
-void TForm4::apply(const EntryOutcome& out)
-{
-    layoutCase_ = entry_->layoutCase();
-    widgets_->show(figure_);
-    if (out.judged) {
-        const auto [D, d] = problem_;
-        label(4)->setText(answerLine(D, d, D / d, D % d));
-        // The entry is over: the selectors wait for the restore or the next button.
-        for (const SelectorDesign& s : selectorDesigns)
-            selector(s.number)->setEnabled(false);
-        judge(out.right);
-        return;
-    }
-    if (out.setUp) selectorSetUp(*out.setUp);
-    if (!out.prompt.isEmpty()) promptBlink(out.prompt);
-    if (out.cue) playCue(cue::digit);
+    placeAfterMenu(figure);
 }
 
 QStringList TForm4::memoLines()
