@@ -6,6 +6,7 @@
 #include "lessons/division/Unit3.h"
 #include "lessons/division/Unit4.h"
 #include "lessons/division/Unit5.h"
+#include "lessons/division/Unit6.h"
 #include "lessons/division/Unit8.h"
 
 #include <QApplication>
@@ -48,7 +49,7 @@ constexpr ScreenEntry screens[] = {
     {3, make<TForm3>}, // dividing tens and hundreds
     {4, make<TForm4>}, // long division, one digit
     {5, make<TForm5>}, // dividing by tens and hundreds
-    {6, nullptr}, // long division, two digits
+    {6, make<TForm6>}, // long division, two digits
     {7, nullptr}, // long division, three digits
     {8, makeDrill<TForm8>}, // division drill
     {9, nullptr}, // structure of decimals
