@@ -7,6 +7,7 @@
 #include "lessons/division/Unit4.h"
 #include "lessons/division/Unit5.h"
 #include "lessons/division/Unit6.h"
+#include "lessons/division/Unit7.h"
 #include "lessons/division/Unit8.h"
 
 #include <QApplication>
@@ -50,7 +51,7 @@ constexpr ScreenEntry screens[] = {
     {4, make<TForm4>}, // long division, one digit
     {5, make<TForm5>}, // dividing by tens and hundreds
     {6, make<TForm6>}, // long division, two digits
-    {7, nullptr}, // long division, three digits
+    {7, make<TForm7>}, // long division, three digits
     {8, makeDrill<TForm8>}, // division drill
     {9, nullptr}, // structure of decimals
     {11, nullptr}, // decimal columns, up to three places

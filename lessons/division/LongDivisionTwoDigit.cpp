@@ -75,46 +75,7 @@ QString step2(const StepFacts& f)
                         f.r,
                         u" を書く。"_s}) +
                closing(f.q, f.r);
-    if (f.subTopic == 2 && f.layoutCase == LayoutCase::ShortStart)
-        return compose({head,
-                        f.D / 10,
-                        u" は "_s,
-                        f.d,
-                        u" で われないので、"_s,
-                        nl,
-                        u"　"_s,
-                        f.P,
-                        u" を "_s,
-                        f.d,
-                        u" で わる。"_s,
-                        nl,
-                        u"　商の "_s,
-                        f.q,
-                        u" を "_s,
-                        f.u,
-                        u" の上に書き、"_s,
-                        nl,
-                        u"　"_s,
-                        f.d,
-                        u" に 商の "_s,
-                        f.q,
-                        u" をかけた "_s,
-                        f.m,
-                        u" を "_s,
-                        nl,
-                        u"　"_s,
-                        f.P,
-                        u" の下に書く。"_s,
-                        nl,
-                        u"　その下に線をひき、線の下に "_s,
-                        f.P,
-                        nl,
-                        u"　から "_s,
-                        f.m,
-                        u" をひいた "_s,
-                        f.r,
-                        u" を書く。"_s}) +
-               closing(f.q, f.r);
+    if (f.subTopic == 2 && f.layoutCase == LayoutCase::ShortStart) return shortStartOnlyStep(f);
     if (f.layoutCase == LayoutCase::ShortStart)
         return compose({head,
                         f.D / 100,
@@ -253,6 +214,49 @@ QString step3(const StepFacts& f)
 }
 
 } // namespace
+
+QString shortStartOnlyStep(const StepFacts& f)
+{
+    return compose({u"【ステップ２】\n\n　"_s,
+                    f.D / 10,
+                    u" は "_s,
+                    f.d,
+                    u" で われないので、"_s,
+                    nl,
+                    u"　"_s,
+                    f.P,
+                    u" を "_s,
+                    f.d,
+                    u" で わる。"_s,
+                    nl,
+                    u"　商の "_s,
+                    f.q,
+                    u" を "_s,
+                    f.u,
+                    u" の上に書き、"_s,
+                    nl,
+                    u"　"_s,
+                    f.d,
+                    u" に 商の "_s,
+                    f.q,
+                    u" をかけた "_s,
+                    f.m,
+                    u" を "_s,
+                    nl,
+                    u"　"_s,
+                    f.P,
+                    u" の下に書く。"_s,
+                    nl,
+                    u"　その下に線をひき、線の下に "_s,
+                    f.P,
+                    nl,
+                    u"　から "_s,
+                    f.m,
+                    u" をひいた "_s,
+                    f.r,
+                    u" を書く。"_s}) +
+           closing(f.q, f.r);
+}
 
 const PlanDesign& twoDigitPlan()
 {

@@ -15,6 +15,9 @@ const PlanDesign& twoDigitPlan();
 int twoDigitExampleCount(int subTopic);
 Problem twoDigitExample(int subTopic, int example);
 QString twoDigitStepText(const StepFacts& f);
+// The second step when it is the last: the first digits are not enough, the first partial
+// dividend is the whole dividend and its one quotient digit the answer.
+QString shortStartOnlyStep(const StepFacts& f);
 
 // The three kinds of problem that sub-topics 2 and 3 draw from.
 enum class TwoDigitKind { OneDigitQuotient, TwoDigitQuotient, TensQuotient };

@@ -2,6 +2,7 @@
 // once: examples walked to the end, a test problem entered through the selectors and judged,
 // restore, the menu change, the next button before a menu choice, and the point memo.
 #include "lessons/division/Unit6.h"
+#include "lessons/division/Unit7.h"
 #include "tests/support/TestSupport.h"
 
 #include <QPlainTextEdit>
@@ -17,10 +18,13 @@ struct Screen {
     std::unique_ptr<longdiv::LongDivisionScreen> form;
     int quotientBox = 0;
 
-    explicit Screen(int)
+    explicit Screen(int n)
     {
-        form.reset(new TForm6(nullptr));
-        quotientBox = 5;
+        if (n == 6)
+            form.reset(new TForm6(nullptr));
+        else
+            form.reset(new TForm7(nullptr));
+        quotientBox = n == 6 ? 5 : 6;
         form->FormCreate();
     }
     QLabel* label(int n) const { return test::child<QLabel>(form.get(), u"Label%1"_s.arg(n)); }
@@ -67,7 +71,9 @@ void LongDivisionScreens::longestExampleToItsEnd_data()
     QTest::addColumn<QString>("problem");
     QTest::addColumn<QString>("answer");
     QTest::addColumn<int>("lastRow");
-    QTest::newRow("TForm6") << 6 << 3 << u"5642 ÷ 43 = ?"_s << u"5642 ÷ 43 = 131 あまり 9"_s << 15;
+    QTest::addColumn<int>("example");
+    QTest::newRow("TForm6") << 6 << 3 << u"5642 ÷ 43 = ?"_s << u"5642 ÷ 43 = 131 あまり 9"_s << 15 << 1;
+    QTest::newRow("TForm7") << 7 << 2 << u"47134 ÷ 324 = ?"_s << u"47134 ÷ 324 = 145 あまり 154"_s << 15 << 2;
 }
 
 void LongDivisionScreens::longestExampleToItsEnd()
@@ -77,11 +83,18 @@ void LongDivisionScreens::longestExampleToItsEnd()
     QFETCH(QString, problem);
     QFETCH(QString, answer);
     QFETCH(int, lastRow);
+    QFETCH(int, example);
 
     Screen s(form);
     s.menu(subTopic);
     QVERIFY(s.button(4)->isEnabled() && !s.button(5)->isEnabled());
+    for (int i = 1; i < example; ++i) { // the examples before it, each to its end
+        s.button(4)->click();
+        while (s.button(5)->isEnabled())
+            s.button(5)->click();
+    }
     s.button(4)->click();
+    QCOMPARE(s.form->exampleCounter(), example);
     QCOMPARE(s.text(4), problem);
     QVERIFY(s.button(5)->isEnabled());
     for (int step = 1; step <= 4; ++step) {
@@ -107,6 +120,9 @@ void LongDivisionScreens::testProblemEnteredAndJudged_data()
     // 43 × 13 + 5 = 564, then a 2 appended.
     QTest::newRow("TForm6") << 6 << 3 << QList<int>{3, 3, 2, 2, 4, 2} << u"5642 ÷ 43 = ?"_s
                             << u"商の百の位を 答えてね！"_s << QList<int>{-2, 43, 134, -4, 129, 52, -2, 43, 9};
+    // Divisor 324 from its three digits, then the dividend.
+    QTest::newRow("TForm7") << 7 << 2 << QList<int>{2, 2, 3, 37133} << u"47134 ÷ 324 = ?"_s
+                            << u"商の百の位を 答えてね！"_s << QList<int>{-2, 324, 1473, -5, 1296, 1774, -6, 1620, 154};
 }
 
 void LongDivisionScreens::testProblemEnteredAndJudged()
@@ -157,6 +173,7 @@ void LongDivisionScreens::nextBeforeAnyMenuChoicePosesNothing_data()
 {
     QTest::addColumn<int>("form");
     QTest::newRow("TForm6") << 6;
+    QTest::newRow("TForm7") << 7;
 }
 
 void LongDivisionScreens::nextBeforeAnyMenuChoicePosesNothing()
@@ -180,6 +197,7 @@ void LongDivisionScreens::pointMemo_data()
     QTest::addColumn<int>("top");
     QTest::addColumn<int>("lines");
     QTest::newRow("TForm6") << 6 << 144 << 15;
+    QTest::newRow("TForm7") << 7 << 152 << 14;
 }
 
 void LongDivisionScreens::pointMemo()

@@ -1,6 +1,7 @@
 // Long division by a two-digit divisor: every worked example step by step, and every kind of
 // test problem written out row by row as on paper.
 #include "lessons/division/LongDivisionTwoDigit.h"
+#include "tests/support/LongDivisionFigures.h"
 #include "tests/support/TestSupport.h"
 
 #include <QtTest>
@@ -9,31 +10,10 @@
 
 using namespace kazemaru;
 using namespace kazemaru::longdiv;
+using namespace kazemaru::test;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// "7=12@698 10=7@680 …": every non-empty row as label number, text and Left; then the rules.
-QString snapshot(const Figure& f)
-{
-    QStringList parts;
-    for (Row r : allRows)
-        if (!f.text(r).isEmpty()) parts << u"%1=%2@%3"_s.arg(rowLabelNumber(r)).arg(f.text(r)).arg(f.left(r));
-    parts << u"rules=%1%2%3"_s.arg(int(f.rules[0])).arg(int(f.rules[1])).arg(int(f.rules[2]));
-    return parts.join(u' ');
-}
-
-int lastDigitEnd(const RowState& r)
-{
-    return r.alignRight ? r.rightEdge() : r.left + digitPitch * int(r.text.size());
-}
-
-std::optional<Row> rowMarked(const Figure& f)
-{
-    for (Row r : allRows)
-        if (arrowTop(r) == f.arrowTop) return r;
-    return std::nullopt;
-}
 
 // One choice of the written division: a quotient digit, or a number with what its row shows,
 // where its last digit ends, where the arrow goes next (none: judged) and the prompt.
@@ -94,28 +74,10 @@ std::vector<Writing> onPaper(int D, int d)
     }
 }
 
-EntryOutcome enterNumber(WrittenEntry& e, int n)
-{
-    if (n >= 100) e.choosePlace(100, n / 100 % 10);
-    if (n >= 10) e.choosePlace(10, n / 10 % 10);
-    return e.chooseOnes(n % 10);
-}
-
-Figure posed(const Problem& p)
-{
-    Figure f = designedFigure(twoDigitRows());
-    f.divisor = QString::number(p.divisor);
-    f.dividend = QString::number(p.dividend);
-    f.bracket = true;
-    f.arrowShown = true;
-    f.point(Row::Quotient);
-    return f;
-}
-
 // Writes the problem out as on paper; false with a message when the entry strays from it.
 QString writeOut(const Problem& p, int subTopic)
 {
-    Figure f = posed(p);
+    Figure f = posedFigure(twoDigitRows(), p);
     PlanEntry entry(f, twoDigitPlan(), subTopic, p);
     const std::vector<Writing> writings = onPaper(p.dividend, p.divisor);
     for (const Writing& w : writings) {
@@ -328,7 +290,7 @@ void LongDivisionTwoDigit::entryFollowsTheChildsDigits()
     QFETCH(bool, right);
 
     const Problem p{dividend, divisor};
-    Figure f = posed(p);
+    Figure f = posedFigure(twoDigitRows(), p);
     PlanEntry entry(f, twoDigitPlan(), subTopic, p);
     EntryOutcome out;
     for (int v : script) {
