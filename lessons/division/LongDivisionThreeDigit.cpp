@@ -48,155 +48,49 @@ int threeDigitNudge(const RowPlacing& p)
     }
 }
 
-const QString nl = u"\n"_s;
+// The step texts, as written on the board.
+const QString v2a =
+    u"【ステップ２】\n\n　{P} を {d} でわる。\n　商の {q} を {t} の上に書き、\n　{d} に 商の {q} をかけた {m} を \n　{P} の下に書く。\n　その下に線をひき、線の下に {P}\n　から {m} をひいた {r} と、その\n　右に {n} を おろして書く。"_s;
+const QString v2c =
+    u"【ステップ２】\n\n　{P} を {d} でわる。\n　商の {q} を {h} の上に書き、\n　{d} に 商の {q} をかけた {m} を \n　{P}　の下に書く。\n　その下に線をひき、線の下に {P}\n　から {m} をひいた {r} と、その\n　右に、十の位の {n} を おろして書く。"_s;
+const QString v2d =
+    u"【ステップ２】\n\n　{D100} は {d} で われないので、\n　{P} を {d} で わる。\n　商の {q} を {t} の上に書き、\n　{d} に 商の {q} をかけた {m} を \n　{P} の下に書く。\n　その下に線をひき、線の下に {P}\n　から {m} をひいた {r} と、その\n　右に {n} を おろして書く。"_s;
+const QString v3a =
+    u"【ステップ３】\n\n　次に、この {P} を {d} でわる。\n　商の {q} を {u}の上に書き、{d} に \n　商の{q} をかけた {m} を {P}\n　の下に書く。\n　その下に 線をひき、線の下に {P}\n　から {m} をひいた {r} を書く。"_s;
+const QString v3b =
+    u"【ステップ３】\n\n　次に、この {P} を {d} でわる。\n　商の {q} を {t}の上に書き、{d} に \n　商の {q} をかけた {m} を {P}\n　の下に書く。\n　その下に 線をひき、線の下に {P}\n　から {m} をひいた {r} と、その\n　右に {u} を おろして書く。"_s;
+const QString v3c =
+    u"【ステップ３】\n\n　次に、この {P} を {d} でわる。\n　商の {q} を {u}の上に書き、{d} に \n　商の {q} をかけた {m} を {P}\n　の下に書く。\n　その下に 線をひき、線の下に {P}\n　から {m} をひいた {r} を書く。"_s;
+const QString v3d =
+    u"【ステップ３】\n\n　{P} は {d} でわれないので\n　商の ０ を {t} の上に書き、{d}\n　に商の ０ をかける計算は はぶいて、\n　{P} の右に {u}　をおろして書く。"_s;
+const QString v4 =
+    u"【ステップ４】\n\n　次に、この {P} を {d} でわる。\n　商の {q} を {u} の上に書き、{d} に \n　商の{q} をかけた {m} を {P} \n　の下に書く。その下に 線をひき、\n　{P} から {m}　を ひいた {r}\n　を 線の下に書く。"_s;
 
-QString step2(const StepFacts& f)
+QString pattern(const StepFacts& f)
 {
-    if (f.subTopic == 1 && f.layoutCase == LayoutCase::ShortStart) return shortStartOnlyStep(f);
     const bool shortStart = f.layoutCase == LayoutCase::ShortStart;
-    QString head = u"【ステップ２】\n\n　"_s;
-    if (shortStart) head += compose({f.D / 100, u" は "_s, f.d, u" で われないので、"_s, nl, u"　"_s});
-    const int over = f.subTopic == 2 && !shortStart ? f.h : f.t;
-    const QString under = f.subTopic == 2 && !shortStart ? u"　の下に書く。"_s : u" の下に書く。"_s;
-    const QString down = f.subTopic == 2 && !shortStart ? u"　右に、十の位の "_s : u"　右に "_s;
-    return head + compose({f.P,
-                           u" を "_s,
-                           f.d,
-                           shortStart ? u" で わる。"_s : u" でわる。"_s,
-                           nl,
-                           u"　商の "_s,
-                           f.q,
-                           u" を "_s,
-                           over,
-                           u" の上に書き、"_s,
-                           nl,
-                           u"　"_s,
-                           f.d,
-                           u" に 商の "_s,
-                           f.q,
-                           u" をかけた "_s,
-                           f.m,
-                           u" を "_s,
-                           nl,
-                           u"　"_s,
-                           f.P,
-                           under,
-                           nl,
-                           u"　その下に線をひき、線の下に "_s,
-                           f.P,
-                           nl,
-                           u"　から "_s,
-                           f.m,
-                           u" をひいた "_s,
-                           f.r,
-                           u" と、その"_s,
-                           nl,
-                           down,
-                           f.n,
-                           u" を おろして書く。"_s});
-}
-
-// "Next, divide P by d: q over `over`, m under P, r under the rule."
-QString divideAgain(const StepFacts& f, int over, const QString& timesQ)
-{
-    return compose({u"【ステップ３】\n\n　次に、この "_s,
-                    f.P,
-                    u" を "_s,
-                    f.d,
-                    u" でわる。"_s,
-                    nl,
-                    u"　商の "_s,
-                    f.q,
-                    u" を "_s,
-                    over,
-                    u"の上に書き、"_s,
-                    f.d,
-                    u" に "_s,
-                    nl,
-                    timesQ,
-                    f.q,
-                    u" をかけた "_s,
-                    f.m,
-                    u" を "_s,
-                    f.P,
-                    nl,
-                    u"　の下に書く。"_s,
-                    nl,
-                    u"　その下に 線をひき、線の下に "_s,
-                    f.P,
-                    nl,
-                    u"　から "_s,
-                    f.m,
-                    u" をひいた "_s,
-                    f.r});
-}
-
-QString step3(const StepFacts& f)
-{
-    if (f.final) {
-        // The short start of five digits writes "商の " with a space before the digit.
-        const bool spaced = f.subTopic == 2;
-        return divideAgain(f, f.u, spaced ? u"　商の "_s : u"　商の"_s) + u" を書く。"_s + closing(f.Q, f.r);
+    if (f.step == 2) {
+        if (f.subTopic == 1) return shortStart ? shortStartOnlyPattern() : v2a;
+        return shortStart ? v2d : v2c;
     }
-    if (f.q > 0)
-        return divideAgain(f, f.t, u"　商の "_s) +
-               compose({u" と、その"_s, nl, u"　右に "_s, f.u, u" を おろして書く。"_s});
-    return compose({u"【ステップ３】\n\n　"_s, f.P, u" は "_s, f.d, u" でわれないので"_s, nl, u"　商の ０ を "_s, f.t,
-                    u" の上に書き、"_s, f.d, nl, u"　に商の ０ をかける計算は はぶいて、"_s, nl, u"　"_s, f.P,
-                    u" の右に "_s, f.u, u"　をおろして書く。"_s});
-}
-
-QString step4(const StepFacts& f)
-{
-    return compose({u"【ステップ４】\n\n　次に、この "_s,
-                    f.P,
-                    u" を "_s,
-                    f.d,
-                    u" でわる。"_s,
-                    nl,
-                    u"　商の "_s,
-                    f.q,
-                    u" を "_s,
-                    f.u,
-                    u" の上に書き、"_s,
-                    f.d,
-                    u" に "_s,
-                    nl,
-                    u"　商の"_s,
-                    f.q,
-                    u" をかけた "_s,
-                    f.m,
-                    u" を "_s,
-                    f.P,
-                    u" "_s,
-                    nl,
-                    u"　の下に書く。その下に 線をひき、"_s,
-                    nl,
-                    u"　"_s,
-                    f.P,
-                    u" から "_s,
-                    f.m,
-                    u"　を ひいた "_s,
-                    f.r,
-                    nl,
-                    u"　を 線の下に書く。"_s}) +
-           closing(f.Q, f.r);
+    if (f.step == 3) {
+        if (f.subTopic == 1) return v3a + closingPattern;
+        if (shortStart) return v3c + closingPattern;
+        return f.q > 0 ? v3b : v3d;
+    }
+    return v4 + closingPattern;
 }
 
 } // namespace
 
 const PlanDesign& threeDigitPlan()
 {
-    static const PlanDesign design = [] {
-        PlanDesign d;
-        d.firstDigits = 3;
-        d.dividendLeft = threeDigitDividendLeft;
-        d.rows = threeDigitRows();
-        d.example = threeDigitExample;
-        d.stepText = threeDigitStepText;
-        d.edgeNudge = threeDigitNudge;
-        return d;
-    }();
+    static const PlanDesign design{.firstDigits = 3,
+                                   .dividendLeft = threeDigitDividendLeft,
+                                   .rows = threeDigitRows(),
+                                   .example = threeDigitExample,
+                                   .stepText = threeDigitStepText,
+                                   .edgeNudge = threeDigitNudge};
     return design;
 }
 
@@ -215,9 +109,7 @@ Problem threeDigitExample(int subTopic, int example)
 
 QString threeDigitStepText(const StepFacts& f)
 {
-    if (f.step == 2) return step2(f);
-    if (f.step == 3) return step3(f);
-    return step4(f);
+    return fillStepText(pattern(f), f);
 }
 
 Problem drawThreeDigitProblem(int subTopic)

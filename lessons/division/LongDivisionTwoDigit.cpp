@@ -35,242 +35,56 @@ QString twoDigitQuotientPrompt(int k, int place)
     return k == 1 && place == 0 ? arrowPrompt() : quotientPlacePrompt(place);
 }
 
-const QString nl = u"\n"_s;
+// The step texts, as written on the board.
+const QString u2a =
+    u"【ステップ２】\n\n　{P} を {d} でわる。\n　商の {q} を {u} の上に書き、\n　{d} に 商の {q} をかけた {m} を \n　{P} の下に書く。\n　その下に線をひき、線の下に {P} から\n　{m} をひいた {r} を書く。"_s;
+const QString u2b =
+    u"【ステップ２】\n\n　{P} を {d} でわる。\n　商の {q} を {t} の上に書き、\n　{d} に 商の {q} をかけた {m} を {P}\n　の下に書く。\n　その下に線をひき、線の下に {P} から\n　{m} をひいた {r} と、その右に \n　一の位の {n} を おろして書く。"_s;
+const QString u2d =
+    u"【ステップ２】\n\n　{P} を {d} でわる。\n　商の {q} を {h} の上に書き、\n　{d} に 商の {q} をかけた {m} を {P}\n　の下に書く。\n　その下に線をひき、線の下に {P} から\n　{m} をひいた {r} と、その右に \n　十の位の {n} を おろして書く。"_s;
+const QString u2e =
+    u"【ステップ２】\n\n　{D100}は{d} でわれないので、{P} を \n　{d} でわる。\n　商の {q} を {t} の上に書き、\n　{d} に 商の {q} をかけた {m} を {P}\n　の下に書く。\n　その下に線をひき、線の下に {P} から\n　{m} をひいた {r} と、その右に\n　一の位の {n} を おろして書く。"_s;
+const QString u3a =
+    u"【ステップ３】\n\n　次に、この {P} を {d} でわる。\n　商の {q} を {u} の上に書き、{d} に 商の\n　{q} をかけた {m} を {P} の下に書く。\n　その下に 線をひき、線の下に {P} から\n　{m} をひいた {r} を書く。"_s;
+const QString u3b =
+    u"【ステップ３】\n\n　次に、この {P} は {d} でわれないので\n　商の ０ を {u} の上に書き、{d} に商の\n　０ をかける計算は はぶく。"_s;
+const QString u3c =
+    u"【ステップ３】\n\n　次に、この {P} を {d} でわる。\n　商の {q} を {t}の上に書き、{d} に 商の\n　{q} をかけた {m} を {P} の下に書く。\n　その下に 線をひき、線の下に {P} から\n　{m} をひいた {r} と、その右に \n　一の位の {u} を おろして書く。"_s;
+const QString u3d =
+    u"【ステップ３】\n\n　この {P} は {d} で われないので、\n　０ を {t}の上に書き、{d} に 0 \n　を かけるのは はぶき、  その右に \n　一の位の {u} を おろして書く。"_s;
+const QString u3e =
+    u"【ステップ３】\n\n　次に、この {P} を {d} でわる。\n　商の {q} を {u}の上に書き、{d} に 商の\n　{q} をかけた {m} を {P} の下に書く。\n　その下に 線をひき、線の下に {P} から\n　{m} をひいた {r} を書く。"_s;
 
-QString step2(const StepFacts& f)
+QString pattern(const StepFacts& f)
 {
-    const QString head = u"【ステップ２】\n\n　"_s;
-    if (f.subTopic == 1)
-        return compose({head,
-                        f.P,
-                        u" を "_s,
-                        f.d,
-                        u" でわる。"_s,
-                        nl,
-                        u"　商の "_s,
-                        f.q,
-                        u" を "_s,
-                        f.u,
-                        u" の上に書き、"_s,
-                        nl,
-                        u"　"_s,
-                        f.d,
-                        u" に 商の "_s,
-                        f.q,
-                        u" をかけた "_s,
-                        f.m,
-                        u" を "_s,
-                        nl,
-                        u"　"_s,
-                        f.P,
-                        u" の下に書く。"_s,
-                        nl,
-                        u"　その下に線をひき、線の下に "_s,
-                        f.P,
-                        u" から"_s,
-                        nl,
-                        u"　"_s,
-                        f.m,
-                        u" をひいた "_s,
-                        f.r,
-                        u" を書く。"_s}) +
-               closing(f.q, f.r);
-    if (f.subTopic == 2 && f.layoutCase == LayoutCase::ShortStart) return shortStartOnlyStep(f);
-    if (f.layoutCase == LayoutCase::ShortStart)
-        return compose({head,
-                        f.D / 100,
-                        u"は"_s,
-                        f.d,
-                        u" でわれないので、"_s,
-                        f.P,
-                        u" を "_s,
-                        nl,
-                        u"　"_s,
-                        f.d,
-                        u" でわる。"_s,
-                        nl,
-                        u"　商の "_s,
-                        f.q,
-                        u" を "_s,
-                        f.t,
-                        u" の上に書き、"_s,
-                        nl,
-                        u"　"_s,
-                        f.d,
-                        u" に 商の "_s,
-                        f.q,
-                        u" をかけた "_s,
-                        f.m,
-                        u" を "_s,
-                        f.P,
-                        nl,
-                        u"　の下に書く。"_s,
-                        nl,
-                        u"　その下に線をひき、線の下に "_s,
-                        f.P,
-                        u" から"_s,
-                        nl,
-                        u"　"_s,
-                        f.m,
-                        u" をひいた "_s,
-                        f.r,
-                        u" と、その右に"_s,
-                        nl,
-                        u"　一の位の "_s,
-                        f.n,
-                        u" を おろして書く。"_s});
-    // Regular: the first quotient digit stands over the tens (three digits) or hundreds (four).
-    const bool four = f.subTopic == 3;
-    return compose({head,
-                    f.P,
-                    u" を "_s,
-                    f.d,
-                    u" でわる。"_s,
-                    nl,
-                    u"　商の "_s,
-                    f.q,
-                    u" を "_s,
-                    four ? f.h : f.t,
-                    u" の上に書き、"_s,
-                    nl,
-                    u"　"_s,
-                    f.d,
-                    u" に 商の "_s,
-                    f.q,
-                    u" をかけた "_s,
-                    f.m,
-                    u" を "_s,
-                    f.P,
-                    nl,
-                    u"　の下に書く。"_s,
-                    nl,
-                    u"　その下に線をひき、線の下に "_s,
-                    f.P,
-                    u" から"_s,
-                    nl,
-                    u"　"_s,
-                    f.m,
-                    u" をひいた "_s,
-                    f.r,
-                    u" と、その右に "_s,
-                    nl,
-                    four ? u"　十の位の "_s : u"　一の位の "_s,
-                    f.n,
-                    u" を おろして書く。"_s});
-}
-
-// "Next, divide P by d; write q over `over`, then m under P and r under the rule." Some texts
-// write the digit without a space before "の上に".
-QString divideAgain(const StepFacts& f, int over, bool tight)
-{
-    return compose({u"【ステップ３】\n\n　次に、この "_s,
-                    f.P,
-                    u" を "_s,
-                    f.d,
-                    u" でわる。"_s,
-                    nl,
-                    u"　商の "_s,
-                    f.q,
-                    u" を "_s,
-                    over,
-                    tight ? u"の上に書き、"_s : u" の上に書き、"_s,
-                    f.d,
-                    u" に 商の"_s,
-                    nl,
-                    u"　"_s,
-                    f.q,
-                    u" をかけた "_s,
-                    f.m,
-                    u" を "_s,
-                    f.P,
-                    u" の下に書く。"_s,
-                    nl,
-                    u"　その下に 線をひき、線の下に "_s,
-                    f.P,
-                    u" から"_s,
-                    nl,
-                    u"　"_s,
-                    f.m,
-                    u" をひいた "_s,
-                    f.r});
-}
-
-QString step3(const StepFacts& f)
-{
-    if (f.subTopic == 2) {
-        if (f.q > 0) return divideAgain(f, f.u, false) + u" を書く。"_s + closing(f.Q, f.r);
-        return compose({u"【ステップ３】\n\n　次に、この "_s, f.P, u" は "_s, f.d, u" でわれないので"_s, nl,
-                        u"　商の ０ を "_s, f.u, u" の上に書き、"_s, f.d, u" に商の"_s, nl,
-                        u"　０ をかける計算は はぶく。"_s}) +
-               closing(f.Q, f.r);
+    const bool shortStart = f.layoutCase == LayoutCase::ShortStart;
+    if (f.step == 2) {
+        if (f.subTopic == 1) return u2a + closingPattern;
+        if (f.subTopic == 2) return shortStart ? shortStartOnlyPattern() : u2b;
+        return shortStart ? u2e : u2d;
     }
-    if (f.final) return divideAgain(f, f.u, true) + u" を書く。"_s + closing(f.Q, f.r); // the short start
-    if (f.q > 0)
-        return divideAgain(f, f.t, true) +
-               compose({u" と、その右に "_s, nl, u"　一の位の "_s, f.u, u" を おろして書く。"_s});
-    return compose({u"【ステップ３】\n\n　この "_s, f.P, u" は "_s, f.d, u" で われないので、"_s, nl, u"　０ を "_s,
-                    f.t, u"の上に書き、"_s, f.d, u" に 0 "_s, nl, u"　を かけるのは はぶき、 "_s, u" その右に "_s, nl,
-                    u"　一の位の "_s, f.u, u" を おろして書く。"_s});
+    if (f.subTopic == 2) return (f.q > 0 ? u3a : u3b) + closingPattern;
+    if (shortStart) return u3e + closingPattern;
+    return f.q > 0 ? u3c : u3d;
 }
 
 } // namespace
 
-QString shortStartOnlyStep(const StepFacts& f)
+QString shortStartOnlyPattern()
 {
-    return compose({u"【ステップ２】\n\n　"_s,
-                    f.D / 10,
-                    u" は "_s,
-                    f.d,
-                    u" で われないので、"_s,
-                    nl,
-                    u"　"_s,
-                    f.P,
-                    u" を "_s,
-                    f.d,
-                    u" で わる。"_s,
-                    nl,
-                    u"　商の "_s,
-                    f.q,
-                    u" を "_s,
-                    f.u,
-                    u" の上に書き、"_s,
-                    nl,
-                    u"　"_s,
-                    f.d,
-                    u" に 商の "_s,
-                    f.q,
-                    u" をかけた "_s,
-                    f.m,
-                    u" を "_s,
-                    nl,
-                    u"　"_s,
-                    f.P,
-                    u" の下に書く。"_s,
-                    nl,
-                    u"　その下に線をひき、線の下に "_s,
-                    f.P,
-                    nl,
-                    u"　から "_s,
-                    f.m,
-                    u" をひいた "_s,
-                    f.r,
-                    u" を書く。"_s}) +
-           closing(f.q, f.r);
+    return u"【ステップ２】\n\n　{D10} は {d} で われないので、\n　{P} を {d} で わる。\n　商の {q} を {u} の上に書き、\n　{d} に 商の {q} をかけた {m} を \n　{P} の下に書く。\n　その下に線をひき、線の下に {P}\n　から {m} をひいた {r} を書く。"_s +
+           closingPattern;
 }
 
 const PlanDesign& twoDigitPlan()
 {
-    static const PlanDesign design = [] {
-        PlanDesign d;
-        d.firstDigits = 2;
-        d.dividendLeft = twoDigitDividendLeft;
-        d.rows = twoDigitRows();
-        d.example = twoDigitExample;
-        d.stepText = twoDigitStepText;
-        d.edgeNudge = twoDigitNudge;
-        d.quotientPrompt = twoDigitQuotientPrompt;
-        return d;
-    }();
+    static const PlanDesign design{.firstDigits = 2,
+                                   .dividendLeft = twoDigitDividendLeft,
+                                   .rows = twoDigitRows(),
+                                   .example = twoDigitExample,
+                                   .stepText = twoDigitStepText,
+                                   .edgeNudge = twoDigitNudge,
+                                   .quotientPrompt = twoDigitQuotientPrompt};
     return design;
 }
 
@@ -292,9 +106,8 @@ Problem twoDigitExample(int subTopic, int example)
 
 QString twoDigitStepText(const StepFacts& f)
 {
-    if (f.step == 2) return step2(f);
-    if (f.step == 3) return step3(f);
-    return lastStepText(f.P, f.d, f.q, f.u, f.m, f.r, f.Q);
+    if (f.step >= 4) return lastStepText(f.P, f.d, f.q, f.u, f.m, f.r, f.Q);
+    return fillStepText(pattern(f), f);
 }
 
 TwoDigitKind twoDigitKind(int a)

@@ -17,7 +17,7 @@ Problem twoDigitExample(int subTopic, int example);
 QString twoDigitStepText(const StepFacts& f);
 // The second step when it is the last: the first digits are not enough, the first partial
 // dividend is the whole dividend and its one quotient digit the answer.
-QString shortStartOnlyStep(const StepFacts& f);
+QString shortStartOnlyPattern();
 
 // The three kinds of problem that sub-topics 2 and 3 draw from.
 enum class TwoDigitKind { OneDigitQuotient, TwoDigitQuotient, TensQuotient };

@@ -1,5 +1,7 @@
 #include "lessons/division/Unit7.h"
 
+#include "lessons/division/LongDivisionThreeDigit.h"
+
 using namespace Qt::StringLiterals;
 
 namespace kazemaru {
@@ -8,81 +10,32 @@ using namespace longdiv;
 
 namespace {
 
-// Problem line, step text and judge mark.
-const LabelDesign labelDesigns[] = {
-    {4, 104, 208, 40, false, colour::navy},
-    {5, 104, 296, 24, true, colour::navy},
-    {6, 752, 544, 53, false, colour::red},
-};
-
 const SelectorDesign selectorDesigns[] = {
     {5, 823, u"千", 1000, 0, 28}, {4, 850, u"百", 100, 0, 28}, {3, 877, u"十", 10, 0, 28},
     {2, 904, u"一", 1, 0, 28},    {6, 904, u"商", 1, 0, 28},
 };
 
-FigureDesign threeDigitDesign()
-{
-    FigureDesign f;
-    f.divisor = {QString(), 564, 316, 60, true};
-    f.dividend = {QString(), threeDigitDividendLeft, 316, 100, false};
-    f.rows = threeDigitRows();
-    f.bar = QRect(632, 312, 129, 2);
-    f.curve = QRect(632, 314, 17, 33);
-    f.ruleLeft = 640;
-    f.ruleWidth = 129;
-    f.ruleTops = {376, 441, 505};
-    f.arrowLeft = 616;
-    return f;
-}
-
-} // namespace
-
-TForm7::TForm7(QWidget* parent)
-    : LongDivisionScreen(7, design(), parent)
-{
-}
-
-LongDivisionDesign TForm7::design()
+LongDivisionDesign design()
 {
     LongDivisionDesign d;
-    d.labels = labelDesigns;
     d.selectors = selectorDesigns;
     d.quotientSelector = 6;
-    d.figure = threeDigitDesign();
-    d.memoLines = memoLines();
+    d.figure = figureDesign({QString(), 564, 316, 60, true}, {QString(), threeDigitDividendLeft, 316, 100, false},
+                            threeDigitRows(), 632, 129, 640, 129, 616);
+    d.memoLines = TForm7::memoLines();
     d.memoGeometry = QRect(112, 152, 720, 440);
     return d;
 }
 
-int TForm7::exampleCount(int subTopic) const
-{
-    return threeDigitExampleCount(subTopic);
-}
+} // namespace
 
-std::unique_ptr<ExampleWalk> TForm7::makeWalk(Figure& figure, int subTopic, int example)
+// The rows of a test problem follow the shape of its true quotient, whatever the child chooses.
+TForm7::TForm7(QWidget* parent)
+    : PlannedDivisionScreen(
+          7, design(),
+          {threeDigitPlan, threeDigitExampleCount, drawThreeDigitProblem, threeDigitCase, threeDigitQuotientLeft},
+          parent)
 {
-    return std::make_unique<PlanWalk>(figure, threeDigitPlan(), subTopic, example);
-}
-
-Problem TForm7::drawProblem(int subTopic)
-{
-    return drawThreeDigitProblem(subTopic);
-}
-
-std::unique_ptr<WrittenEntry> TForm7::makeEntry(Figure& figure, int subTopic, const Problem& problem)
-{
-    // The rows follow the true quotient's shape, whatever digits the child chooses.
-    return std::make_unique<PlanEntry>(figure, threeDigitPlan(), subTopic, problem, threeDigitCase(subTopic, problem));
-}
-
-QString TForm7::firstPrompt(int, const Problem& problem) const
-{
-    return firstQuotientPrompt(writtenPlan(problem, threeDigitPlan().firstDigits));
-}
-
-void TForm7::placeForStart(Figure& figure)
-{
-    figure.place(Row::Quotient, threeDigitQuotientLeft);
 }
 
 QStringList TForm7::memoLines()

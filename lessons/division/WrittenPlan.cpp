@@ -38,6 +38,17 @@ QString quotientPlacePrompt(int place)
     return place <= 0 ? onesQuotientPrompt() : place == 1 ? tensQuotientPrompt() : hundredsQuotientPrompt();
 }
 
+QString fillStepText(QString pattern, const StepFacts& f)
+{
+    const std::pair<const char*, int> numbers[] = {
+        {"{P}", f.P}, {"{d}", f.d}, {"{q}", f.q}, {"{m}", f.m}, {"{r}", f.r},        {"{n}", f.n},
+        {"{Q}", f.Q}, {"{u}", f.u}, {"{t}", f.t}, {"{h}", f.h}, {"{D10}", f.D / 10}, {"{D100}", f.D / 100},
+    };
+    for (const auto& [name, value] : numbers)
+        pattern.replace(QLatin1String(name), QString::number(value));
+    return pattern;
+}
+
 Row productRow(int i)
 {
     return allRows[size_t(1 + 2 * std::clamp(i, 0, 2))];

@@ -42,6 +42,12 @@ struct StepFacts {
     int u = 0, t = 0, h = 0; // ones, tens and hundreds digit of D
 };
 
+// A step text with the step's numbers filled in for {P} {d} {q} {m} {r} {n} {Q} {u} {t} {h}, and
+// the dividend's leading digits {D10} (all but the ones) and {D100} (all but tens and ones).
+QString fillStepText(QString pattern, const StepFacts& f);
+// The close of a last step: the calculation is over, the quotient and the remainder.
+inline const QString closingPattern = QStringLiteral("\n　これで 計算は 終わり。\n　商は {Q} で あまり {r}");
+
 // A row being placed, for a screen's nudges of its right edge.
 struct RowPlacing {
     Row row;

@@ -1,7 +1,9 @@
 #pragma once
 // Reading a long-division figure in tests: a one-line picture of its rows, where a row's last
 // digit ends, the row the arrow marks; and entering a number through its places.
-#include "lessons/division/LongDivision.h"
+#include "lessons/division/WrittenPlan.h"
+
+#include <QtTest>
 
 #include <QStringList>
 #include <optional>
@@ -50,6 +52,26 @@ inline longdiv::Figure posedFigure(const std::array<longdiv::RowState, longdiv::
     f.arrowShown = true;
     f.point(longdiv::Row::Quotient);
     return f;
+}
+
+// Walks worked example `example` of `plan` and compares every step after the first with its
+// explanation, its figure (as a snapshot) and, at the end, the answer line.
+inline void compareWalk(const longdiv::PlanDesign& plan, int subTopic, int example, const QStringList& texts,
+                        const QStringList& figures, const QString& answer)
+{
+    longdiv::Figure f = longdiv::designedFigure(plan.rows);
+    longdiv::PlanWalk walk(f, plan, subTopic, example);
+    QCOMPARE(walk.nextStep().text, QStringLiteral("【ステップ１】\n\n　もんだいを 右図のように書く。"));
+    QCOMPARE(f.dividend, QString::number(walk.problem().dividend));
+    for (int i = 0; i < texts.size(); ++i) {
+        const longdiv::StepShown shown = walk.nextStep();
+        const bool last = i == texts.size() - 1;
+        QCOMPARE(shown.text, texts[i]);
+        QCOMPARE(snapshot(f), figures[i]);
+        QCOMPARE(shown.ends, last);
+        QCOMPARE(shown.caption, longdiv::stepCaption(i + 3 > 4 ? 1 : i + 3));
+        QCOMPARE(shown.answer, last ? answer : QString());
+    }
 }
 
 } // namespace kazemaru::test
