@@ -29,6 +29,8 @@ LongDivisionScreen::LongDivisionScreen(int form, const LongDivisionDesign& desig
 {
     addLabels(design.labels);
     setJudgeMark(label(6));
+    // The longest step texts close their lines up rather than run into the guide and its prompt.
+    label(5)->setMaximumHeight(facts().pictureTop - label(5)->y());
 
     // The eighth item carries an ideographic space after its digit.
     QStringList items = digitItems();
