@@ -45,6 +45,22 @@ QString ColumnProblem::equationText() const
     return text() + u" = "_s + answerText();
 }
 
+QString ColumnProblem::answerRowThrough(int columns) const
+{
+    if (columns <= 0) return {};
+    const QString all = answerText();
+    return all.right(columns < places ? columns : columns + 1);
+}
+
+int ColumnProblem::workedColumns() const
+{
+    const int largest = std::max({first, second, answer()});
+    int columns = places + 1;
+    while (largest >= placeUnit(columns)) // a digit left of the ones
+        ++columns;
+    return columns;
+}
+
 ColumnMarks ColumnProblem::marksThrough(int columns) const
 {
     ColumnMarks m;
