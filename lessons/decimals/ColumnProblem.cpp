@@ -52,13 +52,27 @@ QString ColumnProblem::answerRowThrough(int columns) const
     return all.right(columns < places ? columns : columns + 1);
 }
 
-int ColumnProblem::workedColumns() const
+namespace {
+
+// The columns `units` takes when written with `places` places (the ones always).
+int columnsOf(int units, int places)
 {
-    const int largest = std::max({first, second, answer()});
     int columns = places + 1;
-    while (largest >= placeUnit(columns)) // a digit left of the ones
+    while (units >= placeUnit(columns))
         ++columns;
     return columns;
+}
+
+} // namespace
+
+int ColumnProblem::workedColumns() const
+{
+    return columnsOf(std::max({first, second, answer()}), places);
+}
+
+int ColumnProblem::answerColumns() const
+{
+    return columnsOf(answer(), places);
 }
 
 ColumnMarks ColumnProblem::marksThrough(int columns) const

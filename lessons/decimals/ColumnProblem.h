@@ -54,6 +54,8 @@ struct ColumnProblem {
     // The number of columns the written calculation works: the places, the ones, and the tens when
     // an operand or the answer has them.
     int workedColumns() const;
+    // The columns the answer row fills: the places, the ones, and any digits left of them.
+    int answerColumns() const;
 
     // The marks once columns 1 … `columns` are worked: carries in an addition; borrows in a
     // subtraction, where a column borrows when the second operand's digit is greater than the

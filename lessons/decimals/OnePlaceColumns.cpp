@@ -180,7 +180,8 @@ ColumnChoice OnePlaceEntry::enter(int column, int digit)
     ColumnChoice c;
     c.taken = true;
     c.entersColumn = true;
-    if (column == problem_.workedColumns()) {
+    // A borrow that took the only ten leaves no tens digit to write: the ones complete the answer.
+    if (column == problem_.answerColumns()) {
         judged_ = true;
         c.judged = true;
         return c;
@@ -201,7 +202,7 @@ QList<QPair<int, int>> OnePlaceEntry::remainingKey() const
 {
     QList<QPair<int, int>> key;
     if (judged_) return key;
-    for (int column = stage_ + 1; column <= problem_.workedColumns(); ++column)
+    for (int column = stage_ + 1; column <= problem_.answerColumns(); ++column)
         key.append({column, columnDigit(problem_.answer(), column)});
     return key;
 }
