@@ -201,7 +201,8 @@ ColumnChoice OnePlaceEntry::enter(int column, int digit)
 QList<QPair<int, int>> OnePlaceEntry::remainingKey() const
 {
     QList<QPair<int, int>> key;
-    if (judged_) return key;
+    // A wrong column already written cannot be taken back.
+    if (judged_ || entered_ != problem_.answer() % placeUnit(stage_)) return key;
     for (int column = stage_ + 1; column <= problem_.answerColumns(); ++column)
         key.append({column, columnDigit(problem_.answer(), column)});
     return key;

@@ -83,7 +83,8 @@ class OnePlaceEntry {
     int enteredUnits() const { return entered_; } // tenths, only the columns entered
     bool judged() const { return judged_; }
     bool right() const { return entered_ == problem_.answer(); }
-    // The choices (column, digit) that enter the right answer from here on, without carry digits.
+    // The choices (column, digit) that enter the right answer from here on, without carry digits;
+    // none once judged or once a column was entered wrongly.
     QList<QPair<int, int>> remainingKey() const;
 
   private:

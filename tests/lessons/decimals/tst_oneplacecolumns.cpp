@@ -239,6 +239,13 @@ class TestOnePlaceColumns : public QObject {
             // Once judged nothing more is taken.
             if (c.judged) QVERIFY(!entry.choose(1, 0).taken && !entry.choose(2, 0).taken && !entry.choose(3, 0).taken);
         }
+        // The key goes on from a right start only.
+        OnePlaceEntry entry(problem(subtract, 5.6, 2.3));
+        entry.choose(1, 3);
+        QCOMPARE(entry.remainingKey(), (QList<QPair<int, int>>{{2, 3}}));
+        OnePlaceEntry wrong(problem(subtract, 5.6, 2.3));
+        wrong.choose(1, 1);
+        QVERIFY(wrong.remainingKey().isEmpty());
     }
 
     // Step texts of the edge cases, with the marks each step leaves.
