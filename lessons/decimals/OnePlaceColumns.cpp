@@ -39,7 +39,10 @@ ColumnProblem drawOnePlaceProblem(int subTopic)
             do
                 b = Random(8);
             while (a + b > 8 && ++draws < onePlaceMaxDraws);
-            if (a + b > 8) a = 1, b = 3;
+            if (a + b > 8) {
+                a = 1;
+                b = 3;
+            }
         }
     } else {
         p.operation = ColumnOperation::Subtract;
@@ -52,7 +55,10 @@ ColumnProblem drawOnePlaceProblem(int subTopic)
             do
                 b = Random(7);
             while (a - b < 2 && ++draws < onePlaceMaxDraws);
-            if (a - b < 2) a = 3, b = 1;
+            if (a - b < 2) {
+                a = 3;
+                b = 1;
+            }
         }
     }
     p.first = 10 * a + tenthsDigit(a);

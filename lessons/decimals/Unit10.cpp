@@ -3,6 +3,7 @@
 #include "app/Palette.h"
 
 #include <QListWidget>
+#include <QPlainTextEdit>
 
 using namespace Qt::StringLiterals;
 
@@ -52,6 +53,10 @@ TForm10::TForm10(QWidget* parent)
         box->list()->setTextElideMode(Qt::ElideNone);
     }
     setMemoLines(memoLines(), QRect(192, 136, 585, 177));
+    // Six short lines: a larger hand than the frame's fills the box and reads easily.
+    QFont memoFont = memo()->font();
+    memoFont.setPixelSize(18);
+    memo()->setFont(memoFont);
 }
 
 QStringList TForm10::memoLines()
