@@ -4,6 +4,7 @@
 #include "app/Unit1.h"
 #include "data/untDTM.h"
 #include "lessons/area/Unit14.h"
+#include "lessons/decimals/Unit10.h"
 #include "lessons/decimals/Unit12.h"
 #include "lessons/decimals/Unit9.h"
 #include "lessons/division/Unit3.h"
@@ -62,7 +63,7 @@ constexpr ScreenEntry screens[] = {
     {8, makeDrill<TForm8>}, // division drill
     {9, make<TForm9>}, // structure of decimals
     {11, nullptr}, // decimal columns, up to three places
-    {10, nullptr}, // decimal columns, one place
+    {10, make<TForm10>}, // decimal columns, one place
     {12, makeDrill<TForm12>}, // decimal drill
     {13, make<TForm13>}, // rounding
     {14, make<TForm14>}, // area

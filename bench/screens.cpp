@@ -1,7 +1,8 @@
 // Development aid: builds the whole program, opens one screen, runs a few of its handlers and
 // saves a picture of it, so a screen can be looked at without clicking through it by hand.
 //   screens OUT.png FORM [STEP …]
-// A STEP is a handler name ("CuteButton4Click") or "ComboBox3=5" (the child chooses item 5).
+// A STEP is a handler name ("CuteButton4Click"), "ComboBox3=5" (the child chooses item 5) or
+// "draws=7,3,12" (the next random draws, in order, so that a chosen problem is posed).
 #include "app/Random.h"
 #include "app/Shell.h"
 
@@ -10,6 +11,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
+#include <memory>
 
 #include "app/widgets/SimpleComboBox.h"
 
@@ -33,7 +35,12 @@ int main(int argc, char* argv[])
     QApplication::processEvents();
     for (int i = 3; i < argc; ++i) {
         const QString step = QString::fromLocal8Bit(argv[i]);
-        if (const qsizetype eq = step.indexOf(u'='); eq > 0) {
+        if (step.startsWith(u"draws="_s)) {
+            auto queue = std::make_shared<QList<int>>();
+            for (const QString& d : step.mid(6).split(u','))
+                queue->append(d.toInt());
+            kazemaru::setRandomSource([queue](int n) { return queue->isEmpty() ? 0 : queue->takeFirst() % n; });
+        } else if (const qsizetype eq = step.indexOf(u'='); eq > 0) {
             auto* box = screen->findChild<kazemaru::SimpleComboBox*>(step.left(eq));
             if (box) box->choose(step.mid(eq + 1).toInt());
         } else {

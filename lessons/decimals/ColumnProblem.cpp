@@ -45,6 +45,36 @@ QString ColumnProblem::equationText() const
     return text() + u" = "_s + answerText();
 }
 
+QString ColumnProblem::answerRowThrough(int columns) const
+{
+    if (columns <= 0) return {};
+    const QString all = answerText();
+    return all.right(columns < places ? columns : columns + 1);
+}
+
+namespace {
+
+// The columns `units` takes when written with `places` places (the ones always).
+int columnsOf(int units, int places)
+{
+    int columns = places + 1;
+    while (units >= placeUnit(columns))
+        ++columns;
+    return columns;
+}
+
+} // namespace
+
+int ColumnProblem::workedColumns() const
+{
+    return columnsOf(std::max({first, second, answer()}), places);
+}
+
+int ColumnProblem::answerColumns() const
+{
+    return columnsOf(answer(), places);
+}
+
 ColumnMarks ColumnProblem::marksThrough(int columns) const
 {
     ColumnMarks m;

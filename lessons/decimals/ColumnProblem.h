@@ -48,6 +48,15 @@ struct ColumnProblem {
     QString questionText() const; // "3.2 - 1.6 = ?"
     QString equationText() const; // "3.2 - 1.6 = 1.6"
 
+    // The answer row once columns 1 … `columns` are written, the point with the first decimal
+    // place: 41.2 with one place is "", ".2", "1.2", then "41.2" from three columns on.
+    QString answerRowThrough(int columns) const;
+    // The number of columns the written calculation works: the places, the ones, and the tens when
+    // an operand or the answer has them.
+    int workedColumns() const;
+    // The columns the answer row fills: the places, the ones, and any digits left of them.
+    int answerColumns() const;
+
     // The marks once columns 1 … `columns` are worked: carries in an addition; borrows in a
     // subtraction, where a column borrows when the second operand's digit is greater than the
     // digit it has (its own, or what a borrow of the column to its right left).

@@ -54,6 +54,22 @@ class TestColumnProblem : public QObject {
         QCOMPARE((ColumnProblem{subtract, 2, 503, 207}.equationText()), u"5.03 - 2.07 = 2.96"_s);
     }
 
+    // The answer row grows from the right, the point coming with the first decimal place; the
+    // columns worked reach the widest of the numbers, those of the answer row its own digits.
+    void answerRowsAndColumns()
+    {
+        const ColumnProblem p{add, 3, 4567, 3456}; // 8.023
+        QStringList rows;
+        for (int columns = 0; columns <= 5; ++columns)
+            rows << p.answerRowThrough(columns);
+        QCOMPARE(rows, (QStringList{QString(), u"3"_s, u"23"_s, u".023"_s, u"8.023"_s, u"8.023"_s}));
+        QCOMPARE(p.workedColumns(), 4);
+        const ColumnProblem q{subtract, 1, 123, 45}; // 12.3 - 4.5 = 7.8
+        QCOMPARE(q.workedColumns(), 3);
+        QCOMPARE(q.answerColumns(), 2);
+        QCOMPARE((ColumnProblem{add, 2, 950, 75}.answerColumns()), 4);
+    }
+
     // Every pair with one place below 100, a lattice of strides prime to 10 with more places.
     void marksSweep()
     {

@@ -1,0 +1,217 @@
+#include "lessons/decimals/OnePlaceColumns.h"
+
+#include "app/Random.h"
+
+using namespace Qt::StringLiterals;
+
+namespace kazemaru {
+namespace {
+
+// A tenths digit 1 … 8 after a whole part 0, so that no operand is 0.0; else 0 … 8.
+int tenthsDigit(int whole)
+{
+    return whole == 0 ? Random(8) + 1 : Random(9);
+}
+
+bool adding(const ColumnProblem& p)
+{
+    return p.operation == ColumnOperation::Add;
+}
+
+const QString addFirst = u"小数第一位をたした答えを えらんでね！"_s;
+const QString subtractFirst = u"小数第一位の答えを えらんでね！"_s;
+
+} // namespace
+
+ColumnProblem drawOnePlaceProblem(int subTopic)
+{
+    ColumnProblem p;
+    if (subTopic != OnePlaceAddition && subTopic != OnePlaceSubtraction) return p;
+    Randomize();
+    const int size = Random(9);
+    int a = 0, b = 0; // whole parts
+    if (subTopic == OnePlaceAddition) {
+        a = Random(8);
+        if (size >= 7) {
+            b = Random(70) + 10;
+        } else {
+            int draws = 0;
+            do
+                b = Random(8);
+            while (a + b > 8 && ++draws < onePlaceMaxDraws);
+            if (a + b > 8) {
+                a = 1;
+                b = 3;
+            }
+        }
+    } else {
+        p.operation = ColumnOperation::Subtract;
+        if (size >= 7) {
+            a = Random(89) + 10;
+            b = Random(9);
+        } else {
+            a = Random(7) + 2;
+            int draws = 0;
+            do
+                b = Random(7);
+            while (a - b < 2 && ++draws < onePlaceMaxDraws);
+            if (a - b < 2) {
+                a = 3;
+                b = 1;
+            }
+        }
+    }
+    p.first = 10 * a + tenthsDigit(a);
+    p.second = 10 * b + tenthsDigit(b);
+    return p;
+}
+
+written::StepShown OnePlaceWalk::nextStep()
+{
+    step_ = step_ % stepCount() + 1;
+    written::StepShown shown;
+    shown.text = stepText(step_);
+    shown.ends = step_ == stepCount();
+    shown.caption = written::stepCaption(shown.ends ? 1 : step_ + 1);
+    // A three-step subtraction leaves the problem line as it is.
+    if (shown.ends && (adding(problem_) || step_ == 4)) shown.answer = problem_.equationText();
+    return shown;
+}
+
+QString OnePlaceWalk::stepText(int step) const
+{
+    const int a = columnDigit(problem_.first, 1), b = columnDigit(problem_.second, 1);
+    const int A = problem_.first / 10, B = problem_.second / 10;
+    const auto n = [](int v) { return QString::number(v); };
+    const QString heading = u"【ステップ%1】\n\n"_s.arg(written::stepCaption(step).right(1));
+    if (step == 1) return heading + u"　もんだいを、小数点をあわせて  \n　タテにならべ、下に線をひく。"_s;
+
+    const bool fourSteps = stepCount() == 4;
+    if (adding(problem_)) {
+        switch (step) {
+        case 2:
+            return heading + u"　小数第一位の "_s + n(a) + u" と "_s + n(b) +
+                   u" を たした数\n　（２けたの時は 一の位の数）を\n　線の下に書き、その左に「．」を書く。\n"
+                   u"　（２けたの時は、くり上げたことを \n　上に 小さく書いておく。）"_s;
+        case 3:
+            if (!fourSteps)
+                return heading + u"　一の位の "_s + n(A) + u" と "_s + n(B) +
+                       u" と、くり上がりが \n　あれば それも たして 線の下にかく。\n　これで 計算は終わり。"_s;
+            return heading + u"　一の位の "_s + n(A) + u" と "_s + n(B % 10) +
+                   u" と、くり上がりが \n　あればそれも たした数（２けたの時は \n　一の位の数）を 線の下にかく。\n"
+                   u"　（２けたの時は、くり上げたことを \n　上に 小さく書いておく。）"_s;
+        default:
+            return heading + u"　十の位の "_s + n(B / 10) +
+                   u" と 　くり上がりがあれば \n　それも たして 線の下にかく。\n　これで 計算は終わり。"_s;
+        }
+    }
+
+    const QString borrowed = u"　くり下げた けっか を 上に 小さく\n　書いておく。"_s;
+    const QString done = u"\n　これで 計算は終わり。"_s;
+    switch (step) {
+    case 2:
+        if (a >= b)
+            return heading + u"　小数第一位の "_s + n(a) + u" から "_s + n(b) +
+                   u" を ひいた数を\n　線の下に書き、その左に「．」を書く。"_s;
+        if (A % 10 > 0)
+            return heading + u"　小数第一位の "_s + n(a) + u" から "_s + n(b) +
+                   u" は ひけない\n　ので、一の位から １をくり下げ、\n　"_s + n(a + 10) + u" から "_s + n(b) +
+                   u" を ひいた数を 線の下に\n　書き、その左に「．」を書く。\n"_s + borrowed;
+        return heading + u"　小数第一位の "_s + n(a) + u" から"_s + n(b) +
+               u" はひけず、\n　一の位からは くり下げができないので、\n　十の位から １をくり下げ、\n　"_s + n(a + 10) +
+               u" から "_s + n(b) + u" を ひいた数を 線の下に\n　書き、その左に「．」を書く。\n"_s + borrowed;
+    case 3: {
+        // The ones digit left after the tenths borrowed, if they did.
+        const std::optional<int> mark = problem_.marksThrough(1).mark[1];
+        const int m = mark.value_or(A % 10);
+        const QString from = mark ? u"　くり下げた "_s : u"　一の位の "_s;
+        if (fourSteps && m < B)
+            return heading + u"　一の位の "_s + n(m) + u" から "_s + n(B) +
+                   u" は ひけない\n　ので、十の位から １をくり下げ、\n　"_s + n(m + 10) + u" から "_s + n(B) +
+                   u" を ひいた数を 線の下に\n　書く。\n"_s + borrowed;
+        return heading + from + n(m) + u" から "_s + n(B) + u" を \n　ひいた数を 線の下に書く。"_s +
+               (fourSteps ? QString() : done);
+    }
+    default: {
+        const std::optional<int> tens = problem_.marksThrough(2).mark[2];
+        // A borrow that took the only ten leaves nothing to write.
+        if (problem_.answer() < 100)
+            return heading + u"　くり下げて 十の位は ０ に なったので、\n　線の下には 何も 書かない。"_s + done;
+        if (tens) return heading + u"　くり下げた "_s + n(*tens) + u" を 線の下にかく。"_s + done;
+        return heading + u"　十の位の "_s + n(A / 10) + u" を 線の下にかく。"_s + done;
+    }
+    }
+}
+
+OnePlaceEntry::OnePlaceEntry(const ColumnProblem& problem)
+    : problem_(problem)
+{
+}
+
+QString OnePlaceEntry::firstPrompt() const
+{
+    return adding(problem_) ? addFirst : subtractFirst;
+}
+
+OpenColumns OnePlaceEntry::firstOpen() const
+{
+    // An addition takes the carry digit of the tenths in the ones selector.
+    return adding(problem_) ? openColumn(1) | openColumn(2) : openColumn(1);
+}
+
+ColumnChoice OnePlaceEntry::choose(int column, int digit)
+{
+    if (judged_ || column < 1 || column > 3 || digit < 0 || digit > 9) return {};
+    if (column == stage_ + 1) return enter(column, digit);
+    if (adding(problem_) && column == stage_ + 2) {
+        carry_[size_t(column)] = digit;
+        ColumnChoice c;
+        c.taken = true;
+        if (stage_ == 0) c.prompt = addFirst;
+        return c;
+    }
+    return {};
+}
+
+ColumnChoice OnePlaceEntry::enter(int column, int digit)
+{
+    stage_ = column;
+    entered_ += digit * placeUnit(column - 1);
+    answerRow_ = column == 1 ? u"."_s + QString::number(digit) : QString::number(digit) + answerRow_;
+    if (!adding(problem_))
+        marks_ = problem_.marksThrough(column);
+    else if (column < 3 && carry_[size_t(column + 1)] > 0)
+        marks_.mark[size_t(column)] = 1;
+
+    ColumnChoice c;
+    c.taken = true;
+    c.entersColumn = true;
+    // A borrow that took the only ten leaves no tens digit to write: the ones complete the answer.
+    if (column == problem_.answerColumns()) {
+        judged_ = true;
+        c.judged = true;
+        return c;
+    }
+    c.setUp = true;
+    const bool add = adding(problem_);
+    if (column == 1) {
+        c.open = add ? openColumn(2) | openColumn(3) : openColumn(2);
+        c.prompt = add ? u"一の位をたした答えを えらんでね！"_s : u"一の位の答えを えらんでね！"_s;
+    } else {
+        c.open = openColumn(3);
+        c.prompt = add ? u"十の位をたした答えを えらんでね！"_s : u"十の位の答えを えらんでね！"_s;
+    }
+    return c;
+}
+
+QList<QPair<int, int>> OnePlaceEntry::remainingKey() const
+{
+    QList<QPair<int, int>> key;
+    // A wrong column already written cannot be taken back.
+    if (judged_ || entered_ != problem_.answer() % placeUnit(stage_)) return key;
+    for (int column = stage_ + 1; column <= problem_.answerColumns(); ++column)
+        key.append({column, columnDigit(problem_.answer(), column)});
+    return key;
+}
+
+} // namespace kazemaru

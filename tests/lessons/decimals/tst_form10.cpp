@@ -1,0 +1,193 @@
+// The one-place column screen: the wiring of its handlers, the figure's marks over their digits,
+// and the screen after judging.
+#include "lessons/decimals/Unit10.h"
+#include "tests/support/ShownScreen.h"
+
+#include <QPlainTextEdit>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+using namespace kazemaru;
+
+namespace {
+
+const QString chooseMenu = u"「メニュー」をえらんでね！"_s;
+const QString goOn = u"「つぎへ」ボタンですすめてね！"_s;
+const QString goOnStep = u"「ステップ」ボタンですすめてね！"_s;
+
+using Shown = test::ShownScreen<TForm10>;
+
+// The sub-topic, the mode, and the problem of the scripted draws.
+void pose(Shown& s, int subTopic, int mode, std::initializer_list<int> draws)
+{
+    s.box(1)->choose(subTopic - 1);
+    if (mode == Test) s.button(3)->click();
+    s.harness.queueDraws(draws);
+    s.button(4)->click();
+}
+
+// The centre of column `column`'s cell in a row of the figure, on the screen.
+int cellCentre(const written::DigitRow* row, int column)
+{
+    const qsizetype i = row->text().size() - column - (column > 1 ? 1 : 0);
+    return row->mapToParent(row->cell(i).center()).x();
+}
+
+int centre(const QWidget* w)
+{
+    return w->geometry().center().x();
+}
+
+} // namespace
+
+class TestForm10 : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    // Before a menu choice nothing can be posed, whatever the mode.
+    void nothingBeforeTheMenu()
+    {
+        Shown s;
+        QCOMPARE(s.text(u"Label3"_s), chooseMenu);
+        QVERIFY(!s.button(4)->isEnabled() && !s.button(5)->isEnabled());
+        QCOMPARE(s.harness.lastCue(), 12);
+        s.button(3)->click();
+        QCOMPARE(s.button(3)->text(), u"テスト"_s);
+        QVERIFY(!s.button(4)->isEnabled());
+        QCOMPARE(s.text(u"Label3"_s), chooseMenu);
+        s.screen->invokeHandler("CuteButton4Click");
+        QCOMPARE(s.text(u"Label4"_s), QString());
+        QVERIFY(!s.visible(u"ComboBox2"_s));
+
+        s.box(1)->choose(1);
+        QCOMPARE(s.screen->lessonMode(), int(Study));
+        QVERIFY(s.button(4)->isEnabled());
+        QCOMPARE(s.text(u"Label3"_s), goOn);
+        QCOMPARE(s.harness.lastCue(), 12);
+    }
+
+    // The worked example: each step's caption, cue and prompt; at the end the equation, the next
+    // button, and a step button that walks the example again from a clean figure.
+    void stepsOfAnExample()
+    {
+        Shown s;
+        pose(s, 1, Study, {7, 6, 25, 4, 8}); // 6.4 + 35.8
+        QVERIFY(s.button(5)->isEnabled() && !s.button(4)->isEnabled());
+        QCOMPARE(s.text(u"Label3"_s), goOnStep);
+        QCOMPARE(s.text(u"Label6"_s), QString());
+        s.button(5)->click();
+        QCOMPARE(s.text(u"Label6"_s), u"6.4"_s);
+        QCOMPARE(s.text(u"Label7"_s), u"35.8"_s);
+        QCOMPARE(s.text(u"Label9"_s), u"+"_s);
+        QVERIFY(s.visible(u"Shape1"_s));
+        QCOMPARE(s.button(5)->text(), u"ステップ２"_s);
+        QCOMPARE(s.harness.lastCue(), 17);
+        for (int i = 0; i < 3; ++i)
+            s.button(5)->click();
+        QCOMPARE(s.text(u"Label8"_s), u"42.2"_s);
+        QCOMPARE(s.text(u"Label4"_s), u"6.4 + 35.8 = 42.2"_s);
+        QVERIFY(s.text(u"Label5"_s).startsWith(u"【ステップ４】"_s));
+        QCOMPARE(s.text(u"Label10"_s), u"1"_s);
+        QCOMPARE(s.text(u"Label11"_s), u"1"_s);
+        // Marks over the ones and the tens, wherever the rows put their digits.
+        const TForm10& f = *s.screen;
+        QCOMPARE(centre(f.figure().mark(1)), cellCentre(f.figure().firstRow(), 2));
+        QCOMPARE(centre(f.figure().mark(2)), cellCentre(f.figure().secondRow(), 3));
+        QCOMPARE(s.button(5)->text(), u"ステップ１"_s);
+        QVERIFY(s.button(4)->isEnabled() && s.button(5)->isEnabled());
+        QCOMPARE(s.text(u"Label3"_s), goOn);
+        QCOMPARE(s.harness.lastCue(), 12);
+
+        s.button(5)->click();
+        QCOMPARE(s.screen->stepCounter(), 1);
+        QCOMPARE(s.text(u"Label8"_s), QString());
+        QCOMPARE(s.text(u"Label10"_s), QString());
+
+        // An interrupted walk starts again at step 1.
+        s.button(5)->click();
+        s.box(1)->choose(0);
+        QCOMPARE(s.button(5)->text(), u"ステップ１"_s);
+        QVERIFY(!s.button(5)->isEnabled());
+    }
+
+    // A subtraction entered column by column: borrow marks and strike lines over the lending
+    // digits, one selector open at a time, and after judging nothing more to choose.
+    void subtractionEntered()
+    {
+        Shown s;
+        pose(s, 2, Test, {7, 21, 7, 3, 5}); // 31.3 - 7.5
+        QCOMPARE(s.text(u"Label4"_s), u"31.3 - 7.5 = ?"_s);
+        QCOMPARE(s.text(u"Label9"_s), u"-"_s);
+        QCOMPARE(s.text(u"Label13"_s), u"小\n数\n点"_s);
+        QCOMPARE(s.text(u"Label3"_s), u"小数第一位の答えを えらんでね！"_s);
+        QVERIFY(s.box(2)->isEnabled() && !s.box(3)->isEnabled() && !s.box(4)->isEnabled());
+        QCOMPARE(s.harness.lastCue(), 11);
+        QCOMPARE(s.screen->answerKey(), (QList<QPair<int, int>>{{2, 8}, {3, 3}, {4, 2}}));
+
+        s.box(2)->choose(8);
+        QCOMPARE(s.text(u"Label8"_s), u".8"_s);
+        QCOMPARE(s.text(u"Label10"_s), u"0"_s);
+        QVERIFY(s.visible(u"Shape2"_s) && !s.visible(u"Shape3"_s));
+        const TForm10& f = *s.screen;
+        QCOMPARE(centre(f.figure().strike(1)), cellCentre(f.figure().firstRow(), 2));
+        QVERIFY(!s.box(2)->isEnabled() && s.box(3)->isEnabled() && !s.box(4)->isEnabled());
+        QCOMPARE(s.text(u"Label3"_s), u"一の位の答えを えらんでね！"_s);
+        QCOMPARE(s.harness.lastCue(), 17);
+
+        s.box(3)->choose(3);
+        QCOMPARE(s.text(u"Label11"_s), u"2"_s);
+        QVERIFY(s.visible(u"Shape3"_s));
+        QCOMPARE(centre(f.figure().strike(2)), cellCentre(f.figure().firstRow(), 3));
+        QCOMPARE(s.text(u"Label3"_s), u"十の位の答えを えらんでね！"_s);
+
+        s.box(4)->choose(2);
+        QCOMPARE(s.text(u"Label8"_s), u"23.8"_s);
+        QCOMPARE(s.text(u"Label12"_s), u"○"_s);
+        QCOMPARE(s.screen->entered().value(), 238);
+        QCOMPARE(s.text(u"Label4"_s), u"31.3 - 7.5 = 23.8"_s);
+        QCOMPARE(s.harness.lastCue(), 14);
+        QCOMPARE(s.text(u"Label3"_s), goOn);
+        QVERIFY(s.button(4)->isEnabled());
+        for (int n = 2; n <= 4; ++n)
+            QVERIFY(!s.box(n)->isEnabled());
+        QVERIFY(s.screen->answerKey().isEmpty());
+    }
+
+    // An addition's carry digit first in the next selector: it marks the carry and the prompt
+    // blinks again; the tenths then open the ones and the tens.
+    void additionWithACarryDigit()
+    {
+        Shown s;
+        pose(s, 1, Test, {0, 3, 4, 7, 5}); // 3.7 + 4.5
+        QVERIFY(s.box(2)->isEnabled() && s.box(3)->isEnabled() && !s.box(4)->isEnabled());
+        s.box(3)->choose(1);
+        QCOMPARE(s.text(u"Label3"_s), u"小数第一位をたした答えを えらんでね！"_s);
+        QCOMPARE(s.text(u"Label8"_s), QString());
+        s.box(2)->choose(2);
+        QCOMPARE(s.text(u"Label10"_s), u"1"_s);
+        QCOMPARE(s.box(3)->itemIndex(), -1);
+        QVERIFY(!s.box(2)->isEnabled() && s.box(3)->isEnabled() && s.box(4)->isEnabled());
+        QCOMPARE(s.text(u"Label3"_s), u"一の位をたした答えを えらんでね！"_s);
+        s.box(3)->choose(9);
+        QCOMPARE(s.text(u"Label4"_s), u"3.7 + 4.5 = 8.2"_s);
+        QCOMPARE(s.text(u"Label12"_s), u"×"_s);
+        QCOMPARE(s.harness.lastCue(), 13);
+    }
+
+    void pointMemo()
+    {
+        Shown s;
+        s.button(6)->click();
+        auto* memo = test::child<QPlainTextEdit>(s.screen.get(), u"Memo1"_s);
+        QVERIFY(memo->isVisible());
+        QCOMPARE(memo->geometry(), QRect(192, 136, 585, 177));
+        QVERIFY(memo->toPlainText().contains(u"小数点を そろえて"_s));
+        QCOMPARE(s.harness.lastCue(), 15);
+        s.button(6)->click();
+        QVERIFY(!memo->isVisible());
+        QCOMPARE(s.harness.lastCue(), 11);
+    }
+};
+
+QTEST_MAIN(TestForm10)
+#include "tst_form10.moc"
