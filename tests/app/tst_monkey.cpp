@@ -160,13 +160,6 @@ class Monkey {
             menu->choose(item);
             remember(u"probe: menu %1"_s.arg(item));
         }
-        // A further menu the choice opened (a problem kind) is chosen too, as a child would.
-        for (SimpleComboBox* box : usable<SimpleComboBox>(screen))
-            if (box != menu && !isDigitSelector(box)) {
-                const int item = static_cast<int>(rng_.bounded(box->items().size()));
-                box->choose(item);
-                remember(u"probe: %1 %2"_s.arg(box->objectName()).arg(item));
-            }
         if (mode->text() == u"べんきょう"_s) mode->click();
         // A second menu (the kind of problem) may open only now.
         QList<SimpleComboBox*> menus{menu};
