@@ -122,7 +122,7 @@ RecordsWindow::RecordsWindow(TDataModule1* data, QWidget* parent)
     chooserBox_->setMinimumWidth(380);
     connect(chooserBox_, &QComboBox::activated, this, &RecordsWindow::ComboBox1Change);
 
-    export_ = makeButton(this, {u"CuteButton1"_s, u"CSVでほぞん"_s, 0, 0, 130, 32, colour::skyBlue, colour::navy}, 16);
+    export_ = makeButton(this, {u"CuteButton1"_s, u"CSVでほぞん"_s, 0, 0, 150, 32, colour::skyBlue, colour::navy}, 16);
     connect(export_, &QAbstractButton::clicked, this, &RecordsWindow::CuteButton1Click);
     auto* close = makeButton(this, {u"CuteButton2"_s, u"とじる"_s, 0, 0, 90, 32, colour::navy, colour::cream}, 16);
     connect(close, &QAbstractButton::clicked, this, &RecordsWindow::CuteButton2Click);
@@ -142,10 +142,10 @@ RecordsWindow::RecordsWindow(TDataModule1* data, QWidget* parent)
     chart_->legend()->setFont(programFont(15));
     chart_->legend()->setAlignment(Qt::AlignBottom);
     score_ = new QLineSeries(chart_);
-    score_->setName(u"せいせき（てん）"_s);
+    score_->setName(u"せいせき（てん・左の目もり）"_s);
     score_->setPen(QPen(scoreColour, 3));
     pace_ = new QLineSeries(chart_);
-    pace_->setName(u"1もんに かかった びょう数"_s);
+    pace_->setName(u"1もんに かかった びょう数（右の目もり）"_s);
     pace_->setPen(QPen(paceColour, 3));
     chart_->addSeries(score_);
     chart_->addSeries(pace_);
@@ -157,12 +157,10 @@ RecordsWindow::RecordsWindow(TDataModule1* data, QWidget* parent)
     points->setRange(0, 100);
     points->setTickCount(6);
     points->setLabelFormat(u"%d"_s);
-    points->setTitleText(u"てん"_s);
-    points->setTitleBrush(scoreColour);
+    points->setLabelsColor(scoreColour);
     auto* seconds = new QValueAxis(chart_);
     seconds->setLabelFormat(u"%d"_s);
-    seconds->setTitleText(u"びょう"_s);
-    seconds->setTitleBrush(paceColour);
+    seconds->setLabelsColor(paceColour);
     for (QAbstractAxis* axis : {static_cast<QAbstractAxis*>(dates), static_cast<QAbstractAxis*>(points),
                                 static_cast<QAbstractAxis*>(seconds)}) {
         axis->setLabelsFont(programFont(14));
@@ -240,13 +238,13 @@ void RecordsWindow::reload()
         }
     }
     if (!latest) {
-        chooserBox_->setEnabled(false);
-        showEmpty(u"まだ ドリルの きろくは ありません。\n"
-                  u"お子さまが「わり算のドリル」や「小数の計算のドリル」をすると、"
+        chooserBox_->hide();
+        showEmpty(u"まだ ドリルの きろくは ありません。\n\n"
+                  u"お子さまが「わり算のドリル」や「小数の計算のドリル」をすると、\n"
                   u"ここに せいせきと はやさの グラフが でます。"_s);
         return;
     }
-    chooserBox_->setEnabled(true);
+    chooserBox_->show();
     chooserBox_->setCurrentIndex(chooserBox_->findData(kindKey(latest->drill, latest->subTopic)));
     showRuns(latest->drill, latest->subTopic);
 }
@@ -265,6 +263,7 @@ void RecordsWindow::showEmpty(const QString& sentence)
     pace_->clear();
     empty_->setText(sentence);
     pages_->setCurrentWidget(empty_);
+    grid_->hide();
     export_->setEnabled(false);
 }
 
@@ -281,6 +280,8 @@ void RecordsWindow::showRuns(int drill, int subTopic)
     model_->setRuns(&runs_);
     fillChart(drill, subTopic);
     pages_->setCurrentWidget(chartView_);
+    grid_->setColumnHidden(7, drill != 12); // decimal places
+    grid_->show();
     export_->setEnabled(true);
 }
 

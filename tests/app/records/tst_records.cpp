@@ -59,6 +59,7 @@ RecordsWindow* openRecords(Shell& shell)
 void savePicture(QWidget* window, const QString& name)
 {
     const QString folder = qEnvironmentVariable("KAZEMARU_SHOTS");
+    QCoreApplication::processEvents(); // the chart lays out its title and legend
     if (!folder.isEmpty()) window->grab().save(folder + u'/' + name);
 }
 
