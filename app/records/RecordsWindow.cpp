@@ -297,12 +297,9 @@ void RecordsWindow::fillChart(int drill, int subTopic)
         paces.append({x, r.secondsPerProblem()});
         slowest = std::max(slowest, r.secondsPerProblem());
     }
-    score_->replace(scores);
-    pace_->replace(paces);
-    const bool marked = runs_.size() <= markedRunsAtMost;
-    score_->setPointsVisible(marked);
-    pace_->setPointsVisible(marked);
-
+    // Ranges first, then the points: each change of either makes the chart place every point anew.
+    score_->clear();
+    pace_->clear();
     // Half a day of room at each end keeps a single run, or the first and last, off the frame.
     const QDateTime first = runs_.first().started.addSecs(-12 * 3600);
     const QDateTime last = runs_.last().started.addSecs(12 * 3600);
@@ -310,11 +307,17 @@ void RecordsWindow::fillChart(int drill, int subTopic)
     dates->setRange(first, last);
     const qint64 days = first.daysTo(last);
     dates->setTickCount(int(std::clamp<qint64>(days + 1, 2, 10)));
-
     auto* seconds = static_cast<QValueAxis*>(chart_->axes(Qt::Vertical).value(1));
-    const double top = std::max(10.0, std::ceil(slowest * 1.2 / 10) * 10);
-    seconds->setRange(0, top);
+    seconds->setRange(0, std::max(10.0, std::ceil(slowest * 1.2 / 10) * 10));
     seconds->setTickCount(6);
+
+    const bool marked = runs_.size() <= markedRunsAtMost;
+    score_->setPointsVisible(marked);
+    pace_->setPointsVisible(marked);
+    // Thousands of runs draw as fast plain lines; a few weeks' worth get smooth ones.
+    chartView_->setRenderHint(QPainter::Antialiasing, marked);
+    score_->replace(scores);
+    pace_->replace(paces);
     chart_->setTitle(u"%1 ─ %2"_s.arg(drillName(drill), subTopicName(drill, subTopic)));
 }
 
