@@ -222,7 +222,9 @@ void RecordsWindow::reload()
     QList<DrillRunKind> kinds;
     if (StoreError error = data_ ? data_->tryReadRunKinds(kinds) : StoreError(u"no store"_s)) {
         reportError(*error);
-        kinds.clear();
+        chooserBox_->hide();
+        showEmpty(u"ドリルの きろくを 読めませんでした。\nくわしいことは、さきほどの メッセージを ごらんください。"_s);
+        return;
     }
     chooserBox_->clear();
     const DrillRunKind* latest = nullptr;

@@ -205,6 +205,15 @@ class TestRecords : public QObject {
         QVERIFY(!child<QAbstractButton>(window, u"CuteButton1"_s)->isEnabled());
         QVERIFY(p.harness.dialogs.empty());
         savePicture(window, u"records-empty.png"_s);
+
+        // A history that cannot be read: one box with the store's message, and the window says so.
+        QTemporaryDir dir;
+        QVERIFY(makeBlockingFile(dir.filePath(u"blocked"_s)));
+        Shell blocked(dir.filePath(u"blocked/kyozai"_s));
+        window = openRecords(blocked);
+        QCOMPARE(p.harness.dialogs.size(), size_t(1));
+        QVERIFY(p.harness.dialogs[0].text.contains(u"drill_runs"_s));
+        QVERIFY(child<QLabel>(window, u"Label2"_s)->text().startsWith(u"ドリルの きろくを 読めませんでした。"_s));
     }
 };
 
