@@ -105,6 +105,7 @@ Shell::Shell(const QString& databaseFolder)
         if (screen->facts().runsShowAtCreation) screen->FormCreate();
     }
     contents_->setLessonScreens(lessons_);
+    contents_->setDataModule(data_.get());
 }
 
 Shell::~Shell() = default;

@@ -4,6 +4,7 @@
 #include "app/CuePlayer.h"
 #include "app/Dialogs.h"
 #include "app/HelpViewer.h"
+#include "app/records/RecordsWindow.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -74,6 +75,12 @@ TForm1::TForm1(QWidget* parent)
     QPalette pal = page_->palette();
     pal.setColor(QPalette::Window, colour::background);
     page_->setPalette(pal);
+
+    // For parents and teachers; the child's screens have no way to it.
+    auto* grownUps = menuBar()->addMenu(u"おうちのかたへ"_s);
+    auto* records = grownUps->addAction(u"ドリルのきろく"_s);
+    records->setObjectName(u"Kiroku1"_s);
+    connect(records, &QAction::triggered, this, &TForm1::Kiroku1Click);
 
     auto* help = menuBar()->addMenu(u"ヘルプ"_s);
     auto* tutorial = help->addAction(u"使い方"_s);
@@ -183,6 +190,15 @@ QWidget* TForm1::helpViewer() const
 void TForm1::About1Click()
 {
     showDialog(DialogKind::Information, u"Kazemaru\nVersion 1.1"_s);
+}
+
+void TForm1::Kiroku1Click()
+{
+    if (!records_) records_ = new RecordsWindow(data_, this);
+    records_->reload();
+    records_->show();
+    records_->raise();
+    records_->activateWindow();
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

@@ -9,6 +9,9 @@ class QTextBrowser;
 
 namespace kazemaru {
 
+class RecordsWindow;
+class TDataModule1;
+
 class TForm1 : public QMainWindow {
     Q_OBJECT
   public:
@@ -18,6 +21,9 @@ class TForm1 : public QMainWindow {
     void setLessonScreens(const QList<QWidget*>& screens) { lessons_ = screens; }
     QString helpFile() const { return helpFile_; }
     QWidget* helpViewer() const;
+    // The store whose run history the records window shows.
+    void setDataModule(TDataModule1* data) { data_ = data; }
+    RecordsWindow* recordsWindow() const { return records_; }
 
   public Q_SLOTS:
     void FormCreate();
@@ -27,6 +33,7 @@ class TForm1 : public QMainWindow {
     void CuteButton2Click(); // quit
     void utorial1Click();    // help contents
     void About1Click();
+    void Kiroku1Click();       // the records window for grown-ups
     void openLesson(int form); // what each of the fifteen lesson buttons does
 
   Q_SIGNALS:
@@ -44,6 +51,8 @@ class TForm1 : public QMainWindow {
     PromptBlink blink_{nullptr, nullptr};
     bool fanfarePlayed_ = false;
     mutable QWidget* helpViewer_ = nullptr;
+    TDataModule1* data_ = nullptr;
+    RecordsWindow* records_ = nullptr;
 };
 
 } // namespace kazemaru

@@ -116,7 +116,7 @@ TDataModule1::TDataModule1(const QString& databaseFolder, QObject* parent)
     : QObject(parent)
     , DBISAMQuery2(new DrillQueryModel(DrillTable::Division, this))
     , DBISAMQuery4(new DrillQueryModel(DrillTable::Decimal, this))
-    , store_(databaseFolder, {designs[0].table, designs[1].table})
+    , store_(databaseFolder, {designs[0].table, designs[1].table, drillHistoryTable()})
     , tables_{{DBISAMQuery2}, {DBISAMQuery4}}
 {
     for (const DrillTableDesign& d : designs)

@@ -2,6 +2,7 @@
 // The data module of the drill results: the tables dorill (division drill) and dorills
 // (decimal drill) of the database kyozai, the live queries through which the drills reach them,
 // and the result grids bound to those queries.
+#include "data/DrillHistory.h"
 #include "store/TableStore.h"
 
 #include <QList>
@@ -71,6 +72,11 @@ class TDataModule1 : public QObject {
     // Shows the table's query in `view`: the grid's columns (titles centred, fields, widths) in
     // their order, on a cream background.
     void bindGrid(QTableView* view, DrillTable t);
+
+    // The run history (data/DrillHistory.h), with the same care as the drill rows.
+    StoreError tryRecordRun(const DrillRunRecord& run);                           // stored on return
+    StoreError tryReadRuns(int drill, int subTopic, QList<DrillRunRecord>& runs); // oldest first
+    StoreError tryReadRunKinds(QList<DrillRunKind>& kinds);                       // by drill, sub-topic
 
     TableStore& store() { return store_; }
 

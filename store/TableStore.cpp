@@ -127,6 +127,17 @@ bool TableStore::open()
                 fields << quoted(f.name) + u' ' + f.type;
             if (!(ready = exec(u"CREATE TABLE %1 (%2)"_s.arg(quoted(t.name), fields.join(u", "_s))))) break;
         }
+        for (const TableDef& t : tables_) {
+            for (const QStringList& index : t.indexes) {
+                if (!ready) break;
+                QStringList fields;
+                for (const QString& f : index)
+                    fields << quoted(f);
+                const QString name = quoted(t.name + u"_by_"_s + index.join(u'_'));
+                ready =
+                    exec(u"CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)"_s.arg(name, quoted(t.name), fields.join(u", "_s)));
+            }
+        }
     }
     if (!ready) {
         const QString message = lastError_;

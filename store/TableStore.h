@@ -6,6 +6,7 @@
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 
 namespace kazemaru {
@@ -16,8 +17,9 @@ struct FieldDef {
 };
 
 struct TableDef {
-    QString name;           // e.g. "dorill"
-    QList<FieldDef> fields; // in their positional order
+    QString name;                    // e.g. "dorill"
+    QList<FieldDef> fields;          // in their positional order
+    QList<QStringList> indexes = {}; // the fields of each index, made with the table
 };
 
 class TableStore {

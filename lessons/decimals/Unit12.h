@@ -21,6 +21,7 @@ class TForm12 : public DrillScreen {
     bool recordsAnswer(int number) const override;
     DrillAnswer judgeAnswer() const override;
     void selectorsSetUp() override;
+    int problemPlaces() const override { return problem_.places; }
 
   private:
     ColumnProblem problem_;

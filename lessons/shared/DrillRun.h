@@ -21,6 +21,8 @@ struct DrillSummary {
     QString score;    // "せいせき： 75 てん"
     QString time;     // "じかん　： 2 ふん 5 びょう"
 };
+// The score of a run: right answers out of problems posed, rounded down; 0 when nothing was posed.
+int drillScore(int problemCounter, int rightCount);
 DrillSummary drillSummary(int problemCounter, int rightCount, qint64 elapsedSeconds);
 
 } // namespace kazemaru

@@ -7,6 +7,7 @@
 #include <QHideEvent>
 #include <QTableView>
 #include <QTimer>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -84,8 +85,30 @@ void DrillScreen::screenReset()
 // A run left behind stops: its countdown must not end it over another screen later.
 void DrillScreen::abandonRun()
 {
+    recordRun(RunEnd::Abandoned);
     timer3_->stop();
     running_ = false;
+}
+
+// Keeps the run that ends in the history, once: a run with no answer is not kept.
+void DrillScreen::recordRun(RunEnd how)
+{
+    if (!running_ || answered_ == 0) return;
+    running_ = false;
+    DrillRunRecord run;
+    run.started = started_;
+    run.drill = facts().form;
+    run.subTopic = subTopic();
+    if (mostPlaces_ > 0)
+        run.places = fewestPlaces_ == mostPlaces_ ? QString::number(mostPlaces_)
+                                                  : u"%1・%2"_s.arg(fewestPlaces_).arg(mostPlaces_);
+    run.timeLimit = timeLimit_;
+    run.problems = problemCounter_;
+    run.rights = rightCount_;
+    run.score = drillScore(problemCounter_, rightCount_);
+    run.seconds = int(std::max<qint64>((monotonicMs() - startMs_) / 1000, 0));
+    run.ending = how;
+    showStoreError(data_ ? data_->tryRecordRun(run) : StoreError());
 }
 
 void DrillScreen::hideEvent(QHideEvent* event)
@@ -134,6 +157,10 @@ void DrillScreen::newProblem()
     ++problemCounter_;
     label(3)->setText(drillNumberText(problemCounter_));
     label(4)->setText(poseProblem());
+    if (const int places = problemPlaces(); places > 0) {
+        fewestPlaces_ = fewestPlaces_ > 0 ? std::min(fewestPlaces_, places) : places;
+        mostPlaces_ = std::max(mostPlaces_, places);
+    }
 }
 
 void DrillScreen::selectorSetUp()
@@ -150,6 +177,9 @@ void DrillScreen::CuteButton3Click()
     startMs_ = monotonicMs();
     rightCount_ = 0;
     problemCounter_ = 0;
+    started_ = currentDateTime();
+    answered_ = 0;
+    fewestPlaces_ = mostPlaces_ = 0;
     running_ = true;
     newProblem();
     selectorSetUp();
@@ -174,6 +204,7 @@ void DrillScreen::digitChosen(int number)
     setSelectorsEnabled(false);
     const DrillAnswer answer = judgeAnswer();
     if (answer.right) ++rightCount_;
+    ++answered_;
     showStoreError(data_ ? data_->tryAppendRow(design_.table, answer.row) : StoreError());
     button(4)->setEnabled(true);
     button(5)->setEnabled(true);
@@ -190,8 +221,9 @@ void DrillScreen::CuteButton4Click()
 }
 
 // The summary of the run, and the screen as "ストップ" leaves it: a new run or the results.
-void DrillScreen::endRun()
+void DrillScreen::endRun(RunEnd how)
 {
+    recordRun(how);
     const qint64 elapsed = (monotonicMs() - startMs_) / 1000;
     label(3)->setText(QString());
     label(4)->setText(QString());
@@ -212,7 +244,7 @@ void DrillScreen::endRun()
 
 void DrillScreen::CuteButton5Click()
 {
-    endRun();
+    endRun(RunEnd::Stopped);
 }
 
 void DrillScreen::Timer3Timer()
@@ -222,7 +254,7 @@ void DrillScreen::Timer3Timer()
     if (++ticks_ < timeLimit_) return;
     timer3_->stop();
     showDialog(DialogKind::Information, u"時間だから、ドリルを終わるよ！"_s);
-    if (running_) endRun(); // unless the screen was left while the box was open
+    if (running_) endRun(RunEnd::TimeUp); // unless the screen was left while the box was open
 }
 
 void DrillScreen::CuteButton6Click()

@@ -74,6 +74,8 @@ class DrillScreen : public LessonScreen {
     virtual DrillAnswer judgeAnswer() const = 0;
     // After the selectors are enabled and cleared for a new problem.
     virtual void selectorsSetUp() {}
+    // The decimal places of the posed problem, kept in the run history; 0 where a drill has none.
+    virtual int problemPlaces() const { return 0; }
 
     void screenReset() override;
     void hideEvent(QHideEvent* event) override;
@@ -83,7 +85,8 @@ class DrillScreen : public LessonScreen {
     void digitChosen(int number);
     void newProblem();
     void selectorSetUp();
-    void endRun();
+    void endRun(RunEnd how);
+    void recordRun(RunEnd how);
     void abandonRun();
     void setSelectorsEnabled(bool on);
     void showStoreError(const StoreError& error);
@@ -100,6 +103,10 @@ class DrillScreen : public LessonScreen {
     int problemCounter_ = 0;
     int rightCount_ = 0;
     bool running_ = false; // from "スタート" until the run ends or is abandoned
+    // What the run history keeps beyond the counters.
+    QDateTime started_;
+    int answered_ = 0;
+    int fewestPlaces_ = 0, mostPlaces_ = 0;
 };
 
 } // namespace kazemaru

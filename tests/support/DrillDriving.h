@@ -54,4 +54,13 @@ inline void answerDrill(DrillScreen& form, int quotient, int remainder)
                   remainder % 10});
 }
 
+// Answers the posed problem through the screen's answer key; a wrong answer changes the judging digit.
+inline void answerPosed(DrillScreen& form, bool right)
+{
+    QList<QPair<int, int>> key = form.answerKey();
+    if (!right) key.back().second = (key.back().second + 1) % 10;
+    for (const auto& [number, digit] : key)
+        drillBox(form, number)->choose(digit);
+}
+
 } // namespace kazemaru::test
