@@ -29,8 +29,10 @@ DrillScreen::DrillScreen(int form, const DrillDesign& design, TDataModule1* data
     : LessonScreen(form, parent)
     , design_(design)
     , data_(data)
+    , recorder_(data, design.table)
 {
     addLabels(labelTable);
+    storeNote_ = addLabel(u"StoreNote"_s, QString(), 192, 480, 16, true, colour::maroon);
 
     timeSelector_ = new SimpleComboBox({u"　　なし"_s, u"　５ふん"_s, u"１０ぷん"_s, u"１５ふん"_s}, this);
     timeSelector_->setObjectName(u"ComboBox2"_s);
@@ -73,6 +75,7 @@ void DrillScreen::screenReset()
     LessonScreen::screenReset();
     for (const LabelDesign& l : labelTable)
         label(l.number)->setText(QString());
+    storeNote_->setText(QString());
     for (int n = 3; n <= 6; ++n)
         button(n)->setEnabled(false);
     timeSelector_->setEnabled(false);
@@ -96,11 +99,10 @@ void DrillScreen::hideEvent(QHideEvent* event)
 
 void DrillScreen::showStoreError(const StoreError& error)
 {
-    // Shown in its box; the answer still counts and the run goes on.
-    if (!data_)
-        reportError(u"ドリルの きろくを しまう ところが ありません。"_s);
-    else if (error)
-        reportError(*error);
+    // Shown in its box, once a run; the answer still counts and the run goes on.
+    if (error)
+        reportError(*error +
+                    u"\nドリルは このまま つづけられます（この おしらせは、ドリルが おわるまで もう でません）。"_s);
 }
 
 void DrillScreen::ComboBox1Change()
@@ -153,7 +155,7 @@ void DrillScreen::CuteButton3Click()
     running_ = true;
     newProblem();
     selectorSetUp();
-    showStoreError(data_ ? data_->tryClear(design_.table) : StoreError());
+    showStoreError(recorder_.start());
     playCue(cue::choice);
     if (timeLimit_ > 0) {
         ticks_ = 0;
@@ -174,7 +176,7 @@ void DrillScreen::digitChosen(int number)
     setSelectorsEnabled(false);
     const DrillAnswer answer = judgeAnswer();
     if (answer.right) ++rightCount_;
-    showStoreError(data_ ? data_->tryAppendRow(design_.table, answer.row) : StoreError());
+    showStoreError(recorder_.record(answer.row));
     button(4)->setEnabled(true);
     button(5)->setEnabled(true);
     promptBlink(u"「つぎへ」ボタンですすめてね！"_s);
@@ -201,6 +203,8 @@ void DrillScreen::endRun()
     label(7)->setText(s.score);
     label(8)->setText(s.time);
     abandonRun();
+    showStoreError(recorder_.flush());
+    storeNote_->setText(recorder_.unsavedText());
     button(3)->setEnabled(true);
     button(4)->setEnabled(false);
     button(5)->setEnabled(false);
