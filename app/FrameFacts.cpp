@@ -47,6 +47,17 @@ MenuFact menu(const QStringList& items, const QString& field = u"     メニュ�
     return m;
 }
 
+// A menu whose items are too long for the usual box grows to the left, keeping its right edge,
+// and shows every item without scrolling, so a child can read each sub-topic whole.
+MenuFact wideMenu(const QStringList& items, int width, int height)
+{
+    MenuFact m = menu(items);
+    m.left += m.width - width;
+    m.width = width;
+    m.height = height;
+    return m;
+}
+
 ButtonFact button(const QString& name, const QString& caption, int left, int top, const QColor& face,
                   const QColor& text)
 {
@@ -279,8 +290,9 @@ std::array<FrameFacts, 15> buildAll()
             // rounding
             .form = 13,
             .titles = {chapterTitle(u"がい数"_s), lessonTitle(u"四捨五入"_s)},
-            .menu =
-                menu({u"がい数と四捨五入"_s, u"○の位までのがい数"_s, u"○の位で四捨五入"_s, u"上から○けたのがい数"_s}),
+            .menu = wideMenu(
+                {u"がい数と四捨五入"_s, u"○の位までのがい数"_s, u"○の位で四捨五入"_s, u"上から○けたのがい数"_s}, 165,
+                89),
             .prompt = promptLine(u"Label3"_s, chooseMenu),
             .picture = u"Image3"_s,
             .promptAfterJudging = goOn,
@@ -305,8 +317,9 @@ std::array<FrameFacts, 15> buildAll()
             // rules of calculation
             .form = 15,
             .titles = {chapterTitle(u"計算のきまり"_s)},
-            .menu = menu({u"（　）のある計算"_s, u"＋－×÷のある計算"_s, u"×÷のある計算"_s, u"たし算とひき算の関係"_s,
-                          u"かけ算とわり算の関係"_s}),
+            .menu = wideMenu({u"（　）のある計算"_s, u"＋－×÷のある計算"_s, u"×÷のある計算"_s,
+                              u"たし算とひき算の関係"_s, u"かけ算とわり算の関係"_s},
+                             175, 104),
             .prompt = promptLine(u"Label2"_s, chooseMenu),
             .picture = u"Image3"_s,
             .promptAfterJudging = goOn,

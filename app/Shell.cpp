@@ -9,6 +9,8 @@
 #include "lessons/division/Unit3.h"
 #include "lessons/division/Unit4.h"
 #include "lessons/division/Unit5.h"
+#include "lessons/division/Unit6.h"
+#include "lessons/division/Unit7.h"
 #include "lessons/division/Unit8.h"
 #include "lessons/fractions/Unit16.h"
 #include "lessons/numbers/Unit2.h"
@@ -55,8 +57,8 @@ constexpr ScreenEntry screens[] = {
     {3, make<TForm3>}, // dividing tens and hundreds
     {4, make<TForm4>}, // long division, one digit
     {5, make<TForm5>}, // dividing by tens and hundreds
-    {6, nullptr}, // long division, two digits
-    {7, nullptr}, // long division, three digits
+    {6, make<TForm6>}, // long division, two digits
+    {7, make<TForm7>}, // long division, three digits
     {8, makeDrill<TForm8>}, // division drill
     {9, make<TForm9>}, // structure of decimals
     {11, nullptr}, // decimal columns, up to three places

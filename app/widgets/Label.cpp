@@ -31,7 +31,13 @@ void Label::fit()
 
 int Label::lineStep() const
 {
-    return qRound(fontMetrics().height() * 1.2);
+    // A label given a maximum height closes its lines up, down to the font's own line height,
+    // rather than run past it.
+    const int natural = qRound(fontMetrics().height() * 1.2);
+    const int gaps = int(text().count(u'\n'));
+    if (gaps == 0 || maximumHeight() >= QWIDGETSIZE_MAX) return natural;
+    const int fitting = (maximumHeight() - fontMetrics().height() - 2) / gaps;
+    return qBound(fontMetrics().height(), fitting, natural);
 }
 
 QSize Label::sizeHint() const

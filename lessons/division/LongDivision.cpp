@@ -59,6 +59,47 @@ QString answerLine(int dividend, int divisor, int quotient, int remainder)
     return s;
 }
 
+QString closing(int Q, int r)
+{
+    return compose({u"\n"_s, u"　これで 計算は 終わり。"_s, u"\n"_s, u"　商は "_s, Q, u" で あまり "_s, r});
+}
+
+QString lastStepText(int P, int d, int q, int u, int m, int r, int Q)
+{
+    return compose({u"【ステップ４】\n\n　次に、この "_s,
+                    P,
+                    u" を "_s,
+                    d,
+                    u" でわる。"_s,
+                    u"\n"_s,
+                    u"　商の "_s,
+                    q,
+                    u" を "_s,
+                    u,
+                    u" の上に書き、"_s,
+                    d,
+                    u" に 商の"_s,
+                    u"\n"_s,
+                    u"　"_s,
+                    q,
+                    u" をかけた "_s,
+                    m,
+                    u" を "_s,
+                    P,
+                    u" の下に書く。"_s,
+                    u"\n"_s,
+                    u"　その下に 線をひき、"_s,
+                    P,
+                    u" から "_s,
+                    m,
+                    u" を"_s,
+                    u"\n"_s,
+                    u"　ひいた "_s,
+                    r,
+                    u" を 線の下に書く。"_s}) +
+           closing(Q, r);
+}
+
 QString joined(int left, int right)
 {
     return QString::number(left) + QString::number(right);

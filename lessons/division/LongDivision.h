@@ -105,6 +105,10 @@ QString compose(std::initializer_list<Piece> pieces);
 QString problemLine(int dividend, int divisor); // "D ÷ d = ?"
 // The problem with its answer; the remainder is named only when it is not 0.
 QString answerLine(int dividend, int divisor, int quotient, int remainder);
+// The close of every last step: the calculation is over, the quotient is Q with remainder r.
+QString closing(int Q, int r);
+// The step that divides the last partial dividend P, with its close.
+QString lastStepText(int P, int d, int q, int u, int m, int r, int Q);
 // Two numbers written side by side: 1 and 3 give "13".
 QString joined(int left, int right);
 

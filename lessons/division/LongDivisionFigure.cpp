@@ -8,6 +8,22 @@ namespace kazemaru::longdiv {
 
 using namespace Qt::StringLiterals;
 
+FigureDesign figureDesign(const RowState& divisor, const RowState& dividend, const std::array<RowState, rowCount>& rows,
+                          int bracketLeft, int bracketWidth, int ruleLeft, int ruleWidth, int arrowLeft)
+{
+    FigureDesign f;
+    f.divisor = divisor;
+    f.dividend = dividend;
+    f.rows = rows;
+    f.bar = QRect(bracketLeft, 312, bracketWidth, 2);
+    f.curve = QRect(bracketLeft, 314, 17, 33);
+    f.ruleLeft = ruleLeft;
+    f.ruleWidth = ruleWidth;
+    f.ruleTops = {376, 441, 505};
+    f.arrowLeft = arrowLeft;
+    return f;
+}
+
 FigureWidgets::FigureWidgets(QWidget* screen, const FigureDesign& design)
     : design_(design)
 {

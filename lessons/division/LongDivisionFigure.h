@@ -30,6 +30,11 @@ struct FigureDesign {
     int rowHeight = 32;
 };
 
+// A figure design with the bracket at bracketLeft, the rules under the products at their usual
+// tops, and the arrow at arrowLeft.
+FigureDesign figureDesign(const RowState& divisor, const RowState& dividend, const std::array<RowState, rowCount>& rows,
+                          int bracketLeft, int bracketWidth, int ruleLeft, int ruleWidth, int arrowLeft);
+
 class FigureWidgets {
   public:
     // Creates the widgets on the screen under their design names, all empty or hidden.

@@ -8,12 +8,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// "The quotient is Q with remainder r", the close of every last step.
-QString closing(int Q, int r)
-{
-    return compose({u"\n"_s, u"　これで 計算は 終わり。"_s, u"\n"_s, u"　商は "_s, Q, u" で あまり "_s, r});
-}
-
 // Multiply and subtract, up to the difference r: shared by the second steps.
 QString multiplyAndSubtract(int P, int d, int q, int m, int r)
 {
@@ -212,38 +206,7 @@ StepShown OneDigitWalk::step4()
     const int Q = D / d;
     const int u = D % 10;
     figure_.show(Row::Quotient, Q);
-    const QString text = compose({u"【ステップ４】\n\n　次に、この "_s,
-                                  P_,
-                                  u" を "_s,
-                                  d,
-                                  u" でわる。"_s,
-                                  u"\n"_s,
-                                  u"　商の "_s,
-                                  q_,
-                                  u" を "_s,
-                                  u,
-                                  u" の上に書き、"_s,
-                                  d,
-                                  u" に 商の"_s,
-                                  u"\n"_s,
-                                  u"　"_s,
-                                  q_,
-                                  u" をかけた "_s,
-                                  m_,
-                                  u" を "_s,
-                                  P_,
-                                  u" の下に書く。"_s,
-                                  u"\n"_s,
-                                  u"　その下に 線をひき、"_s,
-                                  P_,
-                                  u" から "_s,
-                                  m_,
-                                  u" を"_s,
-                                  u"\n"_s,
-                                  u"　ひいた "_s,
-                                  r_,
-                                  u" を 線の下に書く。"_s}) +
-                         closing(Q, r_);
+    const QString text = lastStepText(P_, d, q_, u, m_, r_, Q);
     return {text, stepCaption(1), answerLine(D, d, Q, r_), false};
 }
 

@@ -10,6 +10,12 @@ using namespace Qt::StringLiterals;
 
 namespace kazemaru::longdiv {
 
+const std::array<LabelDesign, 3> longDivisionLabels{{
+    {4, 104, 208, 40, false, colour::navy},
+    {5, 104, 296, 24, true, colour::navy},
+    {6, 752, 544, 53, false, colour::red},
+}};
+
 namespace {
 
 const QString goOnPrompt = u"「つぎへ」ボタンで すすめてね！"_s;
@@ -23,6 +29,8 @@ LongDivisionScreen::LongDivisionScreen(int form, const LongDivisionDesign& desig
 {
     addLabels(design.labels);
     setJudgeMark(label(6));
+    // The longest step texts close their lines up rather than run into the guide and its prompt.
+    label(5)->setMaximumHeight(facts().pictureTop - label(5)->y());
 
     // The eighth item carries an ideographic space after its digit.
     QStringList items = digitItems();
@@ -208,6 +216,45 @@ void LongDivisionScreen::apply(const EntryOutcome& out)
     if (out.setUp) selectorSetUp(*out.setUp);
     if (!out.prompt.isEmpty()) promptBlink(out.prompt);
     if (out.cue) playCue(cue::digit);
+}
+
+PlannedDivisionScreen::PlannedDivisionScreen(int form, const LongDivisionDesign& design, const PlannedRules& rules,
+                                             QWidget* parent)
+    : LongDivisionScreen(form, design, parent)
+    , rules_(rules)
+{
+}
+
+int PlannedDivisionScreen::exampleCount(int subTopic) const
+{
+    return rules_.exampleCount(subTopic);
+}
+
+std::unique_ptr<ExampleWalk> PlannedDivisionScreen::makeWalk(Figure& figure, int subTopic, int example)
+{
+    return std::make_unique<PlanWalk>(figure, rules_.plan(), subTopic, example);
+}
+
+Problem PlannedDivisionScreen::drawProblem(int subTopic)
+{
+    return rules_.draw(subTopic);
+}
+
+std::unique_ptr<WrittenEntry> PlannedDivisionScreen::makeEntry(Figure& figure, int subTopic, const Problem& problem)
+{
+    std::optional<LayoutCase> path;
+    if (rules_.path) path = rules_.path(subTopic, problem);
+    return std::make_unique<PlanEntry>(figure, rules_.plan(), subTopic, problem, path);
+}
+
+QString PlannedDivisionScreen::firstPrompt(int, const Problem& problem) const
+{
+    return firstQuotientPrompt(writtenPlan(problem, rules_.plan().firstDigits));
+}
+
+void PlannedDivisionScreen::placeForStart(Figure& figure)
+{
+    figure.place(Row::Quotient, rules_.quotientLeft);
 }
 
 } // namespace kazemaru::longdiv

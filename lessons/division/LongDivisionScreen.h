@@ -5,13 +5,17 @@
 // generator and entry; the handlers are shared.
 #include "app/LessonScreen.h"
 #include "lessons/division/LongDivisionFigure.h"
+#include "lessons/division/WrittenPlan.h"
 
 #include <memory>
 
 namespace kazemaru::longdiv {
 
+// Problem line 4, step text 5 and judge mark 6 as every long-division screen places them.
+extern const std::array<LabelDesign, 3> longDivisionLabels;
+
 struct LongDivisionDesign {
-    std::span<const LabelDesign> labels;       // problem line 4, step text 5, judge mark 6
+    std::span<const LabelDesign> labels = longDivisionLabels;
     std::span<const SelectorDesign> selectors; // number selectors (place weights) and the quotient selector
     int quotientSelector = 0;                  // design number of the quotient selector
     int selectorTop = 184;
@@ -79,6 +83,35 @@ class LongDivisionScreen : public LessonScreen {
     Problem problem_;
     LayoutCase layoutCase_ = LayoutCase::Regular;
     int example_ = 0;
+};
+
+// What a screen driven by the written plan supplies besides its design.
+struct PlannedRules {
+    const PlanDesign& (*plan)() = nullptr;
+    int (*exampleCount)(int subTopic) = nullptr;
+    Problem (*draw)(int subTopic) = nullptr;
+    // The layout case whose rows the entry follows whatever the child chooses; null: the rows
+    // follow the child's quotient digits.
+    LayoutCase (*path)(int subTopic, const Problem& problem) = nullptr;
+    int quotientLeft = 0; // where the quotient row waits for an example or a problem
+};
+
+// A long-division screen whose examples and entry both come from the written plan.
+class PlannedDivisionScreen : public LongDivisionScreen {
+    Q_OBJECT
+  public:
+    PlannedDivisionScreen(int form, const LongDivisionDesign& design, const PlannedRules& rules, QWidget* parent);
+
+  protected:
+    int exampleCount(int subTopic) const override;
+    std::unique_ptr<ExampleWalk> makeWalk(Figure& figure, int subTopic, int example) override;
+    Problem drawProblem(int subTopic) override;
+    std::unique_ptr<WrittenEntry> makeEntry(Figure& figure, int subTopic, const Problem& problem) override;
+    QString firstPrompt(int subTopic, const Problem& problem) const override;
+    void placeForStart(Figure& figure) override;
+
+  private:
+    PlannedRules rules_;
 };
 
 } // namespace kazemaru::longdiv

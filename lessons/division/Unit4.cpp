@@ -8,33 +8,11 @@ using namespace longdiv;
 
 namespace {
 
-// Problem line, step text and judge mark.
-const LabelDesign labelDesigns[] = {
-    {4, 104, 208, 40, false, colour::navy},
-    {5, 104, 296, 24, true, colour::navy},
-    {6, 752, 544, 53, false, colour::red},
-};
-
 const SelectorDesign selectorDesigns[] = {
     {3, 880, u"十", 10},
     {2, 904, u"一", 1},
     {4, 904, u"商"},
 };
-
-FigureDesign oneDigitDesign()
-{
-    FigureDesign f;
-    f.divisor = {QString(), 672, 316, 20, false};
-    f.dividend = {QString(), oneDigitColumn1, 316, 60, false};
-    f.rows = oneDigitRows();
-    f.bar = QRect(696, 312, 105, 2);
-    f.curve = QRect(696, 314, 17, 33);
-    f.ruleLeft = 704;
-    f.ruleWidth = 97;
-    f.ruleTops = {376, 441, 505};
-    f.arrowLeft = 680;
-    return f;
-}
 
 } // namespace
 
@@ -46,10 +24,10 @@ TForm4::TForm4(QWidget* parent)
 LongDivisionDesign TForm4::design()
 {
     LongDivisionDesign d;
-    d.labels = labelDesigns;
     d.selectors = selectorDesigns;
     d.quotientSelector = 4;
-    d.figure = oneDigitDesign();
+    d.figure = figureDesign({QString(), 672, 316, 20, false}, {QString(), oneDigitColumn1, 316, 60, false},
+                            oneDigitRows(), 696, 105, 704, 97, 680);
     d.memoLines = memoLines();
     d.memoGeometry = QRect(104, 128, 720, 440);
     d.memoPixelSize = 13; // all 33 lines fit in the box without scrolling

@@ -27,13 +27,13 @@ Comparison drawComparison()
     if (c.form <= 7) {
         // Two different numerators below one denominator.
         int u = 0, v = 0, d = 0;
-        bool found = false;
-        for (int draw = 0; draw < fractionMaxDraws && !found; ++draw) {
-            u = Random(7) + 1;
-            v = Random(7) + 1;
-            d = Random(6) + 3;
-            found = u != v && u < d && v < d;
-        }
+        const bool found = drawUntil(
+            [&] {
+                u = Random(7) + 1;
+                v = Random(7) + 1;
+                d = Random(6) + 3;
+            },
+            [&] { return u != v && u < d && v < d; });
         if (!found) {
             u = 3;
             v = 5;
@@ -45,12 +45,12 @@ Comparison drawComparison()
     } else {
         // A proper fraction against 1.
         int n = 0, d = 0;
-        bool found = false;
-        for (int draw = 0; draw < fractionMaxDraws && !found; ++draw) {
-            n = Random(7) + 1;
-            d = Random(6) + 3;
-            found = n < d;
-        }
+        const bool found = drawUntil(
+            [&] {
+                n = Random(7) + 1;
+                d = Random(6) + 3;
+            },
+            [&] { return n < d; });
         if (!found) {
             n = 3;
             d = 7;
@@ -70,12 +70,12 @@ Conversion drawConversion()
     if (c.toMixed()) {
         // An improper fraction whose division leaves a remainder.
         int p = 0, d = 0;
-        bool found = false;
-        for (int draw = 0; draw < fractionMaxDraws && !found; ++draw) {
-            p = Random(16) + 3;
-            d = Random(7) + 2;
-            found = p > d && p % d > 0;
-        }
+        const bool found = drawUntil(
+            [&] {
+                p = Random(16) + 3;
+                d = Random(7) + 2;
+            },
+            [&] { return p > d && p % d > 0; });
         if (!found) {
             p = 8;
             d = 5;
@@ -84,12 +84,12 @@ Conversion drawConversion()
         c.answer = toMixedNumber(c.given);
     } else {
         int n = 0, d = 0;
-        bool found = false;
-        for (int draw = 0; draw < fractionMaxDraws && !found; ++draw) {
-            n = Random(7) + 1;
-            d = Random(6) + 3;
-            found = n < d;
-        }
+        const bool found = drawUntil(
+            [&] {
+                n = Random(7) + 1;
+                d = Random(6) + 3;
+            },
+            [&] { return n < d; });
         if (!found) {
             n = 3;
             d = 5;

@@ -2,6 +2,8 @@
 // Arithmetic of the fractions lesson (TForm16): comparing two fractions, converting between
 // improper fractions and mixed numbers, and the fixed step walks. A fraction is held as its
 // separate whole-number parts; nothing is reduced.
+#include "app/Random.h"
+
 #include <QString>
 
 namespace kazemaru {
@@ -11,7 +13,7 @@ namespace kazemaru {
 inline constexpr int fractionSubTopics = 4;
 
 // The redraw loops give up after this many draws and use their fixed values.
-inline constexpr int fractionMaxDraws = 1000;
+inline constexpr int fractionMaxDraws = maxRedraws;
 
 // A whole part (0: none shown) and a fraction part (denominator 0: none shown).
 struct Fraction {

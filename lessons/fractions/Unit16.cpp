@@ -236,4 +236,15 @@ void TForm16::ComboBox2Change()
     judge(conversionRight(c, entry.digit(10).value_or(0), entry.digit(1).value_or(0), entered(1).value()));
 }
 
+QList<QPair<int, int>> TForm16::answerKey() const
+{
+    if (lessonMode() != Test) return {};
+    if (comparison_) return {{5, comparison_->larger}};
+    if (!conversion_) return {};
+    const Fraction& a = conversion_->answer;
+    const int first = conversion_->toMixed() ? a.whole : a.numerator / 10;
+    const int second = conversion_->toMixed() ? a.numerator : a.numerator % 10;
+    return {{4, first}, {3, second}, {2, a.denominator}};
+}
+
 } // namespace kazemaru

@@ -21,6 +21,8 @@ class TForm16 : public LessonScreen {
     const std::optional<Comparison>& comparison() const { return comparison_; }
     const std::optional<Conversion>& conversion() const { return conversion_; }
 
+    QList<QPair<int, int>> answerKey() const override;
+
   public Q_SLOTS:
     void CuteButton3Click() override; // mode button: only sub-topics with a test switch
     void CuteButton5Click();          // answer button or step button

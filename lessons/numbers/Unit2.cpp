@@ -331,4 +331,11 @@ void TForm2::judgeKanji()
     judge(right);
 }
 
+// A kanji numeral is built kanji by kanji and has no fixed selector order; a number in digits has.
+QList<QPair<int, int>> TForm2::answerKey() const
+{
+    if (problem_.subTopic == 0 || problem_.kanjiAnswer()) return {};
+    return choicesFor(selectorDesigns, 0, problem_.answer);
+}
+
 } // namespace kazemaru

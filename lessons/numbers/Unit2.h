@@ -15,6 +15,8 @@ class TForm2 : public LessonScreen {
     const LargeNumberProblem& problem() const { return problem_; }
     const QString& kanjiEntry() const { return entry_; } // the kanji chosen since the last judging
 
+    QList<QPair<int, int>> answerKey() const override;
+
   public Q_SLOTS:
     void CuteButton4Click() override; // next
     void CuteButton5Click();          // restore: the same problem with an empty entry

@@ -157,4 +157,10 @@ void TForm13::ComboBox2Change()
     judge(entered().value() == problem_.answer);
 }
 
+QList<QPair<int, int>> TForm13::answerKey() const
+{
+    if (lessonMode() != Test || problem_.question.isEmpty()) return {};
+    return choicesFor(selectorDesigns, 0, problem_.answer);
+}
+
 } // namespace kazemaru

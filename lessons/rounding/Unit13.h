@@ -14,6 +14,8 @@ class TForm13 : public LessonScreen {
 
     const RoundingProblem& problem() const { return problem_; }
 
+    QList<QPair<int, int>> answerKey() const override;
+
   public Q_SLOTS:
     void ComboBox1Change() override;  // menu
     void CuteButton3Click() override; // mode button

@@ -135,4 +135,10 @@ void TForm15::ComboBox2Change()
     judge(entered().value() == problem_.answer);
 }
 
+QList<QPair<int, int>> TForm15::answerKey() const
+{
+    if (lessonMode() != Test || subTopic() == 0) return {};
+    return choicesFor(selectorDesigns, 0, problem_.answer);
+}
+
 } // namespace kazemaru

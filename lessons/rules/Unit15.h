@@ -16,6 +16,8 @@ class TForm15 : public LessonScreen {
 
     const RulesProblem& problem() const { return problem_; }
 
+    QList<QPair<int, int>> answerKey() const override;
+
   public Q_SLOTS:
     void CuteButton5Click(); // answer button
     void ComboBox5Change();  // thousands

@@ -1,9 +1,9 @@
 #include "lessons/shared/StepProtocol.h"
 
 #include "app/CuePlayer.h"
+#include "app/widgets/Label.h"
 
 #include <QAbstractButton>
-#include <QLabel>
 #include <QStringList>
 
 namespace kazemaru::written {

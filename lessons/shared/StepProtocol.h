@@ -4,7 +4,10 @@
 #include <QString>
 
 class QAbstractButton;
-class QLabel;
+
+namespace kazemaru {
+class Label;
+}
 
 namespace kazemaru::written {
 
@@ -33,8 +36,8 @@ class StepWalk {
 
 // The widgets a step press changes.
 struct StepWidgets {
-    QLabel* text;          // the explanation
-    QLabel* problemLine;   // gets the answer at the end
+    Label* text;           // the explanation; a label fits its size to its text
+    Label* problemLine;    // gets the answer at the end
     QAbstractButton* step; // the step button
     QAbstractButton* next; // the next button
 };

@@ -87,14 +87,15 @@ class Monkey {
             latency[screen->objectName()].ns.push_back(clock.nsecsElapsed());
             remember(screen->objectName() + u": "_s + action);
             if (action == u"answer right"_s) ++answeredRight;
+            if (QString broken = check(screen, action, judgeBefore, rightBefore, dialogsBefore); !broken.isEmpty())
+                return u"seed %1, step %2: %3\nlast actions:\n  %4"_s.arg(seed_).arg(step_).arg(
+                    broken, recent_.join(u"\n  "_s));
+            // Now and then, from wherever the child left the screen, a new problem must be one probe away.
             if (step_ % 250 == 249 && qobject_cast<LessonScreen*>(screen)) {
                 if (QString stuck = probePosing(static_cast<LessonScreen*>(screen)); !stuck.isEmpty())
                     return u"seed %1, step %2: %3\nlast actions:\n  %4"_s.arg(seed_).arg(step_).arg(
                         stuck, recent_.join(u"\n  "_s));
             }
-            if (QString broken = check(screen, action, judgeBefore, rightBefore, dialogsBefore); !broken.isEmpty())
-                return u"seed %1, step %2: %3\nlast actions:\n  %4"_s.arg(seed_).arg(step_).arg(
-                    broken, recent_.join(u"\n  "_s));
         }
         return {};
     }
@@ -160,16 +161,30 @@ class Monkey {
             remember(u"probe: menu %1"_s.arg(item));
         }
         if (mode->text() == u"べんきょう"_s) mode->click();
+        // A second menu (the kind of problem) may open only now.
+        QList<SimpleComboBox*> menus{menu};
+        for (SimpleComboBox* box : usable<SimpleComboBox>(screen)) {
+            if (box == menu || isDigitSelector(box)) continue;
+            menus.append(box);
+            const int item = static_cast<int>(rng_.bounded(box->items().size()));
+            box->choose(item);
+            remember(u"probe: %1 %2"_s.arg(box->objectName()).arg(item));
+        }
+        if (mode->text() == u"べんきょう"_s) mode->click();
         if (mode->text() == u"べんきょう"_s) return {}; // this sub-topic has no test
         const bool stillToCome =
             screen->findChild<QLabel*>(screen->facts().prompt.name)->text().contains(u"じゅんびちゅう"_s);
         if (stillToCome) return {};
-        if (!next->isEnabled()) return u"test mode, but the next button is off"_s;
+        const auto answerOpen = [&] {
+            for (SimpleComboBox* box : usable<SimpleComboBox>(screen))
+                if (!menus.contains(box)) return true;
+            return false;
+        };
+        if (!next->isEnabled()) // a problem may be waiting for its answer
+            return answerOpen() ? QString() : u"test mode, but nothing to answer and the next button is off"_s;
         next->click();
         remember(u"probe: next"_s);
-        for (SimpleComboBox* box : usable<SimpleComboBox>(screen))
-            if (isDigitSelector(box)) return {};
-        return u"the next button posed no problem to answer"_s;
+        return answerOpen() ? QString() : u"the next button posed no problem to answer"_s;
     }
 
     QString chooseSomething(LessonScreen* screen)

@@ -143,6 +143,16 @@ class WidgetsTest : public QObject {
         label->setText(u"あ\nい\nう"_s);
         QVERIFY(label->height() >= 3 * lineHeight + 2 * (lineHeight / 10)); // lines with air between them
         QCOMPARE(label->pos(), QPoint(10, 10));
+
+        // Given a maximum height, the lines close up to fit it, but never overlap.
+        const int roomy = label->height();
+        label->setMaximumHeight(3 * lineHeight + 4);
+        label->setText(u"か\nき\nく"_s);
+        QVERIFY(label->height() < roomy);
+        QVERIFY(label->height() <= 3 * lineHeight + 4);
+        label->setMaximumHeight(2 * lineHeight);
+        label->setText(u"さ\nし\nす"_s);
+        QCOMPARE(label->sizeHint().height(), 3 * lineHeight + 2);
     }
 };
 

@@ -1,5 +1,5 @@
-// The long-division screen base carries a screen other than the one-digit lesson: a tiny
-// screen that halves one-digit numbers, with its own figure, selectors, examples and entry.
+// The long-division screen base carries a screen other than the lessons: a tiny screen that
+// halves one-digit numbers, with its own figure, selectors, plan, examples and texts.
 #include "app/Random.h"
 #include "lessons/division/LongDivisionScreen.h"
 #include "tests/support/TestSupport.h"
@@ -13,51 +13,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class HalfWalk : public ExampleWalk {
-  public:
-    HalfWalk(Figure& figure, int example)
-        : ExampleWalk({example == 1 ? 8 : 9, 2})
-        , figure_(figure)
-    {
-    }
-    StepShown nextStep() override
-    {
-        const auto [D, d] = problem_;
-        if (++step_ == 1) {
-            figure_.divisor = QString::number(d);
-            figure_.dividend = QString::number(D);
-            figure_.bracket = true;
-            return {u"write"_s, stepCaption(2), {}, false};
-        }
-        figure_.show(Row::Quotient, D / d);
-        figure_.show(Row::Difference1, D % d);
-        return {u"halve"_s, stepCaption(1), answerLine(D, d, D / d, D % d), true};
-    }
-
-  private:
-    Figure& figure_;
-};
-
-class HalfEntry : public WrittenEntry {
-  public:
-    HalfEntry(Figure& figure, const Problem& p)
-        : WrittenEntry(figure, 1, p.dividend, p.divisor)
-    {
-    }
-
-  protected:
-    EntryOutcome onQuotient(int g) override
-    {
-        figure_.show(Row::Quotient, g);
-        figure_.point(Row::Difference1);
-        return {};
-    }
-    EntryOutcome onNumber(int n) override
-    {
-        figure_.show(Row::Difference1, n);
-        return finish(n);
-    }
-};
+// Halving one-digit numbers: examples, problems and entry all come from the written plan.
+std::array<RowState, rowCount> halfRows()
+{
+    std::array<RowState, rowCount> rows;
+    for (size_t i = 0; i < rows.size(); ++i)
+        rows[i] = {QString(), 600, 280 + 32 * int(i), 20, true};
+    return rows;
+}
 
 const LabelDesign labels[] = {
     {4, 100, 200, 40, false, Qt::black}, {5, 100, 300, 24, true, Qt::black}, {6, 700, 540, 53, false, Qt::red}};
@@ -70,8 +33,7 @@ LongDivisionDesign halfDesign()
     d.selectors = selectors;
     d.quotientSelector = 9;
     d.quotientLeft = 880;
-    for (size_t i = 0; i < d.figure.rows.size(); ++i)
-        d.figure.rows[i] = {QString(), 600, 280 + 32 * int(i), 20, false};
+    d.figure.rows = halfRows();
     d.figure.divisor = {QString(), 560, 316, 20, false};
     d.figure.dividend = {QString(), 600, 316, 20, false};
     d.memoLines = {u"half"_s};
@@ -79,30 +41,35 @@ LongDivisionDesign halfDesign()
     return d;
 }
 
-class HalfScreen : public LongDivisionScreen {
+const PlanDesign& halfPlan()
+{
+    static const PlanDesign plan{
+        .dividendLeft = 600,
+        .rows = halfRows(),
+        .example =
+            [](int, int example) {
+                return Problem{example == 1 ? 8 : 9, 2};
+            },
+        .stepText = [](const StepFacts& f) { return fillStepText(u"{P} halved is {q}"_s, f); }};
+    return plan;
+}
+
+class HalfScreen : public PlannedDivisionScreen {
     Q_OBJECT
   public:
     HalfScreen()
-        : LongDivisionScreen(7, halfDesign(), nullptr)
+        : PlannedDivisionScreen(7, halfDesign(),
+                                {halfPlan, [](int) { return 2; },
+                                 [](int) {
+                                     return Problem{Random(9) + 1, 2};
+                                 },
+                                 nullptr, 600},
+                                nullptr)
     {
     }
   public Q_SLOTS:
     void ComboBox9Change() { quotientChosen(); }
     void ComboBox8Change() { onesChosen(); }
-
-  protected:
-    int exampleCount(int) const override { return 2; }
-    std::unique_ptr<ExampleWalk> makeWalk(Figure& f, int, int example) override
-    {
-        return std::make_unique<HalfWalk>(f, example);
-    }
-    Problem drawProblem(int) override { return {Random(9) + 1, 2}; }
-    std::unique_ptr<WrittenEntry> makeEntry(Figure& f, int, const Problem& p) override
-    {
-        return std::make_unique<HalfEntry>(f, p);
-    }
-    QString firstPrompt(int, const Problem&) const override { return u"halve"_s; }
-    void placeForStart(Figure&) override {}
 };
 
 } // namespace
@@ -130,7 +97,9 @@ void LongDivisionBase::examplesWalkStepByStep()
         step->click();
         step->click();
         const int D = example == 1 ? 8 : 9;
-        QCOMPARE(test::child<QLabel>(&s, u"Label4"_s)->text(), answerLine(D, 2, D / 2, D % 2));
+        auto* line = test::child<QLabel>(&s, u"Label4"_s);
+        QCOMPARE(line->text(), answerLine(D, 2, D / 2, D % 2));
+        QVERIFY(line->width() >= line->sizeHint().width()); // the label grows with its text
         QCOMPARE(test::child<QLabel>(&s, u"Label7"_s)->text(), QString::number(D / 2));
         QVERIFY(next->isEnabled() && !step->isEnabled());
         QCOMPARE(h.lastCue(), cue::choice);
@@ -144,17 +113,19 @@ void LongDivisionBase::problemsEnteredAndJudged_data()
 {
     QTest::addColumn<int>("draw");
     QTest::addColumn<int>("quotient");
+    QTest::addColumn<int>("product");
     QTest::addColumn<int>("remainder");
     QTest::addColumn<QString>("mark");
-    QTest::newRow("9 ÷ 2 right") << 8 << 4 << 1 << u"○"_s;
-    QTest::newRow("9 ÷ 2, remainder too large") << 8 << 3 << 3 << u"×"_s;
-    QTest::newRow("6 ÷ 2 right") << 5 << 3 << 0 << u"○"_s;
+    QTest::newRow("9 ÷ 2 right") << 8 << 4 << 8 << 1 << u"○"_s;
+    QTest::newRow("9 ÷ 2, remainder too large") << 8 << 3 << 6 << 3 << u"×"_s;
+    QTest::newRow("6 ÷ 2 right") << 5 << 3 << 6 << 0 << u"○"_s;
 }
 
 void LongDivisionBase::problemsEnteredAndJudged()
 {
     QFETCH(int, draw);
     QFETCH(int, quotient);
+    QFETCH(int, product);
     QFETCH(int, remainder);
     QFETCH(QString, mark);
 
@@ -167,12 +138,13 @@ void LongDivisionBase::problemsEnteredAndJudged()
     test::child<QAbstractButton>(&s, u"CuteButton4"_s)->click();
     auto* ones = test::child<SimpleComboBox>(&s, u"ComboBox8"_s);
     auto* q = test::child<SimpleComboBox>(&s, u"ComboBox9"_s);
-    QCOMPARE(test::child<QLabel>(&s, u"Label3"_s)->text(), u"halve"_s);
+    QCOMPARE(test::child<QLabel>(&s, u"Label3"_s)->text(), u"商の一の位を 答えてね！"_s);
     QVERIFY(!q->isHidden() && ones->isHidden());
     QCOMPARE(q->x(), 880);
     for (int round = 0; round < 2; ++round) { // the restore button lays the same problem out again
         q->choose(quotient);
         QVERIFY(q->isHidden() && !ones->isHidden());
+        ones->choose(product);
         ones->choose(remainder);
         QCOMPARE(test::child<QLabel>(&s, u"Label6"_s)->text(), mark);
         QCOMPARE(test::child<QLabel>(&s, u"Label13"_s)->text(), QString()); // untouched rows stay empty

@@ -1,0 +1,145 @@
+#pragma once
+// The written division of a dividend by a divisor as done on paper — divide, multiply,
+// subtract, bring down — computed once from the two numbers. It drives both the worked example,
+// step by step, and the row-by-row entry of a test problem on the screens whose divisor has
+// two or more digits; a screen adds its columns, row nudges, texts and prompts as data.
+#include "lessons/division/LongDivision.h"
+
+#include <vector>
+
+namespace kazemaru::longdiv {
+
+// One quotient digit of the division.
+struct PlanStep {
+    int partial = 0;    // P, the partial dividend
+    int quotient = 0;   // q = P div d
+    int product = 0;    // m = d × q
+    int difference = 0; // r = P − m
+    int column = 0;     // the dividend digit (from 0) over which q stands
+    int down = -1;      // the digit brought down next, −1 when none is left
+};
+
+struct WrittenPlan {
+    Problem problem;
+    bool shortStart = false; // the first digits are smaller than the divisor: one more is taken
+    std::vector<PlanStep> steps;
+    int length() const { return int(QString::number(problem.dividend).size()); }
+};
+
+// firstDigits: how many digits the first partial dividend has before a short start.
+WrittenPlan writtenPlan(const Problem& problem, int firstDigits);
+
+// The numbers a step text is written from.
+struct StepFacts {
+    int subTopic = 0;
+    int example = 0;
+    int step = 0;
+    LayoutCase layoutCase = LayoutCase::Regular;
+    bool final = false; // the division ends with this step
+    int D = 0, d = 0, P = 0, q = 0, m = 0, r = 0;
+    int n = -1; // the digit brought down, −1 when none
+    int Q = 0;
+    int u = 0, t = 0, h = 0; // ones, tens and hundreds digit of D
+};
+
+// A step text with the step's numbers filled in for {P} {d} {q} {m} {r} {n} {Q} {u} {t} {h}, and
+// the dividend's leading digits {D10} (all but the ones) and {D100} (all but tens and ones).
+QString fillStepText(QString pattern, const StepFacts& f);
+// The close of a last step: the calculation is over, the quotient and the remainder.
+inline const QString closingPattern = QStringLiteral("\n　これで 計算は 終わり。\n　商は {Q} で あまり {r}");
+
+// A row being placed, for a screen's nudges of its right edge.
+struct RowPlacing {
+    Row row;
+    int subTopic;
+    LayoutCase layoutCase;
+    bool study;
+    bool broughtDown; // the row got a digit brought down beside it after a quotient digit 0
+};
+
+// What a screen adds to the plan.
+struct PlanDesign {
+    int firstDigits = 1;
+    int dividendLeft = 0;                // the first dividend digit's cell
+    int quotientNudge = -2;              // the quotient row stands this far from its first digit's column
+    std::array<RowState, rowCount> rows; // the designed rows: right-aligned boxes and their widths
+    Problem (*example)(int subTopic, int example) = nullptr;
+    QString (*stepText)(const StepFacts&) = nullptr;
+    int (*edgeNudge)(const RowPlacing&) = nullptr;         // null: a row ends where its column ends
+    QString (*quotientPrompt)(int k, int place) = nullptr; // null: the prompt names the place
+    bool appendToZero = true; // a digit brought down is written after a difference of 0 too
+};
+
+// The prompt that names quotient place 0 (ones), 1 (tens) or 2 (hundreds).
+QString quotientPlacePrompt(int place);
+// The prompt that asks for the first quotient digit: it names the place over which it stands.
+QString firstQuotientPrompt(const WrittenPlan& plan);
+
+// Writes rows into the figure at the columns of the plan.
+class PlanLayout {
+  public:
+    PlanLayout(Figure& figure, const PlanDesign& design, int subTopic, bool study);
+
+    void placeQuotient(int column);
+    // Shows `text` in a row so that its last digit stands under dividend digit `column`.
+    void write(Row row, const QString& text, int column, LayoutCase c, bool broughtDown = false);
+
+  protected:
+    Figure& figure_;
+    const PlanDesign& design_;
+    int subTopic_;
+    bool study_;
+};
+
+// The worked example, one step per quotient digit after the problem is written down.
+class PlanWalk : public ExampleWalk {
+  public:
+    PlanWalk(Figure& figure, const PlanDesign& design, int subTopic, int example);
+
+    StepShown nextStep() override;
+    const WrittenPlan& plan() const { return plan_; }
+
+  private:
+    StepFacts facts(const PlanStep& s) const;
+
+    PlanLayout layout_;
+    Figure& figure_;
+    const PlanDesign& design_;
+    int subTopic_;
+    int example_;
+    WrittenPlan plan_;
+    int product_ = 0; // the next product row, 0 … 2
+};
+
+// The entry of a test problem. The rows follow the digits the child chooses, or, when a case is
+// given, the shape of the true quotient whatever the child chooses.
+class PlanEntry : public WrittenEntry {
+  public:
+    PlanEntry(Figure& figure, const PlanDesign& design, int subTopic, const Problem& problem,
+              std::optional<LayoutCase> path = std::nullopt);
+
+    const WrittenPlan& plan() const { return plan_; }
+
+  protected:
+    EntryOutcome onQuotient(int digit) override;
+    EntryOutcome onNumber(int number) override;
+
+  private:
+    enum class Expect { Product, Difference, BringDown };
+    bool zeroOnPath(int digit) const; // the quotient digit leaves the row without a product
+    QString quotientPrompt() const;
+
+    PlanLayout layout_;
+    const PlanDesign& design_;
+    WrittenPlan plan_;
+    std::optional<LayoutCase> path_;
+    int used_ = 0;    // the dividend digit that ends the current partial dividend
+    int product_ = 0; // the next product row, 0 … 2
+    Row difference_ = Row::Difference1;
+    Expect expect_ = Expect::Product;
+};
+
+Row productRow(int i);    // Product1 … Product3
+Row differenceRow(int i); // Difference1 … Difference3
+
+} // namespace kazemaru::longdiv
