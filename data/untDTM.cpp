@@ -130,9 +130,41 @@ TDataModule1::~TDataModule1()
         t.query->clear();
 }
 
+namespace {
+
+// What a parent can do about the fault, in plain words; empty when there is nothing to say.
+QString advice(StoreFault fault)
+{
+    switch (fault) {
+    case StoreFault::Locked:
+        return u"ほかの プログラムが きろくの ファイルを つかっていて、%1びょう まっても あきませんでした。"
+               u"その プログラムを とじてください。"_s.arg(TableStore::busyTimeoutMs / 1000);
+    case StoreFault::Full:
+        return u"ディスクが いっぱいです。いらない ファイルを けして、あきを つくってください。"
+               u"これまでの きろくは のこっています。"_s;
+    case StoreFault::ReadOnly: return u"きろくの ファイルに 書きこむことが ゆるされていません。"_s;
+    case StoreFault::NotADatabase: return u"きろくの ファイルが こわれているか、ドリルの きろくでは ありません。"_s;
+    case StoreFault::CannotOpen: return u"きろくの フォルダーか ファイルを ひらけません。"_s;
+    case StoreFault::Disk: return u"ディスクの 読み書きに しっぱいしました。"_s;
+    case StoreFault::None:
+    case StoreFault::Other: break;
+    }
+    return {};
+}
+
+// The box's text: what could not be done, the advice, and the store's own message.
+QString failureText(const QString& table, const QString& what, StoreFault fault, const QString& message)
+{
+    const QString plain = advice(fault);
+    return u"ドリルの きろく（%1）を %2。\n%3%4"_s.arg(table, what, plain.isEmpty() ? QString() : plain + u'\n',
+                                                       message);
+}
+
+} // namespace
+
 StoreError TDataModule1::failed(const QString& what, DrillTable t) const
 {
-    return u"ドリルの きろく（%1）を %2。\n%3"_s.arg(tableName(t), what, store_.lastError());
+    return failureText(tableName(t), what, store_.lastFault(), store_.lastError());
 }
 
 StoreError TDataModule1::requeryModel(DrillTable t)
@@ -141,9 +173,10 @@ StoreError TDataModule1::requeryModel(DrillTable t)
     s.query->setQuery(u"select * from "_s + tableName(t), store_.database());
     if (s.query->lastError().isValid()) {
         const QString message = store_.filePath() + u": "_s + s.query->lastError().text().trimmed();
+        const StoreFault fault = TableStore::faultOf(s.query->lastError());
         s.query->clear();
         s.open = false;
-        return u"ドリルの きろく（%1）を 読めませんでした。\n%2"_s.arg(tableName(t), message);
+        return failureText(tableName(t), u"読めませんでした"_s, fault, message);
     }
     // The tables hold one run each; fetching everything makes the grid and the row count whole.
     while (s.query->canFetchMore())

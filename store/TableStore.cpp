@@ -56,16 +56,48 @@ QSqlDatabase TableStore::database() const
     return QSqlDatabase::database(connectionName_, false);
 }
 
-bool TableStore::fail(const QString& message)
+StoreFault TableStore::faultOf(const QSqlError& error)
+{
+    // Qt gives SQLite's result code; the low byte is its primary code.
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok) & 0xff;
+    if (!ok) return StoreFault::Other;
+    switch (code) {
+    case 5: // SQLITE_BUSY
+    case 6: // SQLITE_LOCKED
+        return StoreFault::Locked;
+    case 13: // SQLITE_FULL
+        return StoreFault::Full;
+    case 3: // SQLITE_PERM
+    case 8: // SQLITE_READONLY
+        return StoreFault::ReadOnly;
+    case 11: // SQLITE_CORRUPT
+    case 26: // SQLITE_NOTADB
+        return StoreFault::NotADatabase;
+    case 14: // SQLITE_CANTOPEN
+        return StoreFault::CannotOpen;
+    case 10: // SQLITE_IOERR
+        return StoreFault::Disk;
+    default: return StoreFault::Other;
+    }
+}
+
+bool TableStore::fail(const QString& message, StoreFault fault)
 {
     lastError_ = message;
+    lastFault_ = fault;
     return false;
+}
+
+bool TableStore::fail(const QString& message, const QSqlError& error)
+{
+    return fail(message, faultOf(error));
 }
 
 bool TableStore::exec(const QString& statement)
 {
     QSqlQuery query(database());
-    if (!query.exec(statement)) return fail(filePath() + u": "_s + errorText(query.lastError()));
+    if (!query.exec(statement)) return fail(filePath() + u": "_s + errorText(query.lastError()), query.lastError());
     return true;
 }
 
@@ -92,9 +124,11 @@ bool TableStore::open()
     std::filesystem::create_directories(std::filesystem::path(folder_.toStdString()), ec);
     if (ec || !QFileInfo(folder_).isDir())
         return fail(u"cannot create the database folder %1: %2"_s.arg(folder_, ec ? QString::fromLocal8Bit(ec.message())
-                                                                                  : u"not a folder"_s));
+                                                                                  : u"not a folder"_s),
+                    StoreFault::CannotOpen);
 
     QString openError;
+    StoreFault openFault = StoreFault::Other;
     {
         QSqlDatabase db = QSqlDatabase::contains(connectionName_)
                               ? database()
@@ -104,20 +138,24 @@ bool TableStore::open()
         } else {
             db.setDatabaseName(filePath());
             db.setConnectOptions(connectOptions_);
-            if (!db.open()) openError = filePath() + u": "_s + errorText(db.lastError());
+            if (!db.open()) {
+                openError = filePath() + u": "_s + errorText(db.lastError());
+                openFault = faultOf(db.lastError());
+            }
         }
     }
     if (!openError.isEmpty()) {
         closeConnection();
-        return fail(openError);
+        return fail(openError, openFault);
     }
 
     // Opening succeeds on any file; the first statement finds out whether it is a database.
     // Write-ahead logging commits an appended row without a full journal rewrite, and with
     // synchronous=FULL a committed row is on the disk when the append returns, so it survives a
     // power cut too. Another program holding the database is waited for a second at most.
-    bool ready = exec(u"PRAGMA busy_timeout=1000"_s) && exec(u"SELECT count(*) FROM sqlite_master"_s) &&
-                 exec(u"PRAGMA journal_mode=WAL"_s) && exec(u"PRAGMA synchronous=FULL"_s);
+    bool ready = exec(u"PRAGMA busy_timeout=%1"_s.arg(busyTimeoutMs)) &&
+                 exec(u"SELECT count(*) FROM sqlite_master"_s) && exec(u"PRAGMA journal_mode=WAL"_s) &&
+                 exec(u"PRAGMA synchronous=FULL"_s);
     if (ready) {
         const QStringList existing = database().tables();
         for (const TableDef& t : tables_) {
@@ -141,8 +179,9 @@ bool TableStore::open()
     }
     if (!ready) {
         const QString message = lastError_;
+        const StoreFault fault = lastFault_;
         closeConnection();
-        return fail(message);
+        return fail(message, fault);
     }
     open_ = true;
     return true;
@@ -151,7 +190,7 @@ bool TableStore::open()
 bool TableStore::clear(const QString& name)
 {
     if (!open()) return false;
-    if (!table(name)) return fail(u"no table named %1"_s.arg(name));
+    if (!table(name)) return fail(u"no table named %1"_s.arg(name), StoreFault::Other);
     return exec(u"DELETE FROM "_s + quoted(name));
 }
 
@@ -159,20 +198,21 @@ bool TableStore::append(const QString& name, const QVariantList& values)
 {
     if (!open()) return false;
     const TableDef* t = table(name);
-    if (!t) return fail(u"no table named %1"_s.arg(name));
+    if (!t) return fail(u"no table named %1"_s.arg(name), StoreFault::Other);
     if (values.size() != t->fields.size())
-        return fail(u"table %1 has %2 fields, not %3"_s.arg(name).arg(t->fields.size()).arg(values.size()));
+        return fail(u"table %1 has %2 fields, not %3"_s.arg(name).arg(t->fields.size()).arg(values.size()),
+                    StoreFault::Other);
 
     QStringList marks;
     for (qsizetype i = 0; i < values.size(); ++i)
         marks << u"?"_s;
     QSqlQuery query(database());
     if (!query.prepare(u"INSERT INTO %1 VALUES (%2)"_s.arg(quoted(name), marks.join(u", "_s))))
-        return fail(filePath() + u": "_s + errorText(query.lastError()));
+        return fail(filePath() + u": "_s + errorText(query.lastError()), query.lastError());
     for (const QVariant& v : values)
         query.addBindValue(v);
     // Outside a transaction every statement commits on its own: the row is stored when exec returns.
-    if (!query.exec()) return fail(filePath() + u": "_s + errorText(query.lastError()));
+    if (!query.exec()) return fail(filePath() + u": "_s + errorText(query.lastError()), query.lastError());
     return true;
 }
 

@@ -9,7 +9,21 @@
 #include <QStringList>
 #include <QVariantList>
 
+class QSqlError;
+
 namespace kazemaru {
+
+// What kind of trouble the last failure was, so that the screen can say it in plain words.
+enum class StoreFault {
+    None,
+    Locked,       // another program held the database longer than the busy wait
+    Full,         // no room left on the disk (or under the database's page limit)
+    ReadOnly,     // the file or its folder may not be written
+    NotADatabase, // the file is damaged or is something else
+    CannotOpen,   // the folder cannot be made or the file cannot be opened
+    Disk,         // the disk failed to read or write
+    Other,
+};
 
 struct FieldDef {
     QString name; // e.g. "NB"
@@ -53,11 +67,19 @@ class TableStore {
     // Appends one row, values by field position; committed when this returns true.
     bool append(const QString& table, const QVariantList& values);
 
-    // The store's message for the last failure.
+    // The store's message for the last failure, and its kind.
     QString lastError() const { return lastError_; }
+    StoreFault lastFault() const { return lastFault_; }
+
+    // The kind of a failure SQLite reported through Qt.
+    static StoreFault faultOf(const QSqlError& error);
+
+    // How long an operation waits for another program that holds the database.
+    static constexpr int busyTimeoutMs = 1000;
 
   private:
-    bool fail(const QString& message);
+    bool fail(const QString& message, StoreFault fault);
+    bool fail(const QString& message, const QSqlError& error);
     bool exec(const QString& statement);
     const TableDef* table(const QString& name) const;
     void closeConnection();
@@ -67,6 +89,7 @@ class TableStore {
     QString connectionName_;
     QString connectOptions_;
     QString lastError_;
+    StoreFault lastFault_ = StoreFault::None;
     bool open_ = false;
 };
 

@@ -30,8 +30,10 @@ DrillScreen::DrillScreen(int form, const DrillDesign& design, TDataModule1* data
     : LessonScreen(form, parent)
     , design_(design)
     , data_(data)
+    , recorder_(data, design.table)
 {
     addLabels(labelTable);
+    storeNote_ = addLabel(u"StoreNote"_s, QString(), 192, 480, 16, true, colour::maroon);
 
     timeSelector_ = new SimpleComboBox({u"　　なし"_s, u"　５ふん"_s, u"１０ぷん"_s, u"１５ふん"_s}, this);
     timeSelector_->setObjectName(u"ComboBox2"_s);
@@ -74,6 +76,7 @@ void DrillScreen::screenReset()
     LessonScreen::screenReset();
     for (const LabelDesign& l : labelTable)
         label(l.number)->setText(QString());
+    storeNote_->setText(QString());
     for (int n = 3; n <= 6; ++n)
         button(n)->setEnabled(false);
     timeSelector_->setEnabled(false);
@@ -108,7 +111,7 @@ void DrillScreen::recordRun(RunEnd how)
     run.score = drillScore(problemCounter_, rightCount_);
     run.seconds = int(std::max<qint64>((monotonicMs() - startMs_) / 1000, 0));
     run.ending = how;
-    showStoreError(data_ ? data_->tryRecordRun(run) : StoreError());
+    showStoreError(recorder_.firstOfRun(data_ ? data_->tryRecordRun(run) : StoreError()));
 }
 
 void DrillScreen::hideEvent(QHideEvent* event)
@@ -119,11 +122,10 @@ void DrillScreen::hideEvent(QHideEvent* event)
 
 void DrillScreen::showStoreError(const StoreError& error)
 {
-    // Shown in its box; the answer still counts and the run goes on.
-    if (!data_)
-        reportError(u"ドリルの きろくを しまう ところが ありません。"_s);
-    else if (error)
-        reportError(*error);
+    // Shown in its box, once a run; the answer still counts and the run goes on.
+    if (error)
+        reportError(*error +
+                    u"\nドリルは このまま つづけられます（この おしらせは、ドリルが おわるまで もう でません）。"_s);
 }
 
 void DrillScreen::ComboBox1Change()
@@ -183,7 +185,7 @@ void DrillScreen::CuteButton3Click()
     running_ = true;
     newProblem();
     selectorSetUp();
-    showStoreError(data_ ? data_->tryClear(design_.table) : StoreError());
+    showStoreError(recorder_.start());
     playCue(cue::choice);
     if (timeLimit_ > 0) {
         ticks_ = 0;
@@ -205,7 +207,7 @@ void DrillScreen::digitChosen(int number)
     const DrillAnswer answer = judgeAnswer();
     if (answer.right) ++rightCount_;
     ++answered_;
-    showStoreError(data_ ? data_->tryAppendRow(design_.table, answer.row) : StoreError());
+    showStoreError(recorder_.record(answer.row));
     button(4)->setEnabled(true);
     button(5)->setEnabled(true);
     promptBlink(u"「つぎへ」ボタンですすめてね！"_s);
@@ -233,6 +235,8 @@ void DrillScreen::endRun(RunEnd how)
     label(7)->setText(s.score);
     label(8)->setText(s.time);
     abandonRun();
+    showStoreError(recorder_.flush());
+    storeNote_->setText(recorder_.unsavedText());
     button(3)->setEnabled(true);
     button(4)->setEnabled(false);
     button(5)->setEnabled(false);

@@ -8,6 +8,7 @@
 // and its problems through the hooks below.
 #include "app/LessonScreen.h"
 #include "data/untDTM.h"
+#include "lessons/shared/DrillRecorder.h"
 #include "lessons/shared/DrillRun.h"
 
 #include <QRect>
@@ -93,7 +94,9 @@ class DrillScreen : public LessonScreen {
 
     DrillDesign design_;
     TDataModule1* data_;
+    DrillRecorder recorder_;
     SimpleComboBox* timeSelector_ = nullptr;
+    Label* storeNote_ = nullptr; // under the summary: answers the store could not take
     QTableView* grid_ = nullptr;
     QTimer* timer3_ = nullptr;
 

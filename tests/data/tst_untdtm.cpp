@@ -262,6 +262,7 @@ class TestDataModule : public QObject {
             QCOMPARE(h.dialogs.size(), size_t(2));
             QVERIFY2(h.dialogs[0].text.contains(u"readonly"_s), qPrintable(h.dialogs[0].text));
             QVERIFY(h.dialogs[0].text.contains(u"消せませんでした"_s));
+            QVERIFY(h.dialogs[0].text.contains(u"書きこむことが ゆるされていません"_s)); // said for a parent
             QVERIFY(h.dialogs[1].text.contains(u"書きこめませんでした"_s));
             QVERIFY(dm.requery(DrillTable::Division)); // reading still works
             QCOMPARE(dm.DBISAMQuery2->rowCount(), 2);
@@ -288,7 +289,7 @@ class TestDataModule : public QObject {
         QVERIFY(!dm.appendRow(DrillTable::Division, divisionRow(1, 20, 3, 6, 2)));
         QCOMPARE(h.dialogs.size(), size_t(3));
         for (const auto& d : h.dialogs)
-            QVERIFY2(d.text.contains(u"not a database"_s), qPrintable(d.text));
+            QVERIFY2(d.text.contains(u"not a database"_s) && d.text.contains(u"こわれているか"_s), qPrintable(d.text));
         QVERIFY(!dm.isQueryOpen(DrillTable::Division));
 
         // The file is left exactly as it was: the store never overwrites what it cannot read.

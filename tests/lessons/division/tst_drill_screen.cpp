@@ -323,18 +323,18 @@ class TestDrillScreen : public QObject {
         QVERIFY(d.h.dialogs[0].text.contains(u"Not a directory"_s));
         QVERIFY(d.selectorsEnabled() && d.timer3()->isActive());
         answerDrill(d.form, 7, 1);
-        QCOMPARE(d.h.dialogs.size(), size_t(2)); // nor the answer stored
+        QCOMPARE(d.h.dialogs.size(), size_t(1)); // nor the answer stored, which tells nothing new
         QCOMPARE(d.form.rightCount(), 1);
         QVERIFY(d.enabled(4) && d.enabled(5));
         d.next();
         QVERIFY(d.selectorsEnabled());
 
-        // Once the store works again, the next answer is stored.
+        // Once the store works again, the next answer is stored, and the kept one before it.
         QVERIFY(QFile::remove(blocker));
         answerDrill(d.form, 499, 0);
-        QCOMPARE(d.h.dialogs.size(), size_t(2));
+        QCOMPARE(d.h.dialogs.size(), size_t(1));
         QCOMPARE(d.form.rightCount(), 2);
-        QCOMPARE(d.rows(), 1);
+        QCOMPARE(d.rows(), 2);
         drillButton(d.form, 5)->click();
         QCOMPARE(d.text(u"Label7"_s), u"せいせき： 100 てん"_s);
     }
