@@ -1,4 +1,5 @@
 #include "app/LessonScreen.h"
+#include "app/Prompts.h"
 
 #include "app/Clock.h"
 #include "app/CuePlayer.h"
@@ -301,7 +302,7 @@ void LessonScreen::CuteButton6Click()
     if (overlay_) {
         overlay_ = false;
         memo_->hide();
-        promptBlink(u"「メニュー」を えらんでね！"_s);
+        promptBlink(prompt::chooseMenuQuoted);
         playCue(cue::next);
     } else {
         memo_->move(memo_->x(), facts_.memoTop.value_or(memo_->y()));

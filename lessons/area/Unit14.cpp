@@ -1,4 +1,5 @@
 #include "lessons/area/Unit14.h"
+#include "app/Prompts.h"
 
 using namespace Qt::StringLiterals;
 
@@ -61,7 +62,6 @@ const FigureLabel figureLabels[] = {
 
 const LabelDesign textDesign{4, 128, 392, 18, true, colour::navy};
 
-const QString chooseMenuPrompt = u"「メニュー」を えらんでね！"_s;
 const QString stepOnPrompt = u"「ステップ」ボタンで すすめてね！"_s;
 const QString firstStepPrompt = u"「ステップ」ボタンですすめてね！"_s;
 
@@ -116,7 +116,7 @@ QString TForm14::menuChosen()
     walk_ = AreaWalk(subTopic());
     label(4)->setText(areaOpening(subTopic()));
     button(3)->setText(walk_.caption());
-    if (walk_.stepCount() == 0) return chooseMenuPrompt; // the unit relations are text only
+    if (walk_.stepCount() == 0) return prompt::chooseMenuQuoted; // the unit relations are text only
     button(3)->setEnabled(true);
     showFigures(subTopic() == 1 ? plainFigures : notchedShape);
     return firstStepPrompt;
@@ -130,7 +130,7 @@ void TForm14::CuteButton3Click()
     label(4)->setText(walk_.text());
     if (walk_.bringsCutFigures()) showFigures(cutFigures);
     if (walk_.atLastStep()) {
-        promptBlink(chooseMenuPrompt);
+        promptBlink(prompt::chooseMenuQuoted);
         playCue(cue::choice);
     } else {
         promptBlink(stepOnPrompt);

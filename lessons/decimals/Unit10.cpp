@@ -1,4 +1,5 @@
 #include "lessons/decimals/Unit10.h"
+#include "app/Prompts.h"
 
 #include "app/Palette.h"
 
@@ -29,8 +30,6 @@ int selectorOf(int column)
 {
     return column + 1;
 }
-
-const QString goOn = u"「つぎへ」ボタンですすめてね！"_s;
 
 } // namespace
 
@@ -89,7 +88,7 @@ void TForm10::screenReset()
 QString TForm10::menuChosen()
 {
     button(4)->setEnabled(true);
-    return goOn;
+    return prompt::goOnTight;
 }
 
 QString TForm10::testEntered()

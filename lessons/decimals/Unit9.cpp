@@ -1,4 +1,5 @@
 #include "lessons/decimals/Unit9.h"
+#include "app/Prompts.h"
 
 #include "app/Dialogs.h"
 #include "lessons/decimals/NumberLine.h"
@@ -35,9 +36,7 @@ const QRect explanationGeometry{184, 96, 585, 505};
 const QRect problemMenuGeometry{784, 128, 145, 97};
 
 const QString problemMenuField = u"   もんだい"_s;
-const QString chooseMenu = u"「メニュー」を えらんでね！"_s;
 const QString chooseProblem = u"「もんだい」を えらんでね！"_s;
-const QString goOn = u"「つぎへ」ボタンで すすめてね！"_s;
 const QString pressAnswer = u"「答え」ボタンを おしてね！"_s;
 const QString chooseAnswer = u"答をえらんでね！"_s;
 const QString tenthsByPlace = u"0.1 の数は 小数第一位で えらんでね！"_s;
@@ -118,7 +117,7 @@ void TForm9::FormCreate()
     problemMenu_->hide();
     problemMenu_->setItemIndex(-1);
     problemMenu_->setText(problemMenuField);
-    promptBlink(chooseMenu);
+    promptBlink(prompt::chooseMenuQuoted);
     playCue(cue::choice);
 }
 
@@ -127,7 +126,7 @@ QString TForm9::menuChosen()
     if (subTopic() == 1) {
         explanation_->move(explanationGeometry.topLeft());
         explanation_->show();
-        return chooseMenu;
+        return prompt::chooseMenuQuoted;
     }
     // Once shown, the problem menu stays until the screen is shown again.
     problemMenu_->show();
@@ -136,7 +135,7 @@ QString TForm9::menuChosen()
 
 QString TForm9::askForKind() const
 {
-    return problemMenu_->isHidden() ? chooseMenu : chooseProblem;
+    return problemMenu_->isHidden() ? prompt::chooseMenuQuoted : chooseProblem;
 }
 
 void TForm9::ComboBox2Change()
@@ -146,7 +145,7 @@ void TForm9::ComboBox2Change()
     screenReset();
     kind_ = index + 1;
     button(4)->setEnabled(true);
-    promptBlink(goOn);
+    promptBlink(prompt::goOn);
     playCue(cue::choice);
 }
 
@@ -167,7 +166,7 @@ void TForm9::CuteButton3Click()
     // Without a problem kind there is nothing for the next button to pose.
     const bool ready = kind_ != NoKind;
     button(4)->setEnabled(ready);
-    promptBlink(ready ? goOn : askForKind());
+    promptBlink(ready ? prompt::goOn : askForKind());
     playCue(cue::choice);
 }
 
@@ -208,7 +207,7 @@ void TForm9::CuteButton5Click()
     label(5)->setText(problem_.answer);
     button(4)->setEnabled(true);
     button(5)->setEnabled(false);
-    promptBlink(goOn);
+    promptBlink(prompt::goOn);
     playCue(cue::next);
 }
 

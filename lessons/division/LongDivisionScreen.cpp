@@ -1,4 +1,5 @@
 #include "lessons/division/LongDivisionScreen.h"
+#include "app/Prompts.h"
 
 #include "app/CuePlayer.h"
 #include "app/Random.h"
@@ -17,8 +18,6 @@ const std::array<LabelDesign, 3> longDivisionLabels{{
 }};
 
 namespace {
-
-const QString goOnPrompt = u"「つぎへ」ボタンで すすめてね！"_s;
 
 } // namespace
 
@@ -87,14 +86,14 @@ QString LongDivisionScreen::menuChosen()
     button(7)->setEnabled(false);
     placeAfterMenu(figure_);
     showFigure();
-    return goOnPrompt;
+    return prompt::goOn;
 }
 
 QString LongDivisionScreen::testEntered()
 {
     button(4)->setEnabled(true);
     button(5)->setEnabled(false);
-    return goOnPrompt;
+    return prompt::goOn;
 }
 
 QString LongDivisionScreen::studyEntered()

@@ -1,4 +1,5 @@
 #include "lessons/division/Unit3.h"
+#include "app/Prompts.h"
 
 using namespace Qt::StringLiterals;
 
@@ -21,8 +22,6 @@ const SelectorDesign selectorDesigns[] = {
 };
 constexpr int selectorTop = 328;
 
-const QString chooseMenuPrompt = u"メニューを えらんでね！"_s;
-const QString goOnPrompt = u"「つぎへ」ボタンで すすめてね！"_s;
 const QString answerPrompt = u"答えは 大きい位から じゅんに えらんでね！"_s;
 
 } // namespace
@@ -61,7 +60,7 @@ QString TForm3::menuChosen()
     button(4)->setEnabled(false);
     label(5)->setText(tensHundredsExplanation(subTopic()));
     label(5)->show();
-    return chooseMenuPrompt;
+    return prompt::chooseMenu;
 }
 
 // Without a sub-topic there is no kind of problem to pose yet.
@@ -69,13 +68,13 @@ QString TForm3::testEntered()
 {
     const bool ready = subTopic() > 0;
     button(4)->setEnabled(ready);
-    return ready ? goOnPrompt : chooseMenuPrompt;
+    return ready ? prompt::goOn : prompt::chooseMenu;
 }
 
 QString TForm3::studyEntered()
 {
     button(4)->setEnabled(false);
-    return chooseMenuPrompt;
+    return prompt::chooseMenu;
 }
 
 // Reached only by a caller that bypasses the disabled button: put the explanation back.
@@ -85,12 +84,12 @@ QString TForm3::nextInStudy()
         label(5)->setText(tensHundredsExplanation(subTopic()));
         label(5)->show();
     }
-    return chooseMenuPrompt;
+    return prompt::chooseMenu;
 }
 
 QString TForm3::nextInTest()
 {
-    if (subTopic() == 0) return chooseMenuPrompt;
+    if (subTopic() == 0) return prompt::chooseMenu;
     problem_ = drawTensHundredsProblem(subTopic());
     label(4)->setText(tensHundredsQuestionText(problem_));
     label(4)->show();

@@ -1,4 +1,5 @@
 #include "lessons/division/Unit5.h"
+#include "app/Prompts.h"
 
 using namespace Qt::StringLiterals;
 
@@ -21,7 +22,6 @@ const SelectorDesign selectorDesigns[] = {
 };
 constexpr int selectorTop = 328;
 
-const QString goOnPrompt = u"「つぎへ」ボタンで すすめてね！"_s;
 const QString answerPrompt = u"答えは 商→あまり の じゅんに えらんでね！\nあまりは ０の時でも ０をえらんでね！"_s;
 
 } // namespace
@@ -52,14 +52,14 @@ void TForm5::selectorSetUp()
 QString TForm5::testEntered()
 {
     button(4)->setEnabled(true);
-    return goOnPrompt;
+    return prompt::goOn;
 }
 
 QString TForm5::studyEntered()
 {
     example_ = 0;
     button(4)->setEnabled(true);
-    return goOnPrompt;
+    return prompt::goOn;
 }
 
 QString TForm5::nextInStudy()
@@ -67,7 +67,7 @@ QString TForm5::nextInStudy()
     example_ = example_ % divideByExampleCount + 1;
     label(4)->setText(divideByExample(example_));
     button(4)->setEnabled(true);
-    return goOnPrompt;
+    return prompt::goOn;
 }
 
 QString TForm5::nextInTest()

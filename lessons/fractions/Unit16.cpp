@@ -1,4 +1,5 @@
 #include "lessons/fractions/Unit16.h"
+#include "app/Prompts.h"
 
 #include "app/Dialogs.h"
 
@@ -28,8 +29,6 @@ const SelectorDesign selectorDesigns[] = {
 constexpr int selectorTop = 280;
 constexpr int choiceLeft = 901; // the left-or-right choice, moved from 808 when shown
 
-const QString chooseMenuPrompt = u"メニューを えらんでね！"_s;
-const QString goOnPrompt = u"「つぎへ」ボタンで すすめてね！"_s;
 const QString stepPrompt = u"「ステップ」ボタンで すすめてね！"_s;
 const QString answerCaption = u"答え"_s;
 
@@ -87,11 +86,11 @@ QString TForm16::menuChosen()
         left_->show({0, 1, 5});
         right_->show({0, 3, 5});
         findChild<QWidget*>(u"Image1"_s)->show();
-        return chooseMenuPrompt;
+        return prompt::chooseMenu;
     case 2:
         label(4)->setText(u"２つの分数の大小は、分母が同じであれば、\n分子の大小で決めればいいよ。"_s);
         button(4)->setEnabled(true);
-        return goOnPrompt;
+        return prompt::goOn;
     case 3:
     case 4:
         step_ = 0;
@@ -99,7 +98,7 @@ QString TForm16::menuChosen()
         label(4)->setText(subTopic() == 3 ? u"分数には、真分数、仮分数、帯分数の３つの\n種類があるよ。"_s
                                           : u"仮分数は帯分数に、帯分数は仮分数に\nなおすことができるよ。"_s);
         return stepPrompt;
-    default: return chooseMenuPrompt;
+    default: return prompt::chooseMenu;
     }
 }
 
@@ -109,7 +108,7 @@ void TForm16::CuteButton3Click()
 {
     if (lessonMode() == Study && !hasTest(subTopic())) {
         if (subTopic() == 0) {
-            promptBlink(chooseMenuPrompt);
+            promptBlink(prompt::chooseMenu);
         } else {
             showDialog(DialogKind::Information, u"このメニューには テストはないよ。"_s);
             promptBlink(prompt()->text());
@@ -123,13 +122,13 @@ void TForm16::CuteButton3Click()
 QString TForm16::testEntered()
 {
     button(4)->setEnabled(true);
-    return goOnPrompt;
+    return prompt::goOn;
 }
 
 // The screen is empty again until a menu choice.
 QString TForm16::studyEntered()
 {
-    return chooseMenuPrompt;
+    return prompt::chooseMenu;
 }
 
 void TForm16::showComparison(const Comparison& c)
@@ -142,7 +141,7 @@ void TForm16::showComparison(const Comparison& c)
 // Only the comparison poses problems in study mode.
 QString TForm16::nextInStudy()
 {
-    if (subTopic() != 2) return chooseMenuPrompt;
+    if (subTopic() != 2) return prompt::chooseMenu;
     button(5)->setText(answerCaption);
     button(5)->setEnabled(true);
     comparison_ = drawComparison();
@@ -165,7 +164,7 @@ QString TForm16::nextInTest()
         selectorSetUp();
         return conversionPrompt(*conversion_);
     }
-    return chooseMenuPrompt;
+    return prompt::chooseMenu;
 }
 
 void TForm16::selectorSetUp()
@@ -205,7 +204,7 @@ void TForm16::CuteButton5Click()
     comparison_.reset();
     button(4)->setEnabled(true);
     button(5)->setEnabled(false);
-    promptBlink(goOnPrompt);
+    promptBlink(prompt::goOn);
     playCue(cue::choice);
 }
 

@@ -1,4 +1,5 @@
 #include "lessons/numbers/Unit2.h"
+#include "app/Prompts.h"
 
 #include "lessons/numbers/KanjiNumeral.h"
 
@@ -62,8 +63,6 @@ constexpr int judgeItem = 6; // "◆" of the kanji place selector
 const QString placeHeading = u"字"_s;
 const QString digitHeading = u"数"_s;
 
-const QString chooseMenuPrompt = u"メニューを えらんでね！"_s;
-const QString goOnPrompt = u"「つぎへ」ボタンで すすめてね！"_s;
 const QString echoPrefix = u"入力："_s;
 constexpr int echoRight = 820; // a long entry keeps its latest kanji in view, clear of the buttons
 
@@ -163,7 +162,7 @@ QString TForm2::menuChosen()
 {
     problem_ = {};
     showStudy();
-    return chooseMenuPrompt;
+    return prompt::chooseMenu;
 }
 
 // Without a sub-topic there is nothing to pose, so the next button waits for a menu choice.
@@ -172,25 +171,25 @@ QString TForm2::testEntered()
     problem_ = {};
     const bool ready = subTopic() > 0;
     button(4)->setEnabled(ready);
-    return ready ? goOnPrompt : chooseMenuPrompt;
+    return ready ? prompt::goOn : prompt::chooseMenu;
 }
 
 QString TForm2::studyEntered()
 {
     problem_ = {};
-    return chooseMenuPrompt;
+    return prompt::chooseMenu;
 }
 
 // Reached only by a caller that bypasses the disabled button: put the explanation back.
 QString TForm2::nextInStudy()
 {
     if (subTopic() > 0) showStudy();
-    return chooseMenuPrompt;
+    return prompt::chooseMenu;
 }
 
 QString TForm2::nextInTest()
 {
-    if (subTopic() == 0) return chooseMenuPrompt;
+    if (subTopic() == 0) return prompt::chooseMenu;
     problem_ = drawLargeNumberProblem(subTopic());
     showProblem();
     selectorSetUp();

@@ -1,4 +1,5 @@
 #include "lessons/rounding/Unit13.h"
+#include "app/Prompts.h"
 
 #include "app/Dialogs.h"
 
@@ -26,8 +27,6 @@ constexpr int selectorTop = 328;
 
 const QRect explanationGeometry(184, 152, 561, 449);
 
-const QString chooseMenuPrompt = u"メニューを えらんでね！"_s;
-const QString goOnPrompt = u"「つぎへ」ボタンで すすめてね！"_s;
 const QString answerPrompt = u"答えは 大きい位から じゅんに えらんでね！"_s;
 const QString noTest = u"このメニューには、テストはないよ！"_s;
 
@@ -83,7 +82,7 @@ void TForm13::ComboBox1Change()
     setSubTopic(index + 1);
     setLessonMode(Study);
     showStudy();
-    promptBlink(chooseMenuPrompt);
+    promptBlink(prompt::chooseMenu);
     playCue(cue::digit);
 }
 
@@ -92,16 +91,16 @@ void TForm13::CuteButton3Click()
     screenReset();
     if (lessonMode() == Test) {
         setLessonMode(Study);
-        promptBlink(chooseMenuPrompt);
+        promptBlink(prompt::chooseMenu);
     } else if (subTopic() == 1) {
         showDialog(DialogKind::Information, noTest);
-        promptBlink(chooseMenuPrompt);
+        promptBlink(prompt::chooseMenu);
     } else {
         setLessonMode(Test);
         // Without a sub-topic there is no kind of problem to pose yet.
         const bool ready = subTopic() > 0;
         button(4)->setEnabled(ready);
-        promptBlink(ready ? goOnPrompt : chooseMenuPrompt);
+        promptBlink(ready ? prompt::goOn : prompt::chooseMenu);
     }
     playCue(cue::digit);
 }
@@ -111,7 +110,7 @@ void TForm13::CuteButton4Click()
     screenReset();
     button(4)->setEnabled(false);
     if (subTopic() == 0) {
-        promptBlink(chooseMenuPrompt);
+        promptBlink(prompt::chooseMenu);
         return;
     }
     if (subTopic() == 1) {

@@ -1,4 +1,5 @@
 #include "lessons/rules/Unit15.h"
+#include "app/Prompts.h"
 
 using namespace Qt::StringLiterals;
 
@@ -22,8 +23,6 @@ const SelectorDesign selectorDesigns[] = {
 };
 constexpr int selectorTop = 232;
 
-const QString chooseMenuPrompt = u"メニューを えらんでね！"_s;
-const QString goOnPrompt = u"「つぎへ」ボタンで すすめてね！"_s;
 const QString pressAnswerPrompt = u"「答え」ボタンを おしてね！"_s;
 const QString answerPrompt = u"答えは 大きい位から じゅんに えらんでね！"_s;
 
@@ -61,7 +60,7 @@ void TForm15::selectorSetUp()
 QString TForm15::menuChosen()
 {
     button(4)->setEnabled(true);
-    return goOnPrompt;
+    return prompt::goOn;
 }
 
 // Without a sub-topic there is no kind of expression to pose yet.
@@ -69,18 +68,18 @@ QString TForm15::testEntered()
 {
     const bool ready = subTopic() > 0;
     button(4)->setEnabled(ready);
-    return ready ? goOnPrompt : chooseMenuPrompt;
+    return ready ? prompt::goOn : prompt::chooseMenu;
 }
 
 QString TForm15::studyEntered()
 {
     button(4)->setEnabled(subTopic() > 0);
-    return chooseMenuPrompt;
+    return prompt::chooseMenu;
 }
 
 QString TForm15::nextInStudy()
 {
-    if (subTopic() == 0) return chooseMenuPrompt;
+    if (subTopic() == 0) return prompt::chooseMenu;
     problem_ = drawRulesProblem(subTopic());
     label(3)->setText(rulesQuestionText(problem_));
     awaitingAnswer_ = problem_;
@@ -90,7 +89,7 @@ QString TForm15::nextInStudy()
 
 QString TForm15::nextInTest()
 {
-    if (subTopic() == 0) return chooseMenuPrompt;
+    if (subTopic() == 0) return prompt::chooseMenu;
     problem_ = drawRulesProblem(subTopic());
     label(3)->setText(rulesQuestionText(problem_));
     selectorSetUp();
@@ -106,7 +105,7 @@ void TForm15::CuteButton5Click()
     label(4)->setText(rulesWorkedText(p));
     button(4)->setEnabled(true);
     button(5)->setEnabled(false);
-    promptBlink(goOnPrompt);
+    promptBlink(prompt::goOn);
     playCue(cue::choice);
 }
 

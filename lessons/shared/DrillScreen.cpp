@@ -1,4 +1,5 @@
 #include "lessons/shared/DrillScreen.h"
+#include "app/Prompts.h"
 
 #include "app/Clock.h"
 #include "app/CuePlayer.h"
@@ -210,7 +211,7 @@ void DrillScreen::digitChosen(int number)
     showStoreError(recorder_.record(answer.row));
     button(4)->setEnabled(true);
     button(5)->setEnabled(true);
-    promptBlink(u"「つぎへ」ボタンですすめてね！"_s);
+    promptBlink(prompt::goOnTight);
     playCue(cue::choice);
 }
 

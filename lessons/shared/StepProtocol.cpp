@@ -1,4 +1,5 @@
 #include "lessons/shared/StepProtocol.h"
+#include "app/Prompts.h"
 
 #include "app/CuePlayer.h"
 #include "app/widgets/Label.h"
@@ -24,7 +25,7 @@ StepReaction showStep(const StepShown& shown, const StepWidgets& widgets)
     if (!shown.ends) return {u"「ステップ」ボタンですすめてね！"_s, cue::digit, false};
     widgets.next->setEnabled(true);
     widgets.step->setEnabled(false);
-    return {u"「つぎへ」ボタンですすめてね！"_s, cue::choice, true};
+    return {prompt::goOnTight, cue::choice, true};
 }
 
 } // namespace kazemaru::written

@@ -1,0 +1,14 @@
+#pragma once
+// The prompt lines many screens blink, in one place. Their spacing differs from screen to screen,
+// so each spelling has its own name.
+#include <QString>
+
+namespace kazemaru::prompt {
+
+inline const QString chooseMenu = QStringLiteral(u"メニューを えらんでね！");
+inline const QString chooseMenuQuoted = QStringLiteral(u"「メニュー」を えらんでね！");
+inline const QString chooseMenuTight = QStringLiteral(u"「メニュー」をえらんでね！");
+inline const QString goOn = QStringLiteral(u"「つぎへ」ボタンで すすめてね！");
+inline const QString goOnTight = QStringLiteral(u"「つぎへ」ボタンですすめてね！");
+
+} // namespace kazemaru::prompt
