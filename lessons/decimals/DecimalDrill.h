@@ -2,6 +2,7 @@
 // Arithmetic of the decimal drill (TForm12): the problem generator of its four kinds, the
 // selectors each problem uses, judging an answer and the result row it stores. Problems are
 // drawn from the program's one random generator, in a fixed order of draws.
+#include "app/Random.h"
 #include "lessons/decimals/ColumnProblem.h"
 
 #include <QVariantList>
@@ -13,7 +14,7 @@ namespace kazemaru {
 inline constexpr int decimalDrillSubTopics = 4;
 
 // Redraw loops give up after this many draws and pose their fixed problem.
-inline constexpr int decimalDrillMaxDraws = 1000;
+inline constexpr int decimalDrillMaxDraws = maxRedraws;
 
 // Reseeds the generator, draws the size (Random(9)), then the first and the second number of the
 // sub-topic's kind. Sums stay below 100 and differences at least one unit, so every answer fits

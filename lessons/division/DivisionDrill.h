@@ -2,6 +2,7 @@
 // Arithmetic of the division drill (TForm8): the problem generator of its three kinds, judging an
 // answer and the result row it stores.
 // Problems are drawn from the program's one random generator, in a fixed order of draws.
+#include "app/Random.h"
 #include "lessons/shared/DrillRun.h"
 
 #include <QString>
@@ -13,7 +14,7 @@ namespace kazemaru {
 inline constexpr int divisionDrillSubTopics = 3;
 
 // The redraw loop of the two-digit kind gives up after this many draws and poses 76 ÷ 23.
-inline constexpr int divisionDrillMaxDraws = 1000;
+inline constexpr int divisionDrillMaxDraws = maxRedraws;
 
 struct DivisionDrillProblem {
     int dividend = 0;

@@ -41,12 +41,7 @@ TensHundredsProblem drawTensHundredsProblem(int subTopic)
     // Whole tens and hundreds need a one-digit product; hundreds and tens need two digits.
     const auto suits = [subTopic](int product) { return subTopic == 3 ? product > 10 : product < 10; };
     int m = 0;
-    bool found = false;
-    for (int draw = 0; draw < mentalDivisionMaxDraws && !found; ++draw) {
-        m = Random(3) + 1;
-        found = suits(divisor * m);
-    }
-    if (!found) {
+    if (!drawUntil([&] { m = Random(3) + 1; }, [&] { return suits(divisor * m); })) {
         // Divisors 2 and 3 never give a two-digit product, so sub-topic 3 always lands here for them.
         divisor = 4;
         m = subTopic == 3 ? 3 : 2;

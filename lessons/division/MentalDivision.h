@@ -2,12 +2,14 @@
 // Arithmetic of the two mental-division lessons: dividing whole tens and hundreds by one digit
 // (TForm3) and dividing by whole tens and hundreds with a one-digit quotient (TForm5).
 // Problems are drawn from the program's one random generator, in a fixed order of draws.
+#include "app/Random.h"
+
 #include <QString>
 
 namespace kazemaru {
 
 // The redraw loop of the tens-and-hundreds generator gives up after this many draws.
-inline constexpr int mentalDivisionMaxDraws = 1000;
+inline constexpr int mentalDivisionMaxDraws = maxRedraws;
 
 // ---- Dividing whole tens and hundreds by one digit (TForm3) ----
 

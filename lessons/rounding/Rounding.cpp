@@ -70,16 +70,18 @@ RoundingProblem drawRoundingProblem(int subTopic)
 {
     if (subTopic < 2 || subTopic > roundingSubTopics) return {};
     Randomize();
-    for (int draw = 0; draw < roundingMaxDraws; ++draw) {
-        const int sizeClass = Random(9) / 2 + 1;
-        // sizeClass + 2 digits, neither the smallest nor the largest such number.
-        const int lowest = powerOfTen(sizeClass + 1) + 1;
-        const int number = Random(9 * powerOfTen(sizeClass + 1) - 2) + lowest;
-        const int task = subTopic == 2 ? 0 : Random(9);
-        const RoundingProblem p = roundingProblem(subTopic, sizeClass, number, task);
-        if (p.answer <= roundingLargestAnswer) return p;
-    }
-    return roundingProblem(subTopic, exampleSizeClass, exampleNumber, exampleTask);
+    RoundingProblem p;
+    const bool found = drawUntil(
+        [&] {
+            const int sizeClass = Random(9) / 2 + 1;
+            // sizeClass + 2 digits, neither the smallest nor the largest such number.
+            const int lowest = powerOfTen(sizeClass + 1) + 1;
+            const int number = Random(9 * powerOfTen(sizeClass + 1) - 2) + lowest;
+            const int task = subTopic == 2 ? 0 : Random(9);
+            p = roundingProblem(subTopic, sizeClass, number, task);
+        },
+        [&] { return p.answer <= roundingLargestAnswer; });
+    return found ? p : roundingProblem(subTopic, exampleSizeClass, exampleNumber, exampleTask);
 }
 
 QString roundingAnswerText(const RoundingProblem& p)

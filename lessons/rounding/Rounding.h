@@ -2,6 +2,8 @@
 // Arithmetic of the rounding lesson (TForm13): half-up rounding, the place names, the problem
 // generator with its size classes and tasks, and the study texts. Problems are drawn from the
 // program's one random generator, in a fixed order of draws.
+#include "app/Random.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,7 +17,7 @@ inline constexpr int roundingSubTopics = 4;
 inline constexpr int roundingLargestAnswer = 9'999'999;
 
 // A problem whose answer needs eight digits is drawn again, at most this many times.
-inline constexpr int roundingMaxDraws = 1000;
+inline constexpr int roundingMaxDraws = maxRedraws;
 
 struct RoundingProblem {
     int number = 0;    // the number to round: sizeClass + 2 digits

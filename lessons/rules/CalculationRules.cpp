@@ -16,12 +16,14 @@ int digitFactor()
 // Draws (a, b, c) up to rulesMaxDraws times until `holds`; the fixed triple when it never does.
 template <typename Condition> void drawBracketOperands(int& a, int& b, int& c, Condition holds)
 {
-    for (int draw = 0; draw < rulesMaxDraws; ++draw) {
-        a = Random(89) + 10;
-        b = Random(89) + 10;
-        c = Random(98) + 1;
-        if (holds(a, b, c)) return;
-    }
+    const bool found = drawUntil(
+        [&] {
+            a = Random(89) + 10;
+            b = Random(89) + 10;
+            c = Random(98) + 1;
+        },
+        [&] { return holds(a, b, c); });
+    if (found) return;
     a = 42;
     b = 23;
     c = 16;
@@ -132,14 +134,14 @@ RulesProblem drawRulesProblem(int subTopic)
             c = Random(98) + 1;
             d = digitFactor();
         } else if (r <= 5) {
-            bool found = false;
-            for (int draw = 0; draw < rulesMaxDraws && !found; ++draw) {
-                a = Random(89) + 10;
-                b = digitFactor();
-                c = Random(98) + 1;
-                d = digitFactor();
-                found = a * b > c * d;
-            }
+            const bool found = drawUntil(
+                [&] {
+                    a = Random(89) + 10;
+                    b = digitFactor();
+                    c = Random(98) + 1;
+                    d = digitFactor();
+                },
+                [&] { return a * b > c * d; });
             if (!found) {
                 a = 42;
                 b = 3;

@@ -2,6 +2,8 @@
 // Arithmetic of the calculation-rules lesson (TForm15): expressions with brackets, mixed
 // operations and □, their values, and the worked evaluation shown in study mode.
 // Problems are drawn from the program's one random generator, in a fixed order of draws.
+#include "app/Random.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -12,7 +14,7 @@ namespace kazemaru {
 inline constexpr int rulesSubTopics = 5;
 
 // The redraw loops give up after this many draws and use their fixed operands.
-inline constexpr int rulesMaxDraws = 1000;
+inline constexpr int rulesMaxDraws = maxRedraws;
 
 struct RulesProblem {
     int subTopic = 0;
