@@ -7,16 +7,18 @@ using namespace Qt::StringLiterals;
 namespace kazemaru {
 namespace {
 
-// Draws first, then second, again while `fits` rejects the pair, at most decimalDrillMaxDraws
+// Draws first, then second, again while `fits` rejects the pair, at most maxRedraws
 // pairs in all; the fixed problem when the last pair still does not fit.
 template <typename Draw, typename Fits>
-void drawUntil(ColumnProblem& p, Draw draw, Fits fits, int fallbackFirst, int fallbackSecond)
+void drawPair(ColumnProblem& p, Draw draw, Fits fits, int fallbackFirst, int fallbackSecond)
 {
-    for (int draws = 0; draws < decimalDrillMaxDraws; ++draws) {
-        p.first = draw.first();
-        p.second = draw.second();
-        if (fits(p)) return;
-    }
+    const bool found = drawUntil(
+        [&] {
+            p.first = draw.first();
+            p.second = draw.second();
+        },
+        [&] { return fits(p); });
+    if (found) return;
     p.first = fallbackFirst;
     p.second = fallbackSecond;
 }
@@ -48,7 +50,7 @@ ColumnProblem drawDecimalDrillProblem(int subTopic)
             p.second = Random(98) + 1;
         } else {
             // A sum of 100.0 or more would not fit the selectors, whose highest place is the tens.
-            drawUntil(
+            drawPair(
                 p, Ranges{898, 101, 98, 1}, [](const ColumnProblem& q) { return q.answer() < 1000; }, 456, 32);
         }
         break;
@@ -59,7 +61,7 @@ ColumnProblem drawDecimalDrillProblem(int subTopic)
         break;
     case 3:
         if (a <= 7) {
-            drawUntil(p, Ranges{88, 11, 87, 2}, greaterFirst, 32, 16);
+            drawPair(p, Ranges{88, 11, 87, 2}, greaterFirst, 32, 16);
         } else {
             p.first = Random(898) + 101;
             p.second = Random(88) + 11;
@@ -68,9 +70,9 @@ ColumnProblem drawDecimalDrillProblem(int subTopic)
     default:
         p.places = a <= 4 ? 2 : 3;
         if (p.places == 2)
-            drawUntil(p, Ranges{2900, 100, 898, 101}, greaterFirst, 324, 168);
+            drawPair(p, Ranges{2900, 100, 898, 101}, greaterFirst, 324, 168);
         else
-            drawUntil(p, Ranges{29000, 1000, 8998, 1001}, greaterFirst, 3456, 1687);
+            drawPair(p, Ranges{29000, 1000, 8998, 1001}, greaterFirst, 3456, 1687);
         break;
     }
     return p;

@@ -35,11 +35,7 @@ ColumnProblem drawOnePlaceProblem(int subTopic)
         if (size >= 7) {
             b = Random(70) + 10;
         } else {
-            int draws = 0;
-            do
-                b = Random(8);
-            while (a + b > 8 && ++draws < onePlaceMaxDraws);
-            if (a + b > 8) {
+            if (!drawUntil([&] { b = Random(8); }, [&] { return a + b <= 8; })) {
                 a = 1;
                 b = 3;
             }
@@ -51,11 +47,7 @@ ColumnProblem drawOnePlaceProblem(int subTopic)
             b = Random(9);
         } else {
             a = Random(7) + 2;
-            int draws = 0;
-            do
-                b = Random(7);
-            while (a - b < 2 && ++draws < onePlaceMaxDraws);
-            if (a - b < 2) {
+            if (!drawUntil([&] { b = Random(7); }, [&] { return a - b >= 2; })) {
                 a = 3;
                 b = 1;
             }

@@ -31,11 +31,7 @@ DivisionDrillProblem drawDivisionDrillProblem(int subTopic)
         if (a <= 2) {
             p.divisor = twoDigitDivisor(3);
             // A two-digit dividend must be greater than the divisor; a few divisors need redraws.
-            for (int draws = 0; draws < divisionDrillMaxDraws; ++draws) {
-                p.dividend = Random(78) + 21;
-                if (p.dividend > p.divisor) break;
-            }
-            if (p.dividend <= p.divisor) p = {76, 23};
+            if (!drawUntil([&] { p.dividend = Random(78) + 21; }, [&] { return p.dividend > p.divisor; })) p = {76, 23};
         } else {
             p.divisor = twoDigitDivisor(8);
             p.dividend = a <= 6 ? Random(898) + 101 : Random(8998) + 1001;
