@@ -1,7 +1,7 @@
 #include "app/FrameFacts.h"
-#include "app/Prompts.h"
 
 #include "app/Palette.h"
+#include "app/Prompts.h"
 
 #include <QtGlobal>
 #include <array>

@@ -1,9 +1,9 @@
 #include "app/LessonScreen.h"
-#include "app/Prompts.h"
 
 #include "app/Clock.h"
 #include "app/CuePlayer.h"
 #include "app/Dialogs.h"
+#include "app/Prompts.h"
 
 #include <QMetaObject>
 #include <QPlainTextEdit>

@@ -1,4 +1,5 @@
 #include "lessons/area/Unit14.h"
+
 #include "app/Prompts.h"
 
 using namespace Qt::StringLiterals;

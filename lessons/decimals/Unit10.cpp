@@ -1,7 +1,7 @@
 #include "lessons/decimals/Unit10.h"
-#include "app/Prompts.h"
 
 #include "app/Palette.h"
+#include "app/Prompts.h"
 
 #include <QListWidget>
 #include <QPlainTextEdit>

@@ -1,7 +1,7 @@
 #include "lessons/division/LongDivisionScreen.h"
-#include "app/Prompts.h"
 
 #include "app/CuePlayer.h"
+#include "app/Prompts.h"
 #include "app/Random.h"
 
 #include <QListWidget>

@@ -1,4 +1,5 @@
 #include "lessons/division/Unit3.h"
+
 #include "app/Prompts.h"
 
 using namespace Qt::StringLiterals;

@@ -1,7 +1,7 @@
 #include "lessons/rounding/Unit13.h"
-#include "app/Prompts.h"
 
 #include "app/Dialogs.h"
+#include "app/Prompts.h"
 
 #include <QPlainTextEdit>
 

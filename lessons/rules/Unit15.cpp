@@ -1,4 +1,5 @@
 #include "lessons/rules/Unit15.h"
+
 #include "app/Prompts.h"
 
 using namespace Qt::StringLiterals;

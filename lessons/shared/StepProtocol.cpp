@@ -1,7 +1,7 @@
 #include "lessons/shared/StepProtocol.h"
-#include "app/Prompts.h"
 
 #include "app/CuePlayer.h"
+#include "app/Prompts.h"
 #include "app/widgets/Label.h"
 
 #include <QAbstractButton>
