@@ -1,6 +1,7 @@
 // The fractions screen: the wiring of its handlers, once each.
+#include "app/Prompts.h"
 #include "lessons/fractions/Unit16.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/ShownScreen.h"
 
 #include <QtTest>
 #include <memory>
@@ -8,12 +9,11 @@
 using namespace Qt::StringLiterals;
 using namespace kazemaru;
 using kazemaru::test::child;
-using kazemaru::test::Harness;
 
 namespace {
 
-const QString chooseMenu = u"メニューを えらんでね！"_s;
-const QString goOn = u"「つぎへ」ボタンで すすめてね！"_s;
+using prompt::chooseMenu;
+using prompt::goOn;
 const QString stepOn = u"「ステップ」ボタンで すすめてね！"_s;
 
 } // namespace
@@ -21,13 +21,14 @@ const QString stepOn = u"「ステップ」ボタンで すすめてね！"_s;
 class TestForm16 : public QObject {
     Q_OBJECT
   private:
-    std::unique_ptr<Harness> h;
-    std::unique_ptr<TForm16> screen;
+    std::unique_ptr<test::ShownScreen<TForm16>> shown;
+    test::Harness* h = nullptr;
+    TForm16* screen = nullptr;
 
-    QString text(int label) { return child<QLabel>(screen.get(), u"Label%1"_s.arg(label))->text(); }
-    bool visible(const QString& name) { return !child<QWidget>(screen.get(), name)->isHidden(); }
-    QAbstractButton* button(int n) { return child<QAbstractButton>(screen.get(), u"CuteButton%1"_s.arg(n)); }
-    SimpleComboBox* box(int n) { return child<SimpleComboBox>(screen.get(), u"ComboBox%1"_s.arg(n)); }
+    QString text(int label) { return shown->text(u"Label%1"_s.arg(label)); }
+    bool visible(const QString& name) { return shown->visible(name); }
+    QAbstractButton* button(int n) { return shown->button(n); }
+    SimpleComboBox* box(int n) { return shown->box(n); }
     // Whole part, numerator and denominator of the left (12, 7, 8) or right (11, 9, 10) fraction.
     QStringList fraction(bool left)
     {
@@ -37,15 +38,11 @@ class TestForm16 : public QObject {
   private Q_SLOTS:
     void init()
     {
-        h = std::make_unique<Harness>();
-        screen = std::make_unique<TForm16>(nullptr);
-        screen->show();
+        shown = std::make_unique<test::ShownScreen<TForm16>>();
+        h = &shown->harness;
+        screen = shown->screen.get();
     }
-    void cleanup()
-    {
-        screen.reset();
-        h.reset();
-    }
+    void cleanup() { shown.reset(); }
 
     // Without a sub-topic the mode button stays in study mode and asks for the menu.
     void modeButtonWaitsForAMenuChoice()
@@ -67,13 +64,13 @@ class TestForm16 : public QObject {
     {
         box(1)->choose(0);
         QVERIFY(visible(u"Image1"_s));
-        QCOMPARE(child<QWidget>(screen.get(), u"Image1"_s)->geometry(), QRect(184, 136, 545, 65));
+        QCOMPARE(child<QWidget>(screen, u"Image1"_s)->geometry(), QRect(184, 136, 545, 65));
         QCOMPARE(text(4), fractionPartsExplanation());
         QCOMPARE(text(5), fractionNamesExplanation());
         QCOMPARE(fraction(true), (QStringList{QString(), u"1"_s, u"5"_s}));
         QCOMPARE(fraction(false), (QStringList{QString(), u"3"_s, u"5"_s}));
         QVERIFY(visible(u"Shape1"_s) && visible(u"Shape2"_s) && !visible(u"Label13"_s));
-        QCOMPARE(child<QWidget>(screen.get(), u"Shape1"_s)->geometry(), QRect(266, 352, 34, 2));
+        QCOMPARE(child<QWidget>(screen, u"Shape1"_s)->geometry(), QRect(266, 352, 34, 2));
         // The mode button says there is no test here and leaves the lesson on the screen.
         button(3)->click();
         QCOMPARE(h->dialogs.size(), 1u);

@@ -1,6 +1,7 @@
 // The calculation-rules screen: the wiring of its handlers, once each.
+#include "app/Prompts.h"
 #include "lessons/rules/Unit15.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/ShownScreen.h"
 
 #include <QPlainTextEdit>
 #include <QtTest>
@@ -9,37 +10,33 @@
 using namespace Qt::StringLiterals;
 using namespace kazemaru;
 using kazemaru::test::child;
-using kazemaru::test::Harness;
 
 namespace {
 
-const QString chooseMenu = u"メニューを えらんでね！"_s;
-const QString goOn = u"「つぎへ」ボタンで すすめてね！"_s;
+using prompt::chooseMenu;
+using prompt::goOn;
 
 } // namespace
 
 class TestForm15 : public QObject {
     Q_OBJECT
   private:
-    std::unique_ptr<Harness> h;
-    std::unique_ptr<TForm15> screen;
+    std::unique_ptr<test::ShownScreen<TForm15>> shown;
+    test::Harness* h = nullptr;
+    TForm15* screen = nullptr;
 
-    QString text(int label) { return child<QLabel>(screen.get(), u"Label%1"_s.arg(label))->text(); }
-    QAbstractButton* button(int n) { return child<QAbstractButton>(screen.get(), u"CuteButton%1"_s.arg(n)); }
-    SimpleComboBox* box(int n) { return child<SimpleComboBox>(screen.get(), u"ComboBox%1"_s.arg(n)); }
+    QString text(int label) { return shown->text(u"Label%1"_s.arg(label)); }
+    QAbstractButton* button(int n) { return shown->button(n); }
+    SimpleComboBox* box(int n) { return shown->box(n); }
 
   private Q_SLOTS:
     void init()
     {
-        h = std::make_unique<Harness>();
-        screen = std::make_unique<TForm15>(nullptr);
-        screen->show();
+        shown = std::make_unique<test::ShownScreen<TForm15>>();
+        h = &shown->harness;
+        screen = shown->screen.get();
     }
-    void cleanup()
-    {
-        screen.reset();
-        h.reset();
-    }
+    void cleanup() { shown.reset(); }
 
     // A fresh screen has no sub-topic: the next button waits for the menu, in either mode.
     void nothingIsPosedBeforeAMenuChoice()
@@ -145,7 +142,7 @@ class TestForm15 : public QObject {
 
     void pointMemo()
     {
-        auto* memo = child<QPlainTextEdit>(screen.get(), u"Memo1"_s);
+        auto* memo = child<QPlainTextEdit>(screen, u"Memo1"_s);
         button(6)->click();
         QVERIFY(memo->isVisible());
         QCOMPARE(memo->y(), 168);
