@@ -10,5 +10,7 @@ inline const QString chooseMenuQuoted = QStringLiteral(u"「メニュー」を �
 inline const QString chooseMenuTight = QStringLiteral(u"「メニュー」をえらんでね！");
 inline const QString goOn = QStringLiteral(u"「つぎへ」ボタンで すすめてね！");
 inline const QString goOnTight = QStringLiteral(u"「つぎへ」ボタンですすめてね！");
+inline const QString goOnStep = QStringLiteral(u"「ステップ」ボタンですすめてね！");
+inline const QString chooseProblem = QStringLiteral(u"「もんだい」を えらんでね！");
 
 } // namespace kazemaru::prompt

@@ -64,7 +64,6 @@ const FigureLabel figureLabels[] = {
 const LabelDesign textDesign{4, 128, 392, 18, true, colour::navy};
 
 const QString stepOnPrompt = u"「ステップ」ボタンで すすめてね！"_s;
-const QString firstStepPrompt = u"「ステップ」ボタンですすめてね！"_s;
 
 } // namespace
 
@@ -120,7 +119,7 @@ QString TForm14::menuChosen()
     if (walk_.stepCount() == 0) return prompt::chooseMenuQuoted; // the unit relations are text only
     button(3)->setEnabled(true);
     showFigures(subTopic() == 1 ? plainFigures : notchedShape);
-    return firstStepPrompt;
+    return prompt::goOnStep;
 }
 
 void TForm14::CuteButton3Click()

@@ -8,6 +8,7 @@ using namespace Qt::StringLiterals;
 
 ColumnFigure::ColumnFigure(QWidget* screen, const ColumnFigureDesign& design)
     : design_(design)
+    , places_(design.places)
 {
     const int tops[] = {design.firstTop, design.secondTop, design.answerTop};
     for (size_t i = 0; i < rows_.size(); ++i) {
@@ -20,7 +21,8 @@ ColumnFigure::ColumnFigure(QWidget* screen, const ColumnFigureDesign& design)
         pal.setColor(QPalette::WindowText, colour::navy);
         row->setPalette(pal);
         row->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        row->setGeometry(design.right - design.rowWidth, tops[i], design.rowWidth, design.rowHeight);
+        const int width = i == 2 && design.answerWidth > 0 ? design.answerWidth : design.rowWidth;
+        row->setGeometry(design.right - width, tops[i], width, design.rowHeight);
         rows_[i] = row;
     }
     sign_ = makeLabel(screen, u"Label9"_s, QString(), design.sign.x(), design.sign.y(), design.pixelSize, false,
@@ -30,15 +32,11 @@ ColumnFigure::ColumnFigure(QWidget* screen, const ColumnFigureDesign& design)
     rule_->setOutline(colour::navy, Qt::TopEdge | Qt::BottomEdge | Qt::LeftEdge | Qt::RightEdge);
     rule_->setGeometry(design.rule);
 
-    const int strikeTop = design.firstTop + design.rowHeight / 2 - 1;
     for (int j = 1; j <= design.marks; ++j) {
-        const QRect cell = columnCell(j + 1);
-        Label* mark = makeLabel(screen, u"Label%1"_s.arg(9 + j), QString(), cell.left(), design.markTop,
-                                design.markPixelSize, true, colour::navy);
-        marks_[size_t(j)] = mark;
+        marks_[size_t(j)] = makeLabel(screen, u"Label%1"_s.arg(9 + j), QString(), 0, design.markTop,
+                                      design.markPixelSize, true, colour::navy);
         auto* strike = new Shape(colour::navy, screen);
         strike->setObjectName(u"Shape%1"_s.arg(1 + j));
-        strike->setGeometry(cell.left() - 1, strikeTop, cell.width() + 2, 2);
         strikes_[size_t(j)] = strike;
     }
     clear();
@@ -46,7 +44,7 @@ ColumnFigure::ColumnFigure(QWidget* screen, const ColumnFigureDesign& design)
 
 QRect ColumnFigure::columnCell(int column) const
 {
-    const int pointCell = column > design_.places ? design_.pointWidth : 0;
+    const int pointCell = column > places_ ? design_.pointWidth : 0;
     const int left = design_.right - column * design_.pitch - pointCell;
     return QRect(left, design_.firstTop, design_.pitch, design_.rowHeight);
 }
@@ -72,6 +70,8 @@ void ColumnFigure::clear()
 
 void ColumnFigure::showProblem(const ColumnProblem& problem)
 {
+    places_ = problem.places;
+    placeMarks();
     rows_[0]->setText(problem.firstText());
     rows_[1]->setText(problem.secondText());
     sign_->setText(problem.operation == ColumnOperation::Add ? u"+"_s : u"-"_s);
@@ -86,12 +86,22 @@ void ColumnFigure::setAnswerRow(const QString& text)
 void ColumnFigure::showMarks(const ColumnMarks& marks)
 {
     for (int j = 1; j <= design_.marks; ++j) {
-        Label* mark = marks_[size_t(j)];
         const std::optional<int> digit = marks.mark[size_t(j)];
-        mark->setText(digit ? QString::number(*digit) : QString());
-        // Centred over the column, whatever the width of the digit in the mark's font.
-        mark->move(columnCell(j + 1).center().x() - mark->width() / 2, design_.markTop);
+        marks_[size_t(j)]->setText(digit ? QString::number(*digit) : QString());
         strikes_[size_t(j)]->setVisible(marks.struck[size_t(j)]);
+    }
+    placeMarks();
+}
+
+void ColumnFigure::placeMarks()
+{
+    const int strikeTop = design_.firstTop + design_.rowHeight / 2 - 1;
+    for (int j = 1; j <= design_.marks; ++j) {
+        const QRect cell = columnCell(j + 1);
+        Label* mark = marks_[size_t(j)];
+        // Centred over the column, whatever the width of the digit in the mark's font.
+        mark->move(cell.center().x() - mark->width() / 2, design_.markTop);
+        strikes_[size_t(j)]->setGeometry(cell.left() - 1, strikeTop, cell.width() + 2, 2);
     }
 }
 

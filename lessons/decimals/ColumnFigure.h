@@ -19,12 +19,13 @@ class Shape;
 // (answer); the sign Label9; the rule Shape1; mark j (above column j + 1) Label(9 + j) and strike
 // line j Shape(1 + j), for j = 1 … marks.
 struct ColumnFigureDesign {
-    int places = 1;  // 1 … 3
+    int places = 1;  // 1 … 3, until a problem gives its own
     int right = 752; // right edge of every row
     int firstTop = 360;
     int secondTop = 400;
     int answerTop = 452;
     int rowWidth = 112;
+    int answerWidth = 0; // 0: as wide as the operand rows
     QPoint sign{608, 400};
     QRect rule{600, 444, 177, 2};
     int markTop = 336;
@@ -43,14 +44,15 @@ class ColumnFigure {
 
     // Empty rows, sign and marks; rule and strike lines hidden.
     void clear();
-    // The operand rows, the sign and the rule.
+    // The operand rows, the sign and the rule; the columns follow the problem's decimal places.
     void showProblem(const ColumnProblem& problem);
     void setAnswerRow(const QString& text);
     // Every mark and strike line as given (those beyond the figure's marks are not drawn).
     void showMarks(const ColumnMarks& marks);
 
     // The cell of `column` (1 = the last decimal place) in a row, in the screen's coordinates,
-    // whether or not the row has a digit there.
+    // whether or not the row has a digit there. The point stands left of the column of the
+    // first decimal place.
     QRect columnCell(int column) const;
 
     written::DigitRow* firstRow() const { return rows_[0]; }
@@ -60,7 +62,11 @@ class ColumnFigure {
     Shape* strike(int j) const;
 
   private:
+    // Marks centred over their columns, strike lines across the first operand's digits.
+    void placeMarks();
+
     ColumnFigureDesign design_;
+    int places_;
     std::array<written::DigitRow*, 3> rows_{};
     Label* sign_ = nullptr;
     Shape* rule_ = nullptr;

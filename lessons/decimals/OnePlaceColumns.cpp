@@ -58,25 +58,13 @@ ColumnProblem drawOnePlaceProblem(int subTopic)
     return p;
 }
 
-written::StepShown OnePlaceWalk::nextStep()
-{
-    step_ = step_ % stepCount() + 1;
-    written::StepShown shown;
-    shown.text = stepText(step_);
-    shown.ends = step_ == stepCount();
-    shown.caption = written::stepCaption(shown.ends ? 1 : step_ + 1);
-    // A three-step subtraction leaves the problem line as it is.
-    if (shown.ends && (adding(problem_) || step_ == 4)) shown.answer = problem_.equationText();
-    return shown;
-}
-
 QString OnePlaceWalk::stepText(int step) const
 {
     const int a = columnDigit(problem_.first, 1), b = columnDigit(problem_.second, 1);
     const int A = problem_.first / 10, B = problem_.second / 10;
     const auto n = [](int v) { return QString::number(v); };
-    const QString heading = u"【ステップ%1】\n\n"_s.arg(written::stepCaption(step).right(1));
-    if (step == 1) return heading + u"　もんだいを、小数点をあわせて  \n　タテにならべ、下に線をひく。"_s;
+    if (step == 1) return setOutText();
+    const QString heading = ColumnWalk::heading(step);
 
     const bool fourSteps = stepCount() == 4;
     if (adding(problem_)) {
@@ -135,75 +123,22 @@ QString OnePlaceWalk::stepText(int step) const
     }
 }
 
-OnePlaceEntry::OnePlaceEntry(const ColumnProblem& problem)
-    : problem_(problem)
-{
-}
-
 QString OnePlaceEntry::firstPrompt() const
 {
-    return adding(problem_) ? addFirst : subtractFirst;
+    return adding() ? addFirst : subtractFirst;
 }
 
-OpenColumns OnePlaceEntry::firstOpen() const
+EntryPrompt OnePlaceEntry::promptAfter(int column) const
 {
-    // An addition takes the carry digit of the tenths in the ones selector.
-    return adding(problem_) ? openColumn(1) | openColumn(2) : openColumn(1);
+    const bool add = adding();
+    if (column == 1) return {add ? u"一の位をたした答えを えらんでね！"_s : u"一の位の答えを えらんでね！"_s};
+    return {add ? u"十の位をたした答えを えらんでね！"_s : u"十の位の答えを えらんでね！"_s};
 }
 
-ColumnChoice OnePlaceEntry::choose(int column, int digit)
+EntryPrompt OnePlaceEntry::promptAfterCarry(int column) const
 {
-    if (judged_ || column < 1 || column > 3 || digit < 0 || digit > 9) return {};
-    if (column == stage_ + 1) return enter(column, digit);
-    if (adding(problem_) && column == stage_ + 2) {
-        carry_[size_t(column)] = digit;
-        ColumnChoice c;
-        c.taken = true;
-        if (stage_ == 0) c.prompt = addFirst;
-        return c;
-    }
-    return {};
-}
-
-ColumnChoice OnePlaceEntry::enter(int column, int digit)
-{
-    stage_ = column;
-    entered_ += digit * placeUnit(column - 1);
-    answerRow_ = column == 1 ? u"."_s + QString::number(digit) : QString::number(digit) + answerRow_;
-    if (!adding(problem_))
-        marks_ = problem_.marksThrough(column);
-    else if (column < 3 && carry_[size_t(column + 1)] > 0)
-        marks_.mark[size_t(column)] = 1;
-
-    ColumnChoice c;
-    c.taken = true;
-    c.entersColumn = true;
-    // A borrow that took the only ten leaves no tens digit to write: the ones complete the answer.
-    if (column == problem_.answerColumns()) {
-        judged_ = true;
-        c.judged = true;
-        return c;
-    }
-    c.setUp = true;
-    const bool add = adding(problem_);
-    if (column == 1) {
-        c.open = add ? openColumn(2) | openColumn(3) : openColumn(2);
-        c.prompt = add ? u"一の位をたした答えを えらんでね！"_s : u"一の位の答えを えらんでね！"_s;
-    } else {
-        c.open = openColumn(3);
-        c.prompt = add ? u"十の位をたした答えを えらんでね！"_s : u"十の位の答えを えらんでね！"_s;
-    }
-    return c;
-}
-
-QList<QPair<int, int>> OnePlaceEntry::remainingKey() const
-{
-    QList<QPair<int, int>> key;
-    // A wrong column already written cannot be taken back.
-    if (judged_ || entered_ != problem_.answer() % placeUnit(stage_)) return key;
-    for (int column = stage_ + 1; column <= problem_.answerColumns(); ++column)
-        key.append({column, columnDigit(problem_.answer(), column)});
-    return key;
+    // The tenths' carry digit alone writes nothing yet: the tenths are still asked for.
+    return {column == 1 ? addFirst : QString()};
 }
 
 } // namespace kazemaru

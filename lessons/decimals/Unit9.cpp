@@ -36,7 +36,6 @@ const QRect explanationGeometry{184, 96, 585, 505};
 const QRect problemMenuGeometry{784, 128, 145, 97};
 
 const QString problemMenuField = u"   もんだい"_s;
-const QString chooseProblem = u"「もんだい」を えらんでね！"_s;
 const QString pressAnswer = u"「答え」ボタンを おしてね！"_s;
 const QString chooseAnswer = u"答をえらんでね！"_s;
 const QString tenthsByPlace = u"0.1 の数は 小数第一位で えらんでね！"_s;
@@ -130,12 +129,12 @@ QString TForm9::menuChosen()
     }
     // Once shown, the problem menu stays until the screen is shown again.
     problemMenu_->show();
-    return chooseProblem;
+    return prompt::chooseProblem;
 }
 
 QString TForm9::askForKind() const
 {
-    return problemMenu_->isHidden() ? prompt::chooseMenuQuoted : chooseProblem;
+    return problemMenu_->isHidden() ? prompt::chooseMenuQuoted : prompt::chooseProblem;
 }
 
 void TForm9::ComboBox2Change()

@@ -19,7 +19,7 @@ struct StepShown {
     bool ends = false; // the example ends with this step
 };
 
-// The step button's caption that names step n (1 … 4).
+// The step button's caption that names step n (1 … 5).
 QString stepCaption(int n);
 
 // A worked example walked one step at a time.

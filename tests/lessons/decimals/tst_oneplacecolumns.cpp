@@ -233,7 +233,7 @@ class TestOnePlaceColumns : public QObject {
             QVERIFY2(last.taken, qPrintable(what));
             QCOMPARE(entry.answerRow(), c.answerRow);
             QCOMPARE(shown(entry.marks()), c.marks);
-            QCOMPARE(last.prompt, c.prompt);
+            QCOMPARE(last.prompt.text, c.prompt);
             QCOMPARE(entry.judged(), c.judged);
             QCOMPARE(entry.judged() && entry.right(), c.right);
             // Once judged nothing more is taken.

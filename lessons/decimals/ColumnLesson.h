@@ -1,0 +1,127 @@
+#pragma once
+// What the written decimal addition and subtraction screens share: the worked example walked step
+// by step, and the answer entered column by column from the last place leftwards. Each screen
+// derives its own walk (step texts) and entry (prompts, how many columns it takes).
+#include "lessons/decimals/ColumnProblem.h"
+#include "lessons/shared/StepProtocol.h"
+
+#include <QList>
+#include <QPair>
+#include <QString>
+
+namespace kazemaru {
+
+// A worked example: step 1 sets the problem out, each further step works one column from the
+// last place leftwards, and the last one gives the equation. A press after the last step starts
+// again at step 1.
+class ColumnWalk : public written::StepWalk {
+  public:
+    explicit ColumnWalk(const ColumnProblem& problem)
+        : problem_(problem)
+    {
+    }
+
+    written::StepShown nextStep() override;
+    virtual int stepCount() const = 0;
+
+    // The figure once the step last shown is done: the columns worked, answer row and marks.
+    virtual int workedColumns() const { return step_ > 0 ? step_ - 1 : 0; }
+    QString answerRow() const { return problem_.answerRowThrough(workedColumns()); }
+    virtual ColumnMarks marks() const { return problem_.marksThrough(workedColumns()); }
+
+  protected:
+    virtual QString stepText(int step) const = 0;
+    // Whether the last step writes the equation into the problem line.
+    virtual bool endsWithEquation() const { return true; }
+    // "【ステップ２】" and an empty line: every step text opens with it.
+    static QString heading(int step);
+    // Step 1, the same on every column screen: the problem set out in columns.
+    static QString setOutText();
+
+    ColumnProblem problem_;
+};
+
+// The selectors of the answer by the column they write (1 = the last place).
+using OpenColumns = unsigned; // bit c − 1 set: the selector of column c is open
+inline constexpr OpenColumns openColumn(int column)
+{
+    return 1u << (column - 1);
+}
+
+// A prompt after a choice: blinked, or only set.
+struct EntryPrompt {
+    QString text;
+    bool blink = true;
+};
+
+// What a choice does to the screen besides the answer row and the marks.
+struct ColumnChoice {
+    bool taken = false;        // the choice counted (a digit cue unless it judged)
+    bool setUp = false;        // the selectors are cleared and only `open` ones stay enabled
+    OpenColumns open = 0;      // with setUp
+    EntryPrompt prompt;        // shown when its text is not empty
+    bool entersColumn = false; // the digit was written into the answer row
+    int leadingColumn = 0;     // a column whose digit, chosen before, was written with this one
+    bool judged = false;
+};
+
+// The answer entered column by column from the last place leftwards. In an addition a two-digit
+// column sum is entered as two choices: its tens digit first in the selector of the next column,
+// which only sets the carry mark there, then its ones digit in the column's own selector, which
+// writes it and moves on. When the last column of the entry is due, a digit chosen first in the
+// selector beyond it is the answer's leading digit, written with it. A subtraction's borrow marks
+// come from the problem's digits and appear once the column to their right is entered. Wrong
+// digits are not rejected: only judging says so.
+class ColumnEntry {
+  public:
+    // `ownColumns` are entered each in a stage of their own; the screen has selectors for
+    // columns 1 … `selectorColumns`.
+    ColumnEntry(const ColumnProblem& problem, int ownColumns, int selectorColumns);
+    virtual ~ColumnEntry() = default;
+
+    virtual QString firstPrompt() const = 0;
+    OpenColumns firstOpen() const { return openAt(0); }
+
+    // The child chose `digit` in the selector of `column`. Nothing happens once judged.
+    ColumnChoice choose(int column, int digit);
+
+    QString answerRow() const { return answerRow_; }
+    const ColumnMarks& marks() const { return marks_; }
+    int stage() const { return stage_; }
+    int enteredUnits() const { return entered_; } // units of the last place, only what was written
+    bool judged() const { return judged_; }
+    bool right() const { return entered_ == problem_.answer(); }
+    // The column whose entry completes the answer.
+    int finalColumn() const;
+    // The choices (column, digit) that enter the right answer from here on, a leading digit before
+    // its column, without carry digits; none once judged or once a column was entered wrongly.
+    QList<QPair<int, int>> remainingKey() const;
+
+  protected:
+    // The prompt once `column` is entered and the next one is due.
+    virtual EntryPrompt promptAfter(int column) const = 0;
+    // The prompt after a carry digit was chosen while `column` is due (none: the prompt stays).
+    virtual EntryPrompt promptAfterCarry(int column) const
+    {
+        Q_UNUSED(column);
+        return {};
+    }
+    bool adding() const { return problem_.operation == ColumnOperation::Add; }
+    const ColumnProblem& problem() const { return problem_; }
+
+  private:
+    ColumnChoice enter(int column, int digit);
+    OpenColumns openAt(int stage) const;
+
+    ColumnProblem problem_;
+    int ownColumns_;
+    int selectorColumns_;
+    int stage_ = 0;                         // columns entered
+    std::array<int, maxColumns + 1> chosen_{}; // the digit last chosen in the selector of a column
+    int entered_ = 0;
+    QString answerRow_;
+    ColumnMarks marks_;
+    bool judged_ = false;
+};
+
+} // namespace kazemaru

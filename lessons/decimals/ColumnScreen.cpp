@@ -1,0 +1,151 @@
+#include "lessons/decimals/ColumnScreen.h"
+
+#include "app/Palette.h"
+#include "app/Prompts.h"
+
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+using namespace Qt::StringLiterals;
+
+namespace kazemaru {
+
+ColumnScreen::ColumnScreen(int form, QWidget* parent, const ColumnScreenDesign& design, const QStringList& memoLines)
+    : LessonScreen(form, parent)
+    , selectors_(design.selectors)
+    , figure_(this, design.figure)
+{
+    addLabels(design.labels);
+    setJudgeMark(label(design.judgeMark));
+    addLabel(u"Label13"_s, u"小"_s, design.pointMarkerLeft, design.selectorTop, 19, false, colour::navy)->hide();
+
+    // The eighth item carries an ideographic space after its digit.
+    QStringList items = digitItems();
+    items[7] = u"７　"_s;
+    addDigitSelectors(selectors_, design.selectorTop);
+    for (const SelectorDesign& s : selectors_) {
+        SimpleComboBox* box = selector(s.number);
+        box->setItems(items);
+        box->list()->setTextElideMode(Qt::ElideNone);
+    }
+    setMemoLines(memoLines, design.memo);
+    // Short lines: a larger hand than the frame's fills the box and reads easily.
+    QFont memoFont = memo()->font();
+    memoFont.setPixelSize(18);
+    memo()->setFont(memoFont);
+}
+
+void ColumnScreen::screenReset()
+{
+    LessonScreen::screenReset();
+    walk_.reset();
+    entry_.reset();
+    label(4)->setText(QString());
+    label(5)->setText(QString());
+    figure_.clear();
+    label(13)->hide();
+    hideSelectors(selectors_);
+    button(5)->setEnabled(false);
+    // An interrupted walk starts again at step 1.
+    button(5)->setText(written::stepCaption(1));
+}
+
+QString ColumnScreen::testEntered()
+{
+    const QString missing = missingChoice();
+    if (!missing.isEmpty()) return missing;
+    button(4)->setEnabled(true);
+    return prompt()->text();
+}
+
+QString ColumnScreen::studyEntered()
+{
+    const QString missing = missingChoice();
+    return missing.isEmpty() ? prompt()->text() : missing;
+}
+
+QString ColumnScreen::nextInStudy()
+{
+    const QString missing = missingChoice();
+    if (!missing.isEmpty()) return missing;
+    problem_ = drawProblem();
+    walk_ = walkOf(problem_);
+    button(5)->setEnabled(true);
+    return prompt::goOnStep;
+}
+
+QString ColumnScreen::nextInTest()
+{
+    const QString missing = missingChoice();
+    if (!missing.isEmpty()) return missing;
+    problem_ = drawProblem();
+    entry_ = entryOf(problem_);
+    label(4)->setText(problem_.questionText());
+    figure_.showProblem(problem_);
+    selectorSetUp(entry_->firstOpen());
+    return entry_->firstPrompt();
+}
+
+void ColumnScreen::CuteButton5Click()
+{
+    if (!walk_) return;
+    const written::StepShown shown = walk_->nextStep();
+    figure_.showProblem(problem_);
+    figure_.setAnswerRow(walk_->answerRow());
+    figure_.showMarks(walk_->marks());
+    const written::StepReaction reaction = written::showStep(shown, {label(5), label(4), button(5), button(4)});
+    label(4)->fit(); // set through QLabel, which does not size the box to the text
+    label(5)->fit();
+    // The example can be walked again from step 1.
+    button(5)->setEnabled(true);
+    playCue(reaction.cue);
+    promptBlink(reaction.prompt);
+}
+
+void ColumnScreen::selectorSetUp(OpenColumns open)
+{
+    for (const SelectorDesign& s : selectors_) {
+        selector(s.number)->show();
+        selector(s.number)->setEnabled(false);
+    }
+    for (int column = 1; column <= maxColumns; ++column)
+        if (open & openColumn(column)) selector(selectorOf(column))->setEnabled(true);
+    clearSelectors(selectors_);
+    label(13)->setText(u"小\n数\n点"_s);
+    label(13)->show();
+}
+
+void ColumnScreen::columnChosen(int column)
+{
+    const int digit = selector(selectorOf(column))->itemIndex();
+    if (!entry_ || digit < 0) return;
+    const ColumnChoice choice = entry_->choose(column, digit);
+    if (!choice.taken) return;
+    if (choice.entersColumn) takeDigit(selectorOf(column));
+    if (choice.leadingColumn > 0) takeDigit(selectorOf(choice.leadingColumn));
+    figure_.setAnswerRow(entry_->answerRow());
+    figure_.showMarks(entry_->marks());
+    if (choice.judged) {
+        label(4)->setText(problem_.equationText());
+        // The answer is complete: nothing more is taken until the next problem.
+        for (const SelectorDesign& s : selectors_)
+            selector(s.number)->setEnabled(false);
+        judge(entry_->right());
+        return;
+    }
+    if (choice.setUp) selectorSetUp(choice.open);
+    if (choice.prompt.blink && !choice.prompt.text.isEmpty()) promptBlink(choice.prompt.text);
+    if (!choice.prompt.blink) prompt()->setText(choice.prompt.text);
+    playCue(cue::digit);
+}
+
+QList<QPair<int, int>> ColumnScreen::answerKey() const
+{
+    QList<QPair<int, int>> key;
+    if (!entry_) return key;
+    for (const auto& [column, digit] : entry_->remainingKey())
+        key.append({selectorOf(column), digit});
+    return key;
+}
+
+} // namespace kazemaru
