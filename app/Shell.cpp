@@ -5,6 +5,7 @@
 #include "data/untDTM.h"
 #include "lessons/area/Unit14.h"
 #include "lessons/decimals/Unit10.h"
+#include "lessons/decimals/Unit11.h"
 #include "lessons/decimals/Unit12.h"
 #include "lessons/decimals/Unit9.h"
 #include "lessons/division/Unit3.h"
@@ -48,7 +49,7 @@ template <typename Drill> LessonScreen* makeDrill(TDataModule1* data, QWidget* p
 
 struct ScreenEntry {
     int form;
-    Factory factory; // nullptr: the lesson's content is still to come
+    Factory factory;
 };
 
 // The lesson screens in their start-up order (the second decimal lesson before the first).
@@ -62,7 +63,7 @@ constexpr ScreenEntry screens[] = {
     {7, make<TForm7>}, // long division, three digits
     {8, makeDrill<TForm8>}, // division drill
     {9, make<TForm9>}, // structure of decimals
-    {11, nullptr}, // decimal columns, up to three places
+    {11, make<TForm11>}, // decimal columns, up to three places
     {10, make<TForm10>}, // decimal columns, one place
     {12, makeDrill<TForm12>}, // decimal drill
     {13, make<TForm13>}, // rounding
@@ -71,18 +72,6 @@ constexpr ScreenEntry screens[] = {
     {16, make<TForm16>}, // fractions
 };
 // clang-format on
-
-// A lesson whose content is still to come: only its frame works, and its own buttons stay off.
-LessonScreen* makeFrameOnly(int form, QWidget* parent)
-{
-    auto* screen = new LessonScreen(form, parent);
-    for (const ButtonFact& b : screen->facts().buttons) {
-        const bool frame = b.name == u"CuteButton1"_s || b.name == u"CuteButton2"_s ||
-                           (b.name == u"CuteButton3"_s && b.caption == u"べんきょう"_s);
-        if (!frame) screen->findChild<QWidget*>(b.name)->setEnabled(false);
-    }
-    return screen;
-}
 
 } // namespace
 
@@ -97,8 +86,7 @@ Shell::Shell(const QString& databaseFolder)
     lessons_.resize(15);
     for (const ScreenEntry& entry : screens) {
         const int form = entry.form;
-        LessonScreen* screen =
-            entry.factory ? entry.factory(data_.get(), contents_.get()) : makeFrameOnly(form, contents_.get());
+        LessonScreen* screen = entry.factory(data_.get(), contents_.get());
         screen->setWindowFlag(Qt::Window);
         lessons_[form - 2] = screen;
         connect(screen, &LessonScreen::quitRequested, this, &Shell::end);

@@ -131,18 +131,20 @@ class LessonFrameTest : public QObject {
         }
     }
 
+    // The frame alone, without a lesson's content, poses nothing and says so.
     void aLessonStillToComeOffersOnlyItsFrame()
     {
-        LessonScreen* s = screen(11);
-        s->show();
-        QVERIFY(!button(11, 4)->isEnabled());
-        child<SimpleComboBox>(s, u"ComboBox1"_s)->choose(0);
-        QCOMPARE(s->subTopic(), 1);
-        QVERIFY(!button(11, 4)->isEnabled());
-        QVERIFY(promptOf(11).contains(u"じゅんびちゅう"_s));
-        button(11, 3)->click();
-        QCOMPARE(button(11, 3)->text(), u"テスト"_s);
-        QVERIFY(!button(11, 4)->isEnabled());
+        LessonScreen s(11, nullptr);
+        s.show();
+        const auto frameButton = [&](int n) { return child<QAbstractButton>(&s, u"CuteButton%1"_s.arg(n)); };
+        QVERIFY(!frameButton(4)->isEnabled());
+        child<SimpleComboBox>(&s, u"ComboBox1"_s)->choose(0);
+        QCOMPARE(s.subTopic(), 1);
+        QVERIFY(!frameButton(4)->isEnabled());
+        QVERIFY(child<QLabel>(&s, s.facts().prompt.name)->text().contains(u"じゅんびちゅう"_s));
+        frameButton(3)->click();
+        QCOMPARE(frameButton(3)->text(), u"テスト"_s);
+        QVERIFY(!frameButton(4)->isEnabled());
         for (const ButtonFact& b : screen(12)->facts().buttons) {
             const bool frame = b.name == u"CuteButton1"_s || b.name == u"CuteButton2"_s;
             QCOMPARE(child<QAbstractButton>(screen(12), b.name)->isEnabled(), frame);

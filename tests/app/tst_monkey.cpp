@@ -225,12 +225,14 @@ class Monkey {
     {
         const QList<QPair<int, int>> key = screen->answerKey();
         if (key.isEmpty()) return chooseSomething(screen);
-        for (const auto& [number, digit] : key) {
-            auto* box = screen->findChild<SimpleComboBox*>(u"ComboBox%1"_s.arg(number));
-            if (!box || !box->isVisibleTo(screen) || !box->isEnabled()) return u"answer not open"_s;
+        // A written calculation opens its selectors column by column as the answer is entered:
+        // once the first choice is taken, every later one must find its selector open.
+        for (qsizetype i = 0; i < key.size(); ++i) {
+            auto* box = screen->findChild<SimpleComboBox*>(u"ComboBox%1"_s.arg(key[i].first));
+            const bool open = box && box->isVisibleTo(screen) && box->isEnabled();
+            if (!open) return i == 0 ? u"answer not open"_s : u"answer key broken at ComboBox%1"_s.arg(key[i].first);
+            box->choose(key[i].second);
         }
-        for (const auto& [number, digit] : key)
-            screen->findChild<SimpleComboBox*>(u"ComboBox%1"_s.arg(number))->choose(digit);
         return u"answer right"_s;
     }
 
@@ -278,6 +280,7 @@ class Monkey {
         const bool entered = action.contains(u" = "_s) || action.startsWith(u"type"_s) || action == u"answer right"_s;
         if (judgeAfter != judgeBefore && !judgeAfter.isEmpty() && !entered)
             return u"a judge mark \"%1\" without an answer"_s.arg(judgeAfter);
+        if (action.startsWith(u"answer key broken"_s)) return action;
         if (action == u"answer right"_s) {
             const bool drill = lesson->property("rightCount").isValid();
             if (drill ? lesson->property("rightCount").toInt() != rightBefore + 1 : !judgeAfter.contains(u"○"_s))

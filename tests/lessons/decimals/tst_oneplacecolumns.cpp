@@ -2,6 +2,7 @@
 // it can pose walked and entered, and the worked examples and entries of the edge cases.
 #include "app/Random.h"
 #include "lessons/decimals/OnePlaceColumns.h"
+#include "tests/support/MarksText.h"
 #include "tests/support/TestSupport.h"
 
 #include <QtTest>
@@ -60,16 +61,6 @@ std::optional<int> methodMark(const ColumnProblem& p, int j)
     if (p.operation == add) return p.first % u + p.second % u >= u ? std::optional(1) : std::nullopt;
     if (p.first % u >= p.second % u) return std::nullopt;
     return (columnDigit(p.first, j + 1) + 9) % 10;
-}
-
-// "1:9 2:4": the marks shown, by j, struck ones with a *.
-QString shown(const ColumnMarks& m)
-{
-    QStringList out;
-    for (int j = 1; j <= maxColumns; ++j)
-        if (m.mark[size_t(j)])
-            out << u"%1:%2%3"_s.arg(j).arg(*m.mark[size_t(j)]).arg(m.struck[size_t(j)] ? u"*"_s : u""_s);
-    return out.join(u' ');
 }
 
 } // namespace
@@ -156,7 +147,7 @@ class TestOnePlaceColumns : public QObject {
                 choose(column, columnDigit(p.answer(), column));
             }
             if (!entry.judged() || !entry.right() || entry.answerRow() != p.answerText() ||
-                shown(entry.marks()) != shown(walk.marks()))
+                test::marksText(entry.marks()) != test::marksText(walk.marks()))
                 QFAIL(qPrintable(what));
         }
     }
@@ -232,7 +223,7 @@ class TestOnePlaceColumns : public QObject {
             const QString what = c.p.questionText() + u" after %1 choices"_s.arg(c.choices.size());
             QVERIFY2(last.taken, qPrintable(what));
             QCOMPARE(entry.answerRow(), c.answerRow);
-            QCOMPARE(shown(entry.marks()), c.marks);
+            QCOMPARE(test::marksText(entry.marks()), c.marks);
             QCOMPARE(last.prompt.text, c.prompt);
             QCOMPARE(entry.judged(), c.judged);
             QCOMPARE(entry.judged() && entry.right(), c.right);
@@ -326,7 +317,7 @@ class TestOnePlaceColumns : public QObject {
         QFETCH(QString, marks);
         QFETCH(QString, answerRow);
         QCOMPARE(s.text, text);
-        QCOMPARE(shown(walk.marks()), marks);
+        QCOMPARE(test::marksText(walk.marks()), marks);
         QCOMPARE(walk.answerRow(), answerRow);
         QCOMPARE(s.ends, step == walk.stepCount());
         QCOMPARE(s.caption, written::stepCaption(s.ends ? 1 : step + 1));

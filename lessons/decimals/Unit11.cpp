@@ -1,0 +1,114 @@
+#include "lessons/decimals/Unit11.h"
+
+#include "app/Palette.h"
+#include "app/Prompts.h"
+
+using namespace Qt::StringLiterals;
+
+namespace kazemaru {
+namespace {
+
+// Problem line, step text and judge mark.
+const LabelDesign labelDesigns[] = {
+    {4, 120, 176, 40, false, colour::navy},
+    {5, 120, 256, 24, true, colour::teal},
+    {15, 752, 536, 53, false, colour::red},
+};
+
+// The answer's places, weighed in thousandths whatever the problem's places.
+const SelectorDesign selectorDesigns[] = {
+    {7, 784, u"十", 10000}, {6, 808, u"一", 1000}, {5, 856, u"一", 100}, {4, 880, u"二", 10}, {3, 904, u"三", 1},
+};
+
+const ColumnScreenDesign design{
+    .labels = labelDesigns,
+    .judgeMark = 15,
+    .selectors = selectorDesigns,
+    .selectorTop = 224,
+    .pointMarkerLeft = 834,
+    .figure = ColumnFigureDesign{.places = 2,
+                                 .right = 744,
+                                 .rowWidth = 144,
+                                 .answerWidth = 176,
+                                 .sign = {576, 400},
+                                 .rule = {560, 444, 209, 2},
+                                 .marks = 3},
+    .memo = QRect(192, 136, 585, 161),
+};
+
+const QRect problemMenuGeometry{784, 128, 145, 89};
+
+} // namespace
+
+TForm11::TForm11(QWidget* parent)
+    : ColumnScreen(11, parent, design, memoLines())
+{
+    problemMenu_ = new SimpleComboBox({u"小数第二位"_s, u"小数第三位"_s}, this);
+    problemMenu_->setObjectName(u"ComboBox2"_s);
+    problemMenu_->setGeometry(problemMenuGeometry);
+    problemMenu_->setText(u" もんだい"_s);
+    problemMenu_->hide();
+    wire(problemMenu_);
+}
+
+QStringList TForm11::memoLines()
+{
+    return {
+        QString(),
+        u"　【ひっ算のしかた】"_s,
+        QString(),
+        u"　・もんだいを、タテに 小数点を そろえて 書けば、"_s,
+        u"　　あとは、小数第二位でも第三位でも、小数点の"_s,
+        u"　　ことは気にせずに、整数のたし算・ひき算と同じ"_s,
+        u"　　やり方で計算すればいいよ。"_s,
+        u"　　"_s,
+    };
+}
+
+void TForm11::FormCreate()
+{
+    ColumnScreen::FormCreate();
+    problemMenu_->hide();
+}
+
+QString TForm11::menuChosen()
+{
+    problemMenu_->show();
+    return prompt::chooseProblem;
+}
+
+void TForm11::ComboBox2Change()
+{
+    const int index = problemMenu_->itemIndex();
+    if (index < 0) return;
+    // A problem drawn for the other number of places is not read with these.
+    screenReset();
+    kind_ = index + 1;
+    button(4)->setEnabled(true);
+    promptBlink(prompt::goOnTight);
+    playCue(cue::choice);
+}
+
+QString TForm11::missingChoice() const
+{
+    if (subTopic() == 0) return openingPrompt();
+    return kind_ == 0 ? prompt::chooseProblem : QString();
+}
+
+std::unique_ptr<ColumnWalk> TForm11::walkOf(const ColumnProblem& problem) const
+{
+    return std::make_unique<ThreePlaceWalk>(problem);
+}
+
+std::unique_ptr<ColumnEntry> TForm11::entryOf(const ColumnProblem& problem) const
+{
+    return std::make_unique<ThreePlaceEntry>(problem);
+}
+
+void TForm11::digitChosen(int selector)
+{
+    const int column = selector - 5 + problem().places;
+    if (column >= 1) columnChosen(column);
+}
+
+} // namespace kazemaru
