@@ -55,13 +55,7 @@ LessonScreen::LessonScreen(int form, QWidget* parent)
     for (const TextFact& t : facts_.titles)
         addLabel(t.name, t.text, t.left, t.top, t.pixelSize, t.bold, t.colour);
 
-    if (const MenuFact& m = facts_.menu; !m.name.isEmpty()) {
-        menu_ = new SimpleComboBox(m.items, this);
-        menu_->setObjectName(m.name);
-        menu_->setGeometry(m.left, m.top, m.width, m.height);
-        menu_->setText(m.field);
-        wire(menu_);
-    }
+    if (const MenuFact& m = facts_.menu; !m.name.isEmpty()) menu_ = addMenu(m);
 
     const TextFact& p = facts_.prompt;
     prompt_ = addLabel(p.name, QString(), p.left, p.top, p.pixelSize, p.bold, p.colour);
@@ -162,6 +156,16 @@ CuteButton* LessonScreen::addButton(const ButtonFact& fact)
     auto* b = makeButton(this, fact);
     wire(b);
     return b;
+}
+
+SimpleComboBox* LessonScreen::addMenu(const MenuFact& m)
+{
+    auto* box = new SimpleComboBox(m.items, this);
+    box->setObjectName(m.name);
+    box->setGeometry(m.left, m.top, m.width, m.height);
+    box->setText(m.field);
+    wire(box);
+    return box;
 }
 
 void LessonScreen::addLabels(std::span<const LabelDesign> table)

@@ -135,6 +135,8 @@ class LessonScreen : public QDialog {
     SimpleComboBox* addDigitSelector(const QString& name, int left, int top, const QString& heading, int width = 25,
                                      int height = 225);
     CuteButton* addButton(const ButtonFact& fact);
+    // A drop-down menu with its field text, wired to its handler.
+    SimpleComboBox* addMenu(const MenuFact& menu);
     void addLabels(std::span<const LabelDesign> table);
     // The choices that enter `value` in the selectors of `table` that belong to `part`, in table order.
     static QList<QPair<int, int>> choicesFor(std::span<const SelectorDesign> table, int part, int value);

@@ -9,14 +9,24 @@
 using namespace Qt::StringLiterals;
 
 namespace kazemaru {
+namespace {
+
+// The problem line and the step text.
+const LabelDesign labelDesigns[] = {
+    {4, 120, 176, 40, false, colour::navy},
+    {5, 120, 256, 24, true, colour::teal},
+};
+
+} // namespace
 
 ColumnScreen::ColumnScreen(int form, QWidget* parent, const ColumnScreenDesign& design, const QStringList& memoLines)
     : LessonScreen(form, parent)
     , selectors_(design.selectors)
     , figure_(this, design.figure)
 {
-    addLabels(design.labels);
-    setJudgeMark(label(design.judgeMark));
+    addLabels(labelDesigns);
+    addLabels({&design.judgeMark, 1});
+    setJudgeMark(label(design.judgeMark.number));
     addLabel(u"Label13"_s, u"小"_s, design.pointMarkerLeft, design.selectorTop, 19, false, colour::navy)->hide();
 
     // The eighth item carries an ideographic space after its digit.

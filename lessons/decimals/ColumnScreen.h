@@ -12,8 +12,7 @@ namespace kazemaru {
 
 // Where a column screen places its own widgets.
 struct ColumnScreenDesign {
-    std::span<const LabelDesign> labels; // the problem line Label4, the step text Label5, the judge mark
-    int judgeMark;
+    LabelDesign judgeMark;
     std::span<const SelectorDesign> selectors;
     int selectorTop;
     int pointMarkerLeft; // Label13, between the ones and the tenths selector

@@ -8,12 +8,6 @@ using namespace Qt::StringLiterals;
 namespace kazemaru {
 namespace {
 
-// Problem line, step text and judge mark.
-const LabelDesign labelDesigns[] = {
-    {4, 120, 176, 40, false, colour::navy},
-    {5, 120, 256, 24, true, colour::teal},
-    {12, 760, 528, 53, false, colour::red},
-};
 
 // The selector of column c is ComboBox(c + 1); weights in tenths.
 const SelectorDesign selectorDesigns[] = {
@@ -23,8 +17,7 @@ const SelectorDesign selectorDesigns[] = {
 };
 
 const ColumnScreenDesign design{
-    .labels = labelDesigns,
-    .judgeMark = 12,
+    .judgeMark = {12, 760, 528, 53, false, colour::red},
     .selectors = selectorDesigns,
     .selectorTop = 224,
     .pointMarkerLeft = 882,

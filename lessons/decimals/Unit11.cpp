@@ -8,12 +8,6 @@ using namespace Qt::StringLiterals;
 namespace kazemaru {
 namespace {
 
-// Problem line, step text and judge mark.
-const LabelDesign labelDesigns[] = {
-    {4, 120, 176, 40, false, colour::navy},
-    {5, 120, 256, 24, true, colour::teal},
-    {15, 752, 536, 53, false, colour::red},
-};
 
 // The answer's places, weighed in thousandths whatever the problem's places.
 const SelectorDesign selectorDesigns[] = {
@@ -21,8 +15,7 @@ const SelectorDesign selectorDesigns[] = {
 };
 
 const ColumnScreenDesign design{
-    .labels = labelDesigns,
-    .judgeMark = 15,
+    .judgeMark = {15, 752, 536, 53, false, colour::red},
     .selectors = selectorDesigns,
     .selectorTop = 224,
     .pointMarkerLeft = 834,
@@ -36,19 +29,18 @@ const ColumnScreenDesign design{
     .memo = QRect(192, 136, 585, 161),
 };
 
-const QRect problemMenuGeometry{784, 128, 145, 89};
+const MenuFact problemMenu{.name = u"ComboBox2"_s,
+                           .field = u" もんだい"_s,
+                           .items = {u"小数第二位"_s, u"小数第三位"_s},
+                           .top = 128};
 
 } // namespace
 
 TForm11::TForm11(QWidget* parent)
     : ColumnScreen(11, parent, design, memoLines())
 {
-    problemMenu_ = new SimpleComboBox({u"小数第二位"_s, u"小数第三位"_s}, this);
-    problemMenu_->setObjectName(u"ComboBox2"_s);
-    problemMenu_->setGeometry(problemMenuGeometry);
-    problemMenu_->setText(u" もんだい"_s);
+    problemMenu_ = addMenu(problemMenu);
     problemMenu_->hide();
-    wire(problemMenu_);
 }
 
 QStringList TForm11::memoLines()

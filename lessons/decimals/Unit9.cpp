@@ -33,7 +33,6 @@ constexpr int figureLefts[] = {152, 260, 372, 480, 588};
 constexpr int figureTop = 120;
 
 const QRect explanationGeometry{184, 96, 585, 505};
-const QRect problemMenuGeometry{784, 128, 145, 97};
 
 const QString problemMenuField = u"   もんだい"_s;
 const QString pressAnswer = u"「答え」ボタンを おしてね！"_s;
@@ -72,12 +71,12 @@ TForm9::TForm9(QWidget* parent)
     explanation_->setFont(f);
     explanation_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    problemMenu_ = new SimpleComboBox({u"小数のしくみ"_s, u"数直線をよむ"_s, u"単位をかえる"_s}, this);
-    problemMenu_->setObjectName(u"ComboBox2"_s);
-    problemMenu_->setGeometry(problemMenuGeometry);
-    problemMenu_->setText(problemMenuField);
+    problemMenu_ = addMenu({.name = u"ComboBox2"_s,
+                            .field = problemMenuField,
+                            .items = {u"小数のしくみ"_s, u"数直線をよむ"_s, u"単位をかえる"_s},
+                            .top = 128,
+                            .height = 97});
     problemMenu_->hide();
-    wire(problemMenu_);
 
     addDigitSelectors(selectorDesigns, selectorTop);
     screenReset();

@@ -6,6 +6,8 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QTest>
 #include <memory>
 
 namespace kazemaru::test {
@@ -27,5 +29,20 @@ template <typename Screen> struct ShownScreen {
         return child<SimpleComboBox>(screen.get(), QStringLiteral("ComboBox%1").arg(n));
     }
 };
+
+// The point button shows the memo at `geometry` with `line` among its lines (cue 15), and a
+// second press hides it (cue 11).
+template <typename Screen> void checkPointMemo(ShownScreen<Screen>& s, const QRect& geometry, const QString& line)
+{
+    s.button(6)->click();
+    auto* memo = child<QPlainTextEdit>(s.screen.get(), QStringLiteral("Memo1"));
+    QVERIFY(memo->isVisible());
+    QCOMPARE(memo->geometry(), geometry);
+    QVERIFY(memo->toPlainText().contains(line));
+    QCOMPARE(s.harness.lastCue(), 15);
+    s.button(6)->click();
+    QVERIFY(!memo->isVisible());
+    QCOMPARE(s.harness.lastCue(), 11);
+}
 
 } // namespace kazemaru::test

@@ -1,9 +1,9 @@
 // The one-place column screen: the wiring of its handlers, the figure's marks over their digits,
 // and the screen after judging.
 #include "lessons/decimals/Unit10.h"
+#include "tests/support/ColumnDriving.h"
 #include "tests/support/ShownScreen.h"
 
-#include <QPlainTextEdit>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -24,18 +24,6 @@ void pose(Shown& s, int subTopic, int mode, std::initializer_list<int> draws)
     if (mode == Test) s.button(3)->click();
     s.harness.queueDraws(draws);
     s.button(4)->click();
-}
-
-// The centre of column `column`'s cell in a row of the figure, on the screen.
-int cellCentre(const written::DigitRow* row, int column)
-{
-    const qsizetype i = row->text().size() - column - (column > 1 ? 1 : 0);
-    return row->mapToParent(row->cell(i).center()).x();
-}
-
-int centre(const QWidget* w)
-{
-    return w->geometry().center().x();
 }
 
 } // namespace
@@ -91,8 +79,8 @@ class TestForm10 : public QObject {
         QCOMPARE(s.text(u"Label11"_s), u"1"_s);
         // Marks over the ones and the tens, wherever the rows put their digits.
         const TForm10& f = *s.screen;
-        QCOMPARE(centre(f.figure().mark(1)), cellCentre(f.figure().firstRow(), 2));
-        QCOMPARE(centre(f.figure().mark(2)), cellCentre(f.figure().secondRow(), 3));
+        QCOMPARE(test::centreOf(f.figure().mark(1)), test::digitCentre(f.figure().firstRow(), 2, 1));
+        QCOMPARE(test::centreOf(f.figure().mark(2)), test::digitCentre(f.figure().secondRow(), 3, 1));
         QCOMPARE(s.button(5)->text(), u"ステップ１"_s);
         QVERIFY(s.button(4)->isEnabled() && s.button(5)->isEnabled());
         QCOMPARE(s.text(u"Label3"_s), goOn);
@@ -129,7 +117,7 @@ class TestForm10 : public QObject {
         QCOMPARE(s.text(u"Label10"_s), u"0"_s);
         QVERIFY(s.visible(u"Shape2"_s) && !s.visible(u"Shape3"_s));
         const TForm10& f = *s.screen;
-        QCOMPARE(centre(f.figure().strike(1)), cellCentre(f.figure().firstRow(), 2));
+        QCOMPARE(test::centreOf(f.figure().strike(1)), test::digitCentre(f.figure().firstRow(), 2, 1));
         QVERIFY(!s.box(2)->isEnabled() && s.box(3)->isEnabled() && !s.box(4)->isEnabled());
         QCOMPARE(s.text(u"Label3"_s), u"一の位の答えを えらんでね！"_s);
         QCOMPARE(s.harness.lastCue(), 17);
@@ -137,7 +125,7 @@ class TestForm10 : public QObject {
         s.box(3)->choose(3);
         QCOMPARE(s.text(u"Label11"_s), u"2"_s);
         QVERIFY(s.visible(u"Shape3"_s));
-        QCOMPARE(centre(f.figure().strike(2)), cellCentre(f.figure().firstRow(), 3));
+        QCOMPARE(test::centreOf(f.figure().strike(2)), test::digitCentre(f.figure().firstRow(), 3, 1));
         QCOMPARE(s.text(u"Label3"_s), u"十の位の答えを えらんでね！"_s);
 
         s.box(4)->choose(2);
@@ -177,15 +165,7 @@ class TestForm10 : public QObject {
     void pointMemo()
     {
         Shown s;
-        s.button(6)->click();
-        auto* memo = test::child<QPlainTextEdit>(s.screen.get(), u"Memo1"_s);
-        QVERIFY(memo->isVisible());
-        QCOMPARE(memo->geometry(), QRect(192, 136, 585, 177));
-        QVERIFY(memo->toPlainText().contains(u"小数点を そろえて"_s));
-        QCOMPARE(s.harness.lastCue(), 15);
-        s.button(6)->click();
-        QVERIFY(!memo->isVisible());
-        QCOMPARE(s.harness.lastCue(), 11);
+        test::checkPointMemo(s, QRect(192, 136, 585, 177), u"小数点を そろえて"_s);
     }
 };
 

@@ -1,9 +1,10 @@
 // The two- and three-place column screen: the wiring of its handlers and menus, the marks over
 // their digits for either number of places, and the entry of a sum with its carry digits.
+#include "app/Prompts.h"
 #include "lessons/decimals/Unit11.h"
+#include "tests/support/ColumnDriving.h"
 #include "tests/support/ShownScreen.h"
 
-#include <QPlainTextEdit>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -11,9 +12,9 @@ using namespace kazemaru;
 
 namespace {
 
-const QString chooseMenu = u"「メニュー」をえらんでね！"_s;
-const QString chooseProblem = u"「もんだい」を えらんでね！"_s;
-const QString goOn = u"「つぎへ」ボタンですすめてね！"_s;
+const QString chooseMenu = prompt::chooseMenuTight;
+const QString chooseProblem = prompt::chooseProblem;
+const QString goOn = prompt::goOnTight;
 
 using Shown = test::ShownScreen<TForm11>;
 
@@ -25,18 +26,6 @@ void pose(Shown& s, int subTopic, int kind, int mode, std::initializer_list<int>
     if (mode == Test) s.button(3)->click();
     s.harness.queueDraws(draws);
     s.button(4)->click();
-}
-
-// The horizontal centre of `column`'s digit in a row of the figure, on the screen.
-int digitCentre(const written::DigitRow* row, int column, int places)
-{
-    const qsizetype i = row->text().size() - column - (column > places ? 1 : 0);
-    return row->mapToParent(row->cell(i).center()).x();
-}
-
-int centre(const QWidget* w)
-{
-    return w->geometry().center().x();
 }
 
 } // namespace
@@ -100,8 +89,8 @@ class TestForm11 : public QObject {
         const ColumnFigure& f = s.screen->figure();
         for (int j = 1; j <= 3; ++j) {
             QVERIFY(f.strike(j)->isVisible());
-            QCOMPARE(centre(f.mark(j)), digitCentre(f.firstRow(), j + 1, 3));
-            QCOMPARE(centre(f.strike(j)), digitCentre(f.firstRow(), j + 1, 3));
+            QCOMPARE(test::centreOf(f.mark(j)), test::digitCentre(f.firstRow(), j + 1, 3));
+            QCOMPARE(test::centreOf(f.strike(j)), test::digitCentre(f.firstRow(), j + 1, 3));
         }
         QCOMPARE(s.text(u"Label12"_s), u"3"_s);
 
@@ -111,11 +100,20 @@ class TestForm11 : public QObject {
         QCOMPARE(s.button(5)->text(), u"ステップ１"_s);
         QVERIFY(!s.button(5)->isEnabled() && s.button(4)->isEnabled());
         QCOMPARE(s.screen->problemKind(), 1);
+
+        // Two places move the columns: the marks follow them.
+        s.harness.queueDraws({402, 106}); // 5.03 - 2.07
+        s.button(4)->click();
+        s.button(5)->click();
+        s.button(5)->click();
+        QCOMPARE(s.text(u"Label11"_s), u"4"_s);
+        for (int j = 1; j <= 2; ++j)
+            QCOMPARE(test::centreOf(f.strike(j)), test::digitCentre(f.firstRow(), j + 1, 2));
+        QVERIFY(!f.strike(3)->isVisible());
     }
 
     // 2.75 + 1.48 entered with its carry digits: two selectors open a column, the tens digit's
-    // selector before the ones; judged, then nothing more to choose. With two places the marks
-    // stand over the two-place columns.
+    // selector before the ones; judged, then nothing more to choose.
     void twoPlaceSumEntered()
     {
         Shown s;
@@ -139,14 +137,11 @@ class TestForm11 : public QObject {
         QCOMPARE(open(), u"--oo-"_s);
         QCOMPARE(s.box(5)->itemIndex(), -1);
         QCOMPARE(s.harness.lastCue(), 17);
-        const ColumnFigure& f = s.screen->figure();
-        QCOMPARE(centre(f.mark(1)), digitCentre(f.firstRow(), 2, 2));
 
         s.box(6)->choose(1);
         s.box(5)->choose(2);
         QCOMPARE(s.text(u"Label8"_s), u".23"_s);
         QCOMPARE(s.text(u"Label11"_s), u"1"_s);
-        QCOMPARE(centre(f.mark(2)), digitCentre(f.firstRow(), 3, 2));
         QCOMPARE(open(), u"---oo"_s);
         QCOMPARE(s.text(u"Label3"_s), u"一の位を たした数を えらんでね！\n２けたの時もあるよ！"_s);
 
@@ -173,32 +168,10 @@ class TestForm11 : public QObject {
         QCOMPARE(s.screen->entered().value(), 14430); // in thousandths
     }
 
-    // A subtraction's ones are asked for by name once the tenths are entered.
-    void subtractionAsksForTheOnes()
-    {
-        Shown s;
-        pose(s, 2, 1, Test, {402, 106}); // 5.03 - 2.07
-        s.box(4)->choose(6);
-        QCOMPARE(s.text(u"Label3"_s), u"小数第一位の答えを えらんでね！"_s);
-        s.box(5)->choose(9);
-        QCOMPARE(s.text(u"Label3"_s), u"一の位の答えを えらんでね！"_s);
-        QVERIFY(s.box(6)->isEnabled() && !s.box(7)->isEnabled());
-        QCOMPARE(s.text(u"Label10"_s), u"9"_s);
-        QCOMPARE(s.text(u"Label11"_s), u"4"_s);
-    }
-
     void pointMemo()
     {
         Shown s;
-        s.button(6)->click();
-        auto* memo = test::child<QPlainTextEdit>(s.screen.get(), u"Memo1"_s);
-        QVERIFY(memo->isVisible());
-        QCOMPARE(memo->geometry(), QRect(192, 136, 585, 161));
-        QVERIFY(memo->toPlainText().contains(u"小数第二位でも第三位でも"_s));
-        QCOMPARE(s.harness.lastCue(), 15);
-        s.button(6)->click();
-        QVERIFY(!memo->isVisible());
-        QCOMPARE(s.harness.lastCue(), 11);
+        test::checkPointMemo(s, QRect(192, 136, 585, 161), u"小数第二位でも第三位でも"_s);
     }
 };
 

@@ -2,7 +2,7 @@
 // it can pose walked and entered, and the worked examples and entries of the edge cases.
 #include "app/Random.h"
 #include "lessons/decimals/OnePlaceColumns.h"
-#include "tests/support/MarksText.h"
+#include "tests/support/ColumnDriving.h"
 #include "tests/support/TestSupport.h"
 
 #include <QtTest>
@@ -136,16 +136,7 @@ class TestOnePlaceColumns : public QObject {
             if (!last.answer.isEmpty() && last.answer != p.equationText()) QFAIL(qPrintable(what));
 
             OnePlaceEntry entry(p);
-            OpenColumns open = entry.firstOpen();
-            const auto choose = [&](int column, int digit) {
-                if (!(open & openColumn(column))) QFAIL(qPrintable(what + u" column %1 closed"_s.arg(column)));
-                const ColumnChoice c = entry.choose(column, digit);
-                if (c.setUp) open = c.open;
-            };
-            for (int column = 1; column <= p.answerColumns(); ++column) {
-                if (p.operation == add && methodMark(p, column)) choose(column + 1, 1);
-                choose(column, columnDigit(p.answer(), column));
-            }
+            if (const QString wrong = test::enterByMethod(entry, p); !wrong.isEmpty()) QFAIL(qPrintable(what + wrong));
             if (!entry.judged() || !entry.right() || entry.answerRow() != p.answerText() ||
                 test::marksText(entry.marks()) != test::marksText(walk.marks()))
                 QFAIL(qPrintable(what));
