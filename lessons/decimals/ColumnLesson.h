@@ -88,7 +88,6 @@ class ColumnEntry {
     QString answerRow() const { return answerRow_; }
     const ColumnMarks& marks() const { return marks_; }
     int stage() const { return stage_; }
-    int enteredUnits() const { return entered_; } // units of the last place, only what was written
     bool judged() const { return judged_; }
     bool right() const { return entered_ == problem_.answer(); }
     // The column whose entry completes the answer.
@@ -118,7 +117,7 @@ class ColumnEntry {
     int selectorColumns_;
     int stage_ = 0;                         // columns entered
     std::array<int, maxColumns + 1> chosen_{}; // the digit last chosen in the selector of a column
-    int entered_ = 0;
+    int entered_ = 0; // units of the last place, only what was written
     QString answerRow_;
     ColumnMarks marks_;
     bool judged_ = false;

@@ -27,7 +27,6 @@ class ColumnScreen : public LessonScreen {
 
     const ColumnProblem& problem() const { return problem_; }
     int stepCounter() const { return walk_ ? walk_->step() : 0; }
-    int entryStage() const { return entry_ ? entry_->stage() : 0; }
     const ColumnFigure& figure() const { return figure_; }
     QList<QPair<int, int>> answerKey() const override;
 

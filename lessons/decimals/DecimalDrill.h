@@ -2,7 +2,6 @@
 // Arithmetic of the decimal drill (TForm12): the problem generator of its four kinds, the
 // selectors each problem uses, judging an answer and the result row it stores. Problems are
 // drawn from the program's one random generator, in a fixed order of draws.
-#include "app/Random.h"
 #include "lessons/decimals/ColumnProblem.h"
 
 #include <QVariantList>
@@ -12,9 +11,6 @@ namespace kazemaru {
 // Sub-topics of the menu: 1 addition with one place, 2 addition with two or three places,
 // 3 subtraction with one place, 4 subtraction with two or three places.
 inline constexpr int decimalDrillSubTopics = 4;
-
-// Redraw loops give up after this many draws and pose their fixed problem.
-inline constexpr int decimalDrillMaxDraws = maxRedraws;
 
 // Reseeds the generator, draws the size (Random(9)), then the first and the second number of the
 // sub-topic's kind. Sums stay below 100 and differences at least one unit, so every answer fits

@@ -1,16 +1,12 @@
 #pragma once
 // Written addition and subtraction of decimals with one place (TForm10): the problem generator,
 // the worked example walked step by step, and the column-by-column entry of an answer.
-#include "app/Random.h"
 #include "lessons/decimals/ColumnLesson.h"
 
 namespace kazemaru {
 
 // Sub-topics of the menu.
 enum OnePlaceTopic { OnePlaceAddition = 1, OnePlaceSubtraction = 2 };
-
-// Redraw loops give up after this many draws and pose their fixed problem.
-inline constexpr int onePlaceMaxDraws = maxRedraws;
 
 // Reseeds the generator, draws the size (Random(9)), the whole parts, then the tenths digits.
 // Additions stay below 100, differences are at least 1.2, no operand is 0.0 and no tenths digit

@@ -2,7 +2,6 @@
 // Arithmetic of the division drill (TForm8): the problem generator of its three kinds, judging an
 // answer and the result row it stores.
 // Problems are drawn from the program's one random generator, in a fixed order of draws.
-#include "app/Random.h"
 #include "lessons/shared/DrillRun.h"
 
 #include <QString>
@@ -12,9 +11,6 @@ namespace kazemaru {
 
 // Sub-topics of the menu: 1 one-digit divisor, 2 two-digit divisor, 3 three-digit divisor.
 inline constexpr int divisionDrillSubTopics = 3;
-
-// The redraw loop of the two-digit kind gives up after this many draws and poses 76 ÷ 23.
-inline constexpr int divisionDrillMaxDraws = maxRedraws;
 
 struct DivisionDrillProblem {
     int dividend = 0;

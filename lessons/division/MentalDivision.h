@@ -2,14 +2,10 @@
 // Arithmetic of the two mental-division lessons: dividing whole tens and hundreds by one digit
 // (TForm3) and dividing by whole tens and hundreds with a one-digit quotient (TForm5).
 // Problems are drawn from the program's one random generator, in a fixed order of draws.
-#include "app/Random.h"
 
 #include <QString>
 
 namespace kazemaru {
-
-// The redraw loop of the tens-and-hundreds generator gives up after this many draws.
-inline constexpr int mentalDivisionMaxDraws = maxRedraws;
 
 // ---- Dividing whole tens and hundreds by one digit (TForm3) ----
 
@@ -26,7 +22,7 @@ struct TensHundredsProblem {
 QString tensHundredsExplanation(int subTopic);
 
 // Reseeds the generator and draws a problem of the sub-topic: the divisor (2 … 8) once, then
-// the multiplier m (1 … 3) until it suits the sub-topic, at most mentalDivisionMaxDraws times,
+// the multiplier m (1 … 3) until it suits the sub-topic, at most maxRedraws times,
 // falling back to a fixed problem. Outside 1 … 3 nothing is drawn and the problem is all 0.
 TensHundredsProblem drawTensHundredsProblem(int subTopic);
 

@@ -2,7 +2,6 @@
 // Arithmetic of the fractions lesson (TForm16): comparing two fractions, converting between
 // improper fractions and mixed numbers, and the fixed step walks. A fraction is held as its
 // separate whole-number parts; nothing is reduced.
-#include "app/Random.h"
 
 #include <QString>
 
@@ -11,9 +10,6 @@ namespace kazemaru {
 // Sub-topics of the menu: 1 what a fraction is, 2 comparing, 3 kinds of fractions,
 // 4 improper fractions and mixed numbers.
 inline constexpr int fractionSubTopics = 4;
-
-// The redraw loops give up after this many draws and use their fixed values.
-inline constexpr int fractionMaxDraws = maxRedraws;
 
 // A whole part (0: none shown) and a fraction part (denominator 0: none shown).
 struct Fraction {

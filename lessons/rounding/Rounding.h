@@ -2,7 +2,6 @@
 // Arithmetic of the rounding lesson (TForm13): half-up rounding, the place names, the problem
 // generator with its size classes and tasks, and the study texts. Problems are drawn from the
 // program's one random generator, in a fixed order of draws.
-#include "app/Random.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,9 +14,6 @@ inline constexpr int roundingSubTopics = 4;
 
 // The seven answer selectors enter at most this number.
 inline constexpr int roundingLargestAnswer = 9'999'999;
-
-// A problem whose answer needs eight digits is drawn again, at most this many times.
-inline constexpr int roundingMaxDraws = maxRedraws;
 
 struct RoundingProblem {
     int number = 0;    // the number to round: sizeClass + 2 digits
@@ -39,7 +35,7 @@ QString placeName(int k);
 RoundingProblem roundingProblem(int subTopic, int sizeClass, int number, int task);
 
 // Reseeds the generator and draws size class, number and, in sub-topics 3 and 4, the task, again
-// while the answer would need eight digits, at most roundingMaxDraws times; then it gives the
+// while the answer would need eight digits, at most maxRedraws times; then it gives the
 // worked example's task on 2736. Outside 2 … 4 nothing is drawn and the problem is empty.
 RoundingProblem drawRoundingProblem(int subTopic);
 

@@ -13,7 +13,7 @@ int digitFactor()
     return Random(7) + 2; // 2 … 8
 }
 
-// Draws (a, b, c) up to rulesMaxDraws times until `holds`; the fixed triple when it never does.
+// Draws (a, b, c) up to maxRedraws times until `holds`; the fixed triple when it never does.
 template <typename Condition> void drawBracketOperands(int& a, int& b, int& c, Condition holds)
 {
     const bool found = drawUntil(

@@ -2,7 +2,6 @@
 // Arithmetic of the calculation-rules lesson (TForm15): expressions with brackets, mixed
 // operations and □, their values, and the worked evaluation shown in study mode.
 // Problems are drawn from the program's one random generator, in a fixed order of draws.
-#include "app/Random.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,9 +11,6 @@ namespace kazemaru {
 // Sub-topics of the menu: 1 brackets, 2 mixed operations, 3 × and ÷ only,
 // 4 □ of addition and subtraction, 5 □ of multiplication and division.
 inline constexpr int rulesSubTopics = 5;
-
-// The redraw loops give up after this many draws and use their fixed operands.
-inline constexpr int rulesMaxDraws = maxRedraws;
 
 struct RulesProblem {
     int subTopic = 0;

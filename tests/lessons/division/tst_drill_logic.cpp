@@ -1,5 +1,6 @@
 // The division drill's arithmetic: every problem its generator can pose fits the digit
 // selectors, draws come in their fixed order, and the texts of a run are exact.
+#include "app/Random.h"
 #include "lessons/division/DivisionDrill.h"
 #include "tests/support/TestSupport.h"
 
@@ -171,7 +172,7 @@ class TestDrillLogic : public QObject {
         h.queueDraws({2, 2, 7});
         h.fallbackDraw = [](int n) { return n == 78 ? 17 : 0; };
         p = drawDivisionDrillProblem(2);
-        QCOMPARE(std::count(h.drawRanges.begin(), h.drawRanges.end(), 78), divisionDrillMaxDraws);
+        QCOMPARE(std::count(h.drawRanges.begin(), h.drawRanges.end(), 78), maxRedraws);
         QCOMPARE(p.dividend, 76);
         QCOMPARE(p.divisor, 23);
         QCOMPARE(p.quotient(), 3);

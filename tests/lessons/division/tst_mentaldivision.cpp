@@ -1,4 +1,5 @@
 // The arithmetic of the two mental-division lessons, swept over every draw the generators make.
+#include "app/Random.h"
 #include "lessons/division/MentalDivision.h"
 #include "tests/support/TestSupport.h"
 
@@ -102,7 +103,7 @@ void TestMentalDivision::tensHundredsEveryDraw()
             for (int mDraw = 0; mDraw < 3; ++mDraw) {
                 Harness h;
                 h.draws.push_back(dDraw);
-                for (int i = 0; i < mentalDivisionMaxDraws; ++i)
+                for (int i = 0; i < maxRedraws; ++i)
                     h.draws.push_back(mDraw);
                 const TensHundredsProblem p = drawTensHundredsProblem(subTopic);
                 const int d = dDraw + 2, m = mDraw + 1;
@@ -115,7 +116,7 @@ void TestMentalDivision::tensHundredsEveryDraw()
                 QCOMPARE(p.divisor, expected.divisor);
                 QCOMPARE(p.answer, expected.answer);
                 QCOMPARE(h.drawRanges.front(), 7);
-                QCOMPARE(h.drawRanges.size(), passes ? 2u : size_t(1 + mentalDivisionMaxDraws));
+                QCOMPARE(h.drawRanges.size(), passes ? 2u : size_t(1 + maxRedraws));
                 for (size_t i = 1; i < h.drawRanges.size(); ++i)
                     QCOMPARE(h.drawRanges[i], 3);
                 // Answerable with the hundreds, tens and ones selectors, and the judge agrees.
@@ -142,7 +143,7 @@ void TestMentalDivision::tensHundredsBoundedRedraw()
     {
         Harness h;
         h.draws.push_back(6); // divisor 8: only m = 1 gives a one-digit product
-        for (int i = 1; i < mentalDivisionMaxDraws; ++i)
+        for (int i = 1; i < maxRedraws; ++i)
             h.draws.push_back(1 + i % 2);
         h.draws.push_back(0);
         const TensHundredsProblem p = drawTensHundredsProblem(1);
@@ -158,7 +159,7 @@ void TestMentalDivision::tensHundredsBoundedRedraw()
         QCOMPARE(p.dividend, 120);
         QCOMPARE(p.divisor, 4);
         QCOMPARE(p.answer, 30);
-        QCOMPARE(h.drawRanges.size(), size_t(1 + mentalDivisionMaxDraws));
+        QCOMPARE(h.drawRanges.size(), size_t(1 + maxRedraws));
     }
 }
 

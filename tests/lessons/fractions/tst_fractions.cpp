@@ -1,4 +1,5 @@
 // The arithmetic of the fractions lesson, swept over every draw its generators can make.
+#include "app/Random.h"
 #include "lessons/fractions/Fractions.h"
 #include "tests/support/TestSupport.h"
 
@@ -124,7 +125,7 @@ class TestFractions : public QObject {
         const Conversion improper = drawConversion();
         QCOMPARE(improper.given, (Fraction{0, 8, 5}));
         QCOMPARE(improper.answer, (Fraction{1, 3, 5}));
-        QCOMPARE(h.drawRanges.size(), size_t(1 + 2 * fractionMaxDraws));
+        QCOMPARE(h.drawRanges.size(), size_t(1 + 2 * maxRedraws));
 
         h.queueDraws({5});
         h.fallbackDraw = [](int n) { return n == 7 ? 6 : n == 6 ? 0 : 3; }; // 7 over 3, whole part 4

@@ -1,5 +1,6 @@
 // The arithmetic of the rounding lesson: half-up rounding at every boundary, the place names,
 // and every problem the generator can pose, swept over its draws.
+#include "app/Random.h"
 #include "lessons/rounding/Rounding.h"
 #include "tests/support/TestSupport.h"
 
@@ -144,7 +145,7 @@ class TestRounding : public QObject {
             Harness h;
             h.fallbackDraw = [](int n) { return n - 1; };
             const RoundingProblem p = drawRoundingProblem(subTopic);
-            QCOMPARE(h.drawRanges.size(), std::size_t(roundingMaxDraws * (subTopic == 2 ? 2 : 3)));
+            QCOMPARE(h.drawRanges.size(), std::size_t(maxRedraws * (subTopic == 2 ? 2 : 3)));
             QCOMPARE(p.number, 2736);
             QCOMPARE(p.answer, answers[subTopic - 2]);
             QCOMPARE(p.question, roundingProblem(subTopic, 2, 2736, 0).question);

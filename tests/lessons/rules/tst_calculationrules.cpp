@@ -1,4 +1,5 @@
 // The arithmetic of the calculation-rules lesson, swept over every draw its generator can make.
+#include "app/Random.h"
 #include "lessons/rules/CalculationRules.h"
 #include "tests/support/TestSupport.h"
 
@@ -251,7 +252,7 @@ void TestCalculationRules::fallbacksAfterAThousandFailures()
     h.fallbackDraw = [](int n) { return n - 1; }; // the largest operands fail every condition
     const RulesProblem p = drawRulesProblem(subTopic);
     QCOMPARE(rulesQuestionText(p), question);
-    QCOMPARE(h.drawRanges.size(), size_t(1 + operandDraws * rulesMaxDraws));
+    QCOMPARE(h.drawRanges.size(), size_t(1 + operandDraws * maxRedraws));
     QVERIFY(problemIsSound(p));
 }
 
