@@ -5,6 +5,7 @@
 #include "app/Dialogs.h"
 #include "app/Prompts.h"
 
+#include <QListWidget>
 #include <QMetaObject>
 #include <QPlainTextEdit>
 #include <QShowEvent>
@@ -180,6 +181,18 @@ void LessonScreen::addDigitSelectors(std::span<const SelectorDesign> table, int 
         const QString name = u"ComboBox%1"_s.arg(s.number);
         addDigitSelector(name, s.left, top, QString::fromUtf16(s.heading), s.width);
         declared_.insert(name, s);
+    }
+}
+
+void LessonScreen::spaceTheSevens(std::span<const SelectorDesign> table)
+{
+    QStringList items = digitItems();
+    items[7] = u"７　"_s;
+    for (const SelectorDesign& s : table) {
+        SimpleComboBox* box = selector(s.number);
+        box->setItems(items);
+        // The space after the 7 is wider than the list: keep the digit instead of an ellipsis.
+        box->list()->setTextElideMode(Qt::ElideNone);
     }
 }
 
@@ -384,11 +397,16 @@ int LessonScreen::contribution(const QString& selector) const
     return entered(design->part).contribution(design->weight);
 }
 
-void LessonScreen::setMemoLines(const QStringList& lines, const QRect& geometry)
+void LessonScreen::setMemoLines(const QStringList& lines, const QRect& geometry, int pixelSize)
 {
     if (!memo_) return;
     memo_->setPlainText(lines.join(u'\n'));
     memo_->setGeometry(geometry);
+    if (pixelSize > 0) {
+        QFont f = memo_->font();
+        f.setPixelSize(pixelSize);
+        memo_->setFont(f);
+    }
     if (auto* point = button(6)) point->setEnabled(true);
 }
 

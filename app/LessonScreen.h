@@ -124,7 +124,8 @@ class LessonScreen : public QDialog {
     bool takeDigit(int number);
     void storePlace(int number, int cue = cue::digit);
     void setJudgeMark(Label* mark) { judgeMark_ = mark; }
-    void setMemoLines(const QStringList& lines, const QRect& geometry);
+    // pixelSize > 0: a hand of that size instead of the frame's.
+    void setMemoLines(const QStringList& lines, const QRect& geometry, int pixelSize = 0);
 
     // Connects a widget's event to the handler named after it ("CuteButton5" → CuteButton5Click,
     // "ComboBox2" → ComboBox2Change), looked up by name when the event comes.
@@ -143,6 +144,8 @@ class LessonScreen : public QDialog {
     // Adds and declares the selectors of `table` (hidden until the screen shows them).
     void addDigitSelectors(std::span<const SelectorDesign> table, int top);
     void hideSelectors(std::span<const SelectorDesign> table);
+    // The selectors of `table` list their 7 with an ideographic space after it, shown whole.
+    void spaceTheSevens(std::span<const SelectorDesign> table);
     // No item chosen and the heading in the field again, as a new answer begins.
     void clearSelectors(std::span<const SelectorDesign> table);
 

@@ -1,5 +1,7 @@
 #include "lessons/area/AreaWalk.h"
 
+#include "lessons/shared/StepProtocol.h"
+
 #include <array>
 
 using namespace Qt::StringLiterals;
@@ -68,7 +70,7 @@ QString AreaWalk::text() const
 QString AreaWalk::caption() const
 {
     const int next = stepCount() > 0 ? step_ % stepCount() + 1 : 1;
-    return u"ステップ"_s + QChar(u'０' + next);
+    return written::stepCaption(next);
 }
 
 } // namespace kazemaru

@@ -63,7 +63,6 @@ const FigureLabel figureLabels[] = {
 
 const LabelDesign textDesign{4, 128, 392, 18, true, colour::navy};
 
-const QString stepOnPrompt = u"「ステップ」ボタンで すすめてね！"_s;
 
 } // namespace
 
@@ -133,7 +132,7 @@ void TForm14::CuteButton3Click()
         promptBlink(prompt::chooseMenuQuoted);
         playCue(cue::choice);
     } else {
-        promptBlink(stepOnPrompt);
+        promptBlink(prompt::goOnStepSpaced);
         playCue(cue::digit);
     }
 }

@@ -3,8 +3,6 @@
 #include "app/Palette.h"
 #include "app/Prompts.h"
 
-#include <QListWidget>
-#include <QPlainTextEdit>
 
 using namespace Qt::StringLiterals;
 
@@ -29,20 +27,10 @@ ColumnScreen::ColumnScreen(int form, QWidget* parent, const ColumnScreenDesign& 
     setJudgeMark(label(design.judgeMark.number));
     addLabel(u"Label13"_s, u"小"_s, design.pointMarkerLeft, design.selectorTop, 19, false, colour::navy)->hide();
 
-    // The eighth item carries an ideographic space after its digit.
-    QStringList items = digitItems();
-    items[7] = u"７　"_s;
     addDigitSelectors(selectors_, design.selectorTop);
-    for (const SelectorDesign& s : selectors_) {
-        SimpleComboBox* box = selector(s.number);
-        box->setItems(items);
-        box->list()->setTextElideMode(Qt::ElideNone);
-    }
-    setMemoLines(memoLines, design.memo);
+    spaceTheSevens(selectors_);
     // Short lines: a larger hand than the frame's fills the box and reads easily.
-    QFont memoFont = memo()->font();
-    memoFont.setPixelSize(18);
-    memo()->setFont(memoFont);
+    setMemoLines(memoLines, design.memo, 18);
 }
 
 void ColumnScreen::screenReset()

@@ -35,7 +35,6 @@ constexpr int figureTop = 120;
 const QRect explanationGeometry{184, 96, 585, 505};
 
 const QString problemMenuField = u"   もんだい"_s;
-const QString pressAnswer = u"「答え」ボタンを おしてね！"_s;
 const QString chooseAnswer = u"答をえらんでね！"_s;
 const QString tenthsByPlace = u"0.1 の数は 小数第一位で えらんでね！"_s;
 const QString noTest = u"このメニューには、テストは ないよ。"_s;
@@ -189,7 +188,7 @@ QString TForm9::nextInStudy()
 {
     if (!pose()) return askForKind();
     button(5)->setEnabled(true);
-    return pressAnswer;
+    return prompt::pressAnswer;
 }
 
 QString TForm9::nextInTest()

@@ -32,8 +32,6 @@ class FractionFigure {
     void show(const Fraction& f);
     void clear(); // all texts empty, bar hidden
 
-    Shape* bar() const { return bar_; }
-
   private:
     Label* whole_;
     Label* numerator_;

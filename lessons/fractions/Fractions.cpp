@@ -19,6 +19,24 @@ Fraction toImproperFraction(const Fraction& mixed)
     return {0, mixed.whole * mixed.denominator + mixed.numerator, mixed.denominator};
 }
 
+namespace {
+
+// A numerator 1 … 7 below a denominator 3 … 8, drawn together until they fit; `fallback` when
+// they never do.
+Fraction drawProperFraction(const Fraction& fallback)
+{
+    int n = 0, d = 0;
+    const bool found = drawUntil(
+        [&] {
+            n = Random(7) + 1;
+            d = Random(6) + 3;
+        },
+        [&] { return n < d; });
+    return found ? Fraction{0, n, d} : fallback;
+}
+
+} // namespace
+
 Comparison drawComparison()
 {
     Randomize();
@@ -44,18 +62,7 @@ Comparison drawComparison()
         c.larger = u <= v ? RightSide : LeftSide;
     } else {
         // A proper fraction against 1.
-        int n = 0, d = 0;
-        const bool found = drawUntil(
-            [&] {
-                n = Random(7) + 1;
-                d = Random(6) + 3;
-            },
-            [&] { return n < d; });
-        if (!found) {
-            n = 3;
-            d = 7;
-        }
-        c.left = {0, n, d};
+        c.left = drawProperFraction({0, 3, 7});
         c.right = {1, 0, 0};
         c.larger = RightSide;
     }
@@ -83,19 +90,9 @@ Conversion drawConversion()
         c.given = {0, p, d};
         c.answer = toMixedNumber(c.given);
     } else {
-        int n = 0, d = 0;
-        const bool found = drawUntil(
-            [&] {
-                n = Random(7) + 1;
-                d = Random(6) + 3;
-            },
-            [&] { return n < d; });
-        if (!found) {
-            n = 3;
-            d = 5;
-        }
+        const Fraction f = drawProperFraction({0, 3, 5});
         const int w = Random(4) + 1;
-        c.given = {w, n, d};
+        c.given = {w, f.numerator, f.denominator};
         c.answer = toImproperFraction(c.given);
     }
     return c;

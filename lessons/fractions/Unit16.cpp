@@ -29,7 +29,6 @@ const SelectorDesign selectorDesigns[] = {
 constexpr int selectorTop = 280;
 constexpr int choiceLeft = 901; // the left-or-right choice, moved from 808 when shown
 
-const QString stepPrompt = u"「ステップ」ボタンで すすめてね！"_s;
 const QString answerCaption = u"答え"_s;
 
 bool hasTest(int subTopic)
@@ -97,7 +96,7 @@ QString TForm16::menuChosen()
         button(5)->setEnabled(true);
         label(4)->setText(subTopic() == 3 ? u"分数には、真分数、仮分数、帯分数の３つの\n種類があるよ。"_s
                                           : u"仮分数は帯分数に、帯分数は仮分数に\nなおすことができるよ。"_s);
-        return stepPrompt;
+        return prompt::goOnStepSpaced;
     default: return prompt::chooseMenu;
     }
 }
@@ -146,7 +145,7 @@ QString TForm16::nextInStudy()
     button(5)->setEnabled(true);
     comparison_ = drawComparison();
     showComparison(*comparison_);
-    return u"「答え」ボタンを おしてね！"_s;
+    return prompt::pressAnswer;
 }
 
 QString TForm16::nextInTest()

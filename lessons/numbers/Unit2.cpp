@@ -1,11 +1,11 @@
 #include "lessons/numbers/Unit2.h"
 
 #include "app/Prompts.h"
-#include "lessons/numbers/KanjiNumeral.h"
 
 #include <QFontMetricsF>
 #include <QListWidget>
 #include <QPainter>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -104,12 +104,12 @@ TForm2::TForm2(QWidget* parent)
     }
 
     addDigitSelectors(selectorDesigns, selectorTop);
-    const std::pair<int, QStringList> kanjiSelectors[] = {
-        {placeSelector, {u"兆"_s, u"億"_s, u"万"_s, u"千"_s, u"百"_s, u"十"_s, u"◆"_s}},
-        {digitSelector, {u"一"_s, u"二"_s, u"三"_s, u"四"_s, u"五"_s, u"六"_s, u"七"_s, u"八"_s, u"九"_s}},
+    const std::tuple<int, int, QStringList> kanjiSelectors[] = {
+        {placeSelector, 905, {u"兆"_s, u"億"_s, u"万"_s, u"千"_s, u"百"_s, u"十"_s, u"◆"_s}},
+        {digitSelector, 880, {u"一"_s, u"二"_s, u"三"_s, u"四"_s, u"五"_s, u"六"_s, u"七"_s, u"八"_s, u"九"_s}},
     };
-    for (const auto& [number, items] : kanjiSelectors) {
-        auto* box = addDigitSelector(u"ComboBox%1"_s.arg(number), 0, selectorTop, QString(), 28);
+    for (const auto& [number, left, items] : kanjiSelectors) {
+        auto* box = addDigitSelector(u"ComboBox%1"_s.arg(number), left, selectorTop, QString(), 28);
         box->setItems(items);
         box->list()->setSpacing(1); // kanji fill their whole square, so rows need air between them
     }
@@ -128,13 +128,6 @@ void TForm2::screenReset()
         selector(n)->hide();
     button(4)->setEnabled(false);
     button(5)->setEnabled(false);
-    label(digits)->move(label(digits)->x(), 165);
-    label(question)->move(label(question)->x(), 135);
-    label(answer)->move(label(answer)->x(), 225);
-    label(echo)->move(label(echo)->x(), 265);
-    label(problemLine)->move(label(problemLine)->x(), 165);
-    selector(placeSelector)->move(905, selectorTop);
-    selector(digitSelector)->move(880, selectorTop);
 }
 
 void TForm2::resetCountersOnShow()
@@ -216,7 +209,6 @@ void TForm2::showProblem()
         label(digits)->show();
         for (int n = 5; n <= 7; ++n) {
             Shape* bar = numbered<Shape>(this, u"Shape"_s, n);
-            bar->move(bar->x(), separatorTop);
             bar->raise();
             bar->show();
         }

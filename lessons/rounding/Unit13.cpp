@@ -27,7 +27,6 @@ constexpr int selectorTop = 328;
 
 const QRect explanationGeometry(184, 152, 561, 449);
 
-const QString answerPrompt = u"答えは 大きい位から じゅんに えらんでね！"_s;
 const QString noTest = u"このメニューには、テストはないよ！"_s;
 
 } // namespace
@@ -64,7 +63,6 @@ void TForm13::selectorSetUp()
 void TForm13::showStudy()
 {
     if (subTopic() == 1) {
-        explanation_->move(explanationGeometry.topLeft());
         explanation_->show();
         explanation_->raise();
     } else {
@@ -120,7 +118,7 @@ void TForm13::CuteButton4Click()
     problem_ = drawRoundingProblem(subTopic());
     label(4)->setText(problem_.question);
     selectorSetUp();
-    promptBlink(answerPrompt);
+    promptBlink(prompt::answerFromTop);
     playCue(cue::next);
 }
 

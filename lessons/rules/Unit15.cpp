@@ -24,8 +24,6 @@ const SelectorDesign selectorDesigns[] = {
 };
 constexpr int selectorTop = 232;
 
-const QString pressAnswerPrompt = u"「答え」ボタンを おしてね！"_s;
-const QString answerPrompt = u"答えは 大きい位から じゅんに えらんでね！"_s;
 
 } // namespace
 
@@ -47,7 +45,7 @@ void TForm15::screenReset()
         label(l.number)->setText(QString());
     hideSelectors(selectorDesigns);
     // The expression it would answer is gone from the screen.
-    awaitingAnswer_.reset();
+    answerAwaited_ = false;
     button(5)->setEnabled(false);
 }
 
@@ -83,9 +81,9 @@ QString TForm15::nextInStudy()
     if (subTopic() == 0) return prompt::chooseMenu;
     problem_ = drawRulesProblem(subTopic());
     label(3)->setText(rulesQuestionText(problem_));
-    awaitingAnswer_ = problem_;
+    answerAwaited_ = true;
     button(5)->setEnabled(true);
-    return pressAnswerPrompt;
+    return prompt::pressAnswer;
 }
 
 QString TForm15::nextInTest()
@@ -94,16 +92,15 @@ QString TForm15::nextInTest()
     problem_ = drawRulesProblem(subTopic());
     label(3)->setText(rulesQuestionText(problem_));
     selectorSetUp();
-    return answerPrompt;
+    return prompt::answerFromTop;
 }
 
 void TForm15::CuteButton5Click()
 {
-    if (!awaitingAnswer_ || lessonMode() != Study) return;
-    const RulesProblem p = *awaitingAnswer_;
-    awaitingAnswer_.reset();
-    label(3)->setText(rulesSolvedText(p));
-    label(4)->setText(rulesWorkedText(p));
+    if (!answerAwaited_ || lessonMode() != Study) return;
+    answerAwaited_ = false;
+    label(3)->setText(rulesSolvedText(problem_));
+    label(4)->setText(rulesWorkedText(problem_));
     button(4)->setEnabled(true);
     button(5)->setEnabled(false);
     promptBlink(prompt::goOn);

@@ -5,8 +5,6 @@
 #include "app/LessonScreen.h"
 #include "lessons/rules/CalculationRules.h"
 
-#include <optional>
-
 namespace kazemaru {
 
 class TForm15 : public LessonScreen {
@@ -39,7 +37,7 @@ class TForm15 : public LessonScreen {
 
     RulesProblem problem_;
     // The study problem the answer button was enabled for; none once the screen is reset.
-    std::optional<RulesProblem> awaitingAnswer_;
+    bool answerAwaited_ = false; // the posed example waits for the answer button
 };
 
 } // namespace kazemaru
