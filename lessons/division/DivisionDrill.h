@@ -23,12 +23,6 @@ struct DivisionDrillProblem {
 // sub-topic's kind. Outside 1 … 3 nothing is drawn and the problem is all 0.
 DivisionDrillProblem drawDivisionDrillProblem(int subTopic);
 
-// "もんだい：3", the problem number above the problem line.
-inline QString divisionDrillNumberText(int problemCounter)
-{
-    return drillNumberText(problemCounter);
-}
-
 // "76 ÷ 23 = ?", the problem line.
 QString divisionDrillQuestionText(const DivisionDrillProblem& p);
 

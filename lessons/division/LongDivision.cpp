@@ -61,7 +61,7 @@ QString answerLine(int dividend, int divisor, int quotient, int remainder)
 
 QString closing(int Q, int r)
 {
-    return compose({u"\n"_s, u"　これで 計算は 終わり。"_s, u"\n"_s, u"　商は "_s, Q, u" で あまり "_s, r});
+    return QString(closingPattern).replace(u"{Q}"_s, QString::number(Q)).replace(u"{r}"_s, QString::number(r));
 }
 
 QString lastStepText(int P, int d, int q, int u, int m, int r, int Q)

@@ -105,7 +105,9 @@ QString compose(std::initializer_list<Piece> pieces);
 QString problemLine(int dividend, int divisor); // "D ÷ d = ?"
 // The problem with its answer; the remainder is named only when it is not 0.
 QString answerLine(int dividend, int divisor, int quotient, int remainder);
-// The close of every last step: the calculation is over, the quotient is Q with remainder r.
+// The close of every last step: the calculation is over, the quotient is {Q} with remainder {r}.
+inline const QString closingPattern = QStringLiteral("\n　これで 計算は 終わり。\n　商は {Q} で あまり {r}");
+// The close with its numbers filled in.
 QString closing(int Q, int r);
 // The step that divides the last partial dividend P, with its close.
 QString lastStepText(int P, int d, int q, int u, int m, int r, int Q);
@@ -135,6 +137,9 @@ class WrittenEntry {
     EntryOutcome chooseQuotient(int digit);
     EntryOutcome choosePlace(int weight, int digit); // tens, hundreds, … of the next number
     EntryOutcome chooseOnes(int digit);              // enters the number
+
+    // The prompt that asks for the first quotient digit.
+    virtual QString firstPrompt() const = 0;
 
     int quotientDigits() const { return k_; }
     int numbersSinceQuotient() const { return s_; }

@@ -61,10 +61,11 @@ Problem drawOneDigitProblem(int subTopic)
 {
     // Rounding down to a multiple of the divisor and adding a remainder can leave the figure's
     // columns; such a dividend is drawn again, every draw in the same order.
-    for (int tries = 0; tries < oneDigitMaxTries; ++tries) {
+    int D = 0;
+    int d = 0;
+    const auto draw = [&] {
         const bool withRemainder = Random(9) >= 5;
-        const int d = Random(7) + 2;
-        int D = 0;
+        d = Random(7) + 2;
         if (subTopic == 1) {
             const int D0 = Random(99 - 10 * d) + 10 * d;
             D = D0 - D0 % d;
@@ -78,8 +79,8 @@ Problem drawOneDigitProblem(int subTopic)
             D = D0 - D0 % d;
             if (withRemainder) D += Random(d - 2) + 1;
         }
-        if (oneDigitDividendFits(subTopic, D)) return {D, d};
-    }
+    };
+    if (drawUntil(draw, [&] { return oneDigitDividendFits(subTopic, D); })) return {D, d};
     return oneDigitFixedProblem(subTopic);
 }
 
@@ -98,6 +99,11 @@ bool oneDigitExampleGoesOn(int subTopic, int example, int step)
 OneDigitEntry::OneDigitEntry(Figure& figure, int subTopic, const Problem& problem)
     : WrittenEntry(figure, subTopic, problem.dividend, problem.divisor)
 {
+}
+
+QString OneDigitEntry::firstPrompt() const
+{
+    return oneDigitFirstPrompt(subTopic_, {dividend_, divisor_});
 }
 
 EntryOutcome OneDigitEntry::onQuotient(int g)

@@ -24,10 +24,9 @@ Problem oneDigitExample(int subTopic, int example);
 // Whether the figure has columns for the dividend: two digits in sub-topic 1, three in 2.
 bool oneDigitDividendFits(int subTopic, int dividend);
 // A random test problem of the sub-topic; draws it again when the dividend does not fit,
-// and after 1000 tries poses the sub-topic's fixed problem.
+// and after maxRedraws tries poses the sub-topic's fixed problem.
 Problem drawOneDigitProblem(int subTopic);
 Problem oneDigitFixedProblem(int subTopic);
-inline constexpr int oneDigitMaxTries = 1000;
 
 // The prompt that asks for the first quotient digit of a test problem.
 QString oneDigitFirstPrompt(int subTopic, const Problem& problem);
@@ -61,6 +60,8 @@ class OneDigitWalk : public ExampleWalk {
 class OneDigitEntry : public WrittenEntry {
   public:
     OneDigitEntry(Figure& figure, int subTopic, const Problem& problem);
+
+    QString firstPrompt() const override;
 
   protected:
     EntryOutcome onQuotient(int digit) override;

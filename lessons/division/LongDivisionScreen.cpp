@@ -17,10 +17,6 @@ const std::array<LabelDesign, 3> longDivisionLabels{{
     {6, 752, 544, 53, false, colour::red},
 }};
 
-namespace {
-
-} // namespace
-
 LongDivisionScreen::LongDivisionScreen(int form, const LongDivisionDesign& design, QWidget* parent)
     : LessonScreen(form, parent)
     , design_(design)
@@ -127,7 +123,7 @@ QString LongDivisionScreen::nextInTest()
     button(5)->setEnabled(false);
     button(7)->setEnabled(true);
     selectorSetUp(SelectorMode::Quotient);
-    return firstPrompt(subTopic(), problem_);
+    return entry_->firstPrompt();
 }
 
 void LongDivisionScreen::layOutProblem()
@@ -246,14 +242,10 @@ std::unique_ptr<WrittenEntry> PlannedDivisionScreen::makeEntry(Figure& figure, i
     return std::make_unique<PlanEntry>(figure, rules_.plan(), subTopic, problem, path);
 }
 
-QString PlannedDivisionScreen::firstPrompt(int, const Problem& problem) const
-{
-    return firstQuotientPrompt(writtenPlan(problem, rules_.plan().firstDigits));
-}
-
 void PlannedDivisionScreen::placeForStart(Figure& figure)
 {
-    figure.place(Row::Quotient, rules_.quotientLeft);
+    // The quotient row waits where it is designed for an example or a problem.
+    figure.place(Row::Quotient, rules_.plan().rows[size_t(rowIndex(Row::Quotient))].left);
 }
 
 } // namespace kazemaru::longdiv

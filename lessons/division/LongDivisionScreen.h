@@ -49,7 +49,6 @@ class LongDivisionScreen : public LessonScreen {
     virtual std::unique_ptr<ExampleWalk> makeWalk(Figure& figure, int subTopic, int example) = 0;
     virtual Problem drawProblem(int subTopic) = 0;
     virtual std::unique_ptr<WrittenEntry> makeEntry(Figure& figure, int subTopic, const Problem& problem) = 0;
-    virtual QString firstPrompt(int subTopic, const Problem& problem) const = 0;
     // Where rows stand as an example or a problem starts, after a menu choice, and when a problem
     // is laid out again.
     virtual void placeForStart(Figure& figure) = 0;
@@ -93,7 +92,6 @@ struct PlannedRules {
     // The layout case whose rows the entry follows whatever the child chooses; null: the rows
     // follow the child's quotient digits.
     LayoutCase (*path)(int subTopic, const Problem& problem) = nullptr;
-    int quotientLeft = 0; // where the quotient row waits for an example or a problem
 };
 
 // A long-division screen whose examples and entry both come from the written plan.
@@ -107,7 +105,6 @@ class PlannedDivisionScreen : public LongDivisionScreen {
     std::unique_ptr<ExampleWalk> makeWalk(Figure& figure, int subTopic, int example) override;
     Problem drawProblem(int subTopic) override;
     std::unique_ptr<WrittenEntry> makeEntry(Figure& figure, int subTopic, const Problem& problem) override;
-    QString firstPrompt(int subTopic, const Problem& problem) const override;
     void placeForStart(Figure& figure) override;
 
   private:

@@ -140,8 +140,8 @@ Problem drawThreeDigitDividend(TwoDigitKind kind)
         d = (Random(7) + 1) * 10 + Random(8) + 1;
         k = 90 / (d / 10) - 11;
     }
-    for (int tries = 0; tries < twoDigitMaxTries; ++tries) {
-        int D = 0;
+    int D = 0;
+    const auto draw = [&] {
         if (kind == TwoDigitKind::OneDigitQuotient)
             D = d * (Random(7) + 2);
         else if (kind == TwoDigitKind::TwoDigitQuotient)
@@ -151,8 +151,8 @@ Problem drawThreeDigitDividend(TwoDigitKind kind)
         else
             D = d * (Random(9 / (d / 10) - 1) + 1) * 10;
         D += Random(d - 2) + 1;
-        if (D > 100 && D < 1000) return {D, d};
-    }
+    };
+    if (drawUntil(draw, [&] { return D > 100 && D < 1000; })) return {D, d};
     return twoDigitFixedProblem(kind);
 }
 

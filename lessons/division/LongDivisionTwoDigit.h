@@ -23,7 +23,6 @@ QString shortStartOnlyPattern();
 enum class TwoDigitKind { OneDigitQuotient, TwoDigitQuotient, TensQuotient };
 TwoDigitKind twoDigitKind(int a); // a = the first draw, 0 … 8
 Problem twoDigitFixedProblem(TwoDigitKind kind);
-inline constexpr int twoDigitMaxTries = 1000;
 // A random test problem of the sub-topic; sub-topic 3 appends a digit to a problem of sub-topic 2.
 Problem drawTwoDigitProblem(int subTopic);
 

@@ -49,11 +49,6 @@ std::unique_ptr<WrittenEntry> TForm4::makeEntry(Figure& figure, int subTopic, co
     return std::make_unique<OneDigitEntry>(figure, subTopic, problem);
 }
 
-QString TForm4::firstPrompt(int subTopic, const Problem& problem) const
-{
-    return oneDigitFirstPrompt(subTopic, problem);
-}
-
 void TForm4::placeForStart(Figure& figure)
 {
     placeRegularStart(figure);

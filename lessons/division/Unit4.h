@@ -25,7 +25,6 @@ class TForm4 : public longdiv::LongDivisionScreen {
     longdiv::Problem drawProblem(int subTopic) override;
     std::unique_ptr<longdiv::WrittenEntry> makeEntry(longdiv::Figure& figure, int subTopic,
                                                      const longdiv::Problem& problem) override;
-    QString firstPrompt(int subTopic, const longdiv::Problem& problem) const override;
     void placeForStart(longdiv::Figure& figure) override;
     void placeAfterMenu(longdiv::Figure& figure) override;
     void placeForRestore(longdiv::Figure& figure) override;

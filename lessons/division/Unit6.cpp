@@ -32,8 +32,7 @@ LongDivisionDesign design()
 } // namespace
 
 TForm6::TForm6(QWidget* parent)
-    : PlannedDivisionScreen(
-          6, design(), {twoDigitPlan, twoDigitExampleCount, drawTwoDigitProblem, nullptr, twoDigitQuotientLeft}, parent)
+    : PlannedDivisionScreen(6, design(), {twoDigitPlan, twoDigitExampleCount, drawTwoDigitProblem, nullptr}, parent)
 {
 }
 

@@ -31,10 +31,8 @@ LongDivisionDesign design()
 
 // The rows of a test problem follow the shape of its true quotient, whatever the child chooses.
 TForm7::TForm7(QWidget* parent)
-    : PlannedDivisionScreen(
-          7, design(),
-          {threeDigitPlan, threeDigitExampleCount, drawThreeDigitProblem, threeDigitCase, threeDigitQuotientLeft},
-          parent)
+    : PlannedDivisionScreen(7, design(),
+                            {threeDigitPlan, threeDigitExampleCount, drawThreeDigitProblem, threeDigitCase}, parent)
 {
 }
 

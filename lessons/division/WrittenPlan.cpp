@@ -88,10 +88,6 @@ void PlanLayout::write(Row row, const QString& text, int column, LayoutCase c, b
 PlanWalk::PlanWalk(Figure& figure, const PlanDesign& design, int subTopic, int example)
     : ExampleWalk(design.example(subTopic, example))
     , layout_(figure, design, subTopic, true)
-    , figure_(figure)
-    , design_(design)
-    , subTopic_(subTopic)
-    , example_(example)
     , plan_(writtenPlan(problem_, design.firstDigits))
 {
 }
@@ -100,8 +96,7 @@ StepFacts PlanWalk::facts(const PlanStep& s) const
 {
     const auto [D, d] = problem_;
     StepFacts f;
-    f.subTopic = subTopic_;
-    f.example = example_;
+    f.subTopic = layout_.subTopic();
     f.step = step_;
     f.layoutCase = case_;
     f.D = D;
@@ -123,11 +118,12 @@ StepShown PlanWalk::nextStep()
     ++step_;
     StepShown out;
     out.caption = stepCaption(step_ >= 4 ? 1 : step_ + 1);
+    Figure& figure = layout_.figure();
     const auto [D, d] = problem_;
     if (step_ == 1) {
-        figure_.divisor = QString::number(d);
-        figure_.dividend = QString::number(D);
-        figure_.bracket = true;
+        figure.divisor = QString::number(d);
+        figure.dividend = QString::number(D);
+        figure.bracket = true;
         out.text = u"【ステップ１】\n\n　もんだいを 右図のように書く。"_s;
         return out;
     }
@@ -136,7 +132,7 @@ StepShown PlanWalk::nextStep()
     const bool last = i + 1 == plan_.steps.size();
     auto writeRows = [&] {
         layout_.write(productRow(product_), QString::number(s.product), s.column, case_);
-        figure_.rules[size_t(std::min(product_, 2))] = true;
+        figure.rules[size_t(std::min(product_, 2))] = true;
         const QString difference = s.down < 0         ? QString::number(s.difference)
                                    : s.difference > 0 ? joined(s.difference, s.down)
                                                       : QString::number(s.down);
@@ -146,26 +142,25 @@ StepShown PlanWalk::nextStep()
     if (i == 0) {
         case_ = plan_.shortStart ? LayoutCase::ShortStart : LayoutCase::Regular;
         layout_.placeQuotient(s.column);
-        figure_.show(Row::Quotient, s.quotient);
+        figure.show(Row::Quotient, s.quotient);
         writeRows();
     } else {
-        figure_.append(Row::Quotient, s.quotient);
+        figure.append(Row::Quotient, s.quotient);
         if (s.quotient > 0) {
             writeRows();
         } else if (s.down >= 0) {
             // Nothing to subtract: the next digit comes down beside the last difference.
             case_ = LayoutCase::ZeroMiddle;
             const Row row = differenceRow(product_ - 1);
-            const QString L = figure_.text(row);
+            const QString L = figure.text(row);
             const QString down = QString::number(s.down);
-            layout_.write(row, design_.appendToZero || L != u"0"_s ? L + down : down, s.column + 1, case_, true);
+            layout_.write(row, L + down, s.column + 1, case_, true);
         }
     }
-    StepFacts f = facts(s);
-    f.final = last;
-    out.text = design_.stepText(f);
+    const StepFacts f = facts(s);
+    out.text = layout_.design().stepText(f);
     if (last) {
-        figure_.show(Row::Quotient, f.Q);
+        figure.show(Row::Quotient, f.Q);
         out.answer = answerLine(D, d, f.Q, D % d);
         out.ends = true;
     }
@@ -176,7 +171,6 @@ PlanEntry::PlanEntry(Figure& figure, const PlanDesign& design, int subTopic, con
                      std::optional<LayoutCase> path)
     : WrittenEntry(figure, subTopic, problem.dividend, problem.divisor)
     , layout_(figure, design, subTopic, false)
-    , design_(design)
     , plan_(writtenPlan(problem, design.firstDigits))
     , path_(path)
 {
@@ -187,6 +181,11 @@ PlanEntry::PlanEntry(Figure& figure, const PlanDesign& design, int subTopic, con
 QString firstQuotientPrompt(const WrittenPlan& plan)
 {
     return quotientPlacePrompt(plan.length() - 1 - plan.steps.front().column);
+}
+
+QString PlanEntry::firstPrompt() const
+{
+    return firstQuotientPrompt(plan_);
 }
 
 bool PlanEntry::zeroOnPath(int digit) const
@@ -201,7 +200,8 @@ bool PlanEntry::zeroOnPath(int digit) const
 QString PlanEntry::quotientPrompt() const
 {
     const int place = plan_.length() - 1 - used_;
-    return design_.quotientPrompt ? design_.quotientPrompt(k_, place) : quotientPlacePrompt(place);
+    const PlanDesign& design = layout_.design();
+    return design.quotientPrompt ? design.quotientPrompt(k_, place) : quotientPlacePrompt(place);
 }
 
 EntryOutcome PlanEntry::onQuotient(int g)
@@ -249,7 +249,7 @@ EntryOutcome PlanEntry::onNumber(int N)
     case Expect::BringDown: {
         ++used_;
         const QString L = f.text(difference_);
-        layout_.write(difference_, design_.appendToZero || L != u"0"_s ? L + number : number, used_, case_, true);
+        layout_.write(difference_, L + number, used_, case_, true);
         break;
     }
     }

@@ -32,10 +32,8 @@ WrittenPlan writtenPlan(const Problem& problem, int firstDigits);
 // The numbers a step text is written from.
 struct StepFacts {
     int subTopic = 0;
-    int example = 0;
     int step = 0;
     LayoutCase layoutCase = LayoutCase::Regular;
-    bool final = false; // the division ends with this step
     int D = 0, d = 0, P = 0, q = 0, m = 0, r = 0;
     int n = -1; // the digit brought down, −1 when none
     int Q = 0;
@@ -45,8 +43,6 @@ struct StepFacts {
 // A step text with the step's numbers filled in for {P} {d} {q} {m} {r} {n} {Q} {u} {t} {h}, and
 // the dividend's leading digits {D10} (all but the ones) and {D100} (all but tens and ones).
 QString fillStepText(QString pattern, const StepFacts& f);
-// The close of a last step: the calculation is over, the quotient and the remainder.
-inline const QString closingPattern = QStringLiteral("\n　これで 計算は 終わり。\n　商は {Q} で あまり {r}");
 
 // A row being placed, for a screen's nudges of its right edge.
 struct RowPlacing {
@@ -67,7 +63,6 @@ struct PlanDesign {
     QString (*stepText)(const StepFacts&) = nullptr;
     int (*edgeNudge)(const RowPlacing&) = nullptr;         // null: a row ends where its column ends
     QString (*quotientPrompt)(int k, int place) = nullptr; // null: the prompt names the place
-    bool appendToZero = true; // a digit brought down is written after a difference of 0 too
 };
 
 // The prompt that names quotient place 0 (ones), 1 (tens) or 2 (hundreds).
@@ -80,11 +75,15 @@ class PlanLayout {
   public:
     PlanLayout(Figure& figure, const PlanDesign& design, int subTopic, bool study);
 
+    Figure& figure() const { return figure_; }
+    const PlanDesign& design() const { return design_; }
+    int subTopic() const { return subTopic_; }
+
     void placeQuotient(int column);
     // Shows `text` in a row so that its last digit stands under dividend digit `column`.
     void write(Row row, const QString& text, int column, LayoutCase c, bool broughtDown = false);
 
-  protected:
+  private:
     Figure& figure_;
     const PlanDesign& design_;
     int subTopic_;
@@ -97,16 +96,11 @@ class PlanWalk : public ExampleWalk {
     PlanWalk(Figure& figure, const PlanDesign& design, int subTopic, int example);
 
     StepShown nextStep() override;
-    const WrittenPlan& plan() const { return plan_; }
 
   private:
     StepFacts facts(const PlanStep& s) const;
 
     PlanLayout layout_;
-    Figure& figure_;
-    const PlanDesign& design_;
-    int subTopic_;
-    int example_;
     WrittenPlan plan_;
     int product_ = 0; // the next product row, 0 … 2
 };
@@ -118,7 +112,7 @@ class PlanEntry : public WrittenEntry {
     PlanEntry(Figure& figure, const PlanDesign& design, int subTopic, const Problem& problem,
               std::optional<LayoutCase> path = std::nullopt);
 
-    const WrittenPlan& plan() const { return plan_; }
+    QString firstPrompt() const override;
 
   protected:
     EntryOutcome onQuotient(int digit) override;
@@ -130,7 +124,6 @@ class PlanEntry : public WrittenEntry {
     QString quotientPrompt() const;
 
     PlanLayout layout_;
-    const PlanDesign& design_;
     WrittenPlan plan_;
     std::optional<LayoutCase> path_;
     int used_ = 0;    // the dividend digit that ends the current partial dividend

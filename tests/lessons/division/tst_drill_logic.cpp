@@ -204,7 +204,7 @@ class TestDrillLogic : public QObject {
     {
         const DivisionDrillProblem p{76, 23};
         QCOMPARE(divisionDrillQuestionText(p), u"76 ÷ 23 = ?"_s);
-        QCOMPARE(divisionDrillNumberText(12), u"もんだい：12"_s);
+        QCOMPARE(drillNumberText(12), u"もんだい：12"_s);
         QCOMPARE(divisionDrillRow(4, p, 3, 7), QVariantList({4, u"　76 ÷ 23"_s, 3, 3, u" ○"_s, 7, 7}));
         // Both parts must be right.
         QCOMPARE(divisionDrillRow(5, p, 3, 6), QVariantList({5, u"　76 ÷ 23"_s, 3, 3, u" ×"_s, 7, 6}));

@@ -63,7 +63,7 @@ class HalfScreen : public PlannedDivisionScreen {
                                  [](int) {
                                      return Problem{Random(9) + 1, 2};
                                  },
-                                 nullptr, 600},
+                                 nullptr},
                                 nullptr)
     {
     }

@@ -1,5 +1,6 @@
 // Test problems of the one-digit long division: every problem the generator can pose, and the
 // row-by-row entry of each, done the way a child writes the division on paper.
+#include "app/Random.h"
 #include "lessons/division/LongDivisionOneDigit.h"
 #include "tests/support/TestSupport.h"
 
@@ -175,12 +176,12 @@ void LongDivisionEntry::generatorFallsBackAfterTooManyTries()
     // Sub-topic 1: divisor 8, dividend 98 rounded to 96, remainder 6 → 102 every time.
     h.fallbackDraw = [](int n) { return n - 1; };
     QCOMPARE(drawOneDigitProblem(1), oneDigitFixedProblem(1));
-    QCOMPARE(int(h.drawRanges.size()), 4 * oneDigitMaxTries);
+    QCOMPARE(int(h.drawRanges.size()), 4 * maxRedraws);
     // Sub-topic 2: divisor 6, dividend 998 rounded to 996, remainder 4 → 1000 every time.
     h.drawRanges.clear();
     h.fallbackDraw = [](int n) { return n == 9 ? 8 : n == 7 ? 4 : n == 898 ? 897 : 3; };
     QCOMPARE(drawOneDigitProblem(2), oneDigitFixedProblem(2));
-    QCOMPARE(int(h.drawRanges.size()), 4 * oneDigitMaxTries);
+    QCOMPARE(int(h.drawRanges.size()), 4 * maxRedraws);
     QCOMPARE(oneDigitFixedProblem(1), (Problem{58, 4}));
     QCOMPARE(oneDigitFixedProblem(2), (Problem{436, 3}));
 }

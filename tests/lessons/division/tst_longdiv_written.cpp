@@ -1,6 +1,7 @@
 // Long division by two- and three-digit divisors: every worked example step by step, and every
 // kind of test problem written out row by row — along the child's digits for two-digit
 // divisors, along the shape of the true quotient for three-digit ones.
+#include "app/Random.h"
 #include "lessons/division/LongDivisionThreeDigit.h"
 #include "lessons/division/LongDivisionTwoDigit.h"
 #include "tests/support/LongDivisionFigures.h"
@@ -348,7 +349,7 @@ void LongDivisionWritten::generatorFallsBackToFixedProblems()
     if (highest) h.fallbackDraw = [](int n) { return n - 1; };
     QCOMPARE(drawTwoDigitProblem(subTopic), (Problem{dividend, 32}));
     // The divisor is drawn once, then two draws per try.
-    QCOMPARE(h.drawRanges.size(), size_t(3 + 2 * twoDigitMaxTries + (subTopic == 3 ? 1 : 0)));
+    QCOMPARE(h.drawRanges.size(), size_t(3 + 2 * maxRedraws + (subTopic == 3 ? 1 : 0)));
 }
 
 void LongDivisionWritten::entryFollowsTheChildsDigits_data()
