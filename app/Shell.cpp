@@ -2,6 +2,7 @@
 
 #include "app/LessonScreen.h"
 #include "app/Unit1.h"
+#include "app/widgets/Factory.h"
 #include "data/untDTM.h"
 #include "lessons/area/Unit14.h"
 #include "lessons/decimals/Unit10.h"
@@ -130,7 +131,7 @@ void applyLook(QApplication& app)
 {
     QApplication::setApplicationName(u"Kazemaru"_s);
     QFont font = app.font();
-    font.setFamilies({u"HG丸ｺﾞｼｯｸM-PRO"_s, u"MotoyaLMaru"_s, u"Noto Sans CJK JP"_s});
+    font.setFamilies(programFamilies());
     font.setPixelSize(14);
     app.setFont(font);
 

@@ -228,13 +228,18 @@ bool TDataModule1::appendRow(DrillTable t, const QVariantList& valuesByPosition)
     return shown(tryAppendRow(t, valuesByPosition));
 }
 
-void TDataModule1::bindGrid(QTableView* view, DrillTable t)
+void setResultGridLook(QTableView* view)
 {
-    view->setModel(query(t));
     view->setStyleSheet(u"QTableView { background-color: #FFFBF0; }"_s);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->verticalHeader()->hide();
     view->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+}
+
+void TDataModule1::bindGrid(QTableView* view, DrillTable t)
+{
+    view->setModel(query(t));
+    setResultGridLook(view);
     // A requery resets the model and with it the header's column order.
     connect(query(t), &QAbstractItemModel::modelReset, view, [view, t] { layOutColumns(view, t); });
     layOutColumns(view, t);

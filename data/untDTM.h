@@ -70,7 +70,7 @@ class TDataModule1 : public QObject {
     bool appendRow(DrillTable t, const QVariantList& valuesByPosition);
 
     // Shows the table's query in `view`: the grid's columns (titles centred, fields, widths) in
-    // their order, on a cream background.
+    // their order, in the look of a results grid.
     void bindGrid(QTableView* view, DrillTable t);
 
     // The run history (data/DrillHistory.h), with the same care as the drill rows.
@@ -93,5 +93,8 @@ class TDataModule1 : public QObject {
     TableStore store_;
     TableState tables_[2];
 };
+
+// The look of every results grid: a cream background, read-only, no row numbers, titles centred.
+void setResultGridLook(QTableView* view);
 
 } // namespace kazemaru

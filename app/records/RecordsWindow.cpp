@@ -72,7 +72,7 @@ namespace {
 QFont programFont(int pixelSize, bool bold = false)
 {
     QFont f;
-    f.setFamilies({u"HG丸ｺﾞｼｯｸM-PRO"_s, u"MotoyaLMaru"_s, u"Noto Sans CJK JP"_s});
+    f.setFamilies(programFamilies());
     f.setPixelSize(pixelSize);
     f.setBold(bold);
     return f;
@@ -194,12 +194,9 @@ RecordsWindow::RecordsWindow(TDataModule1* data, QWidget* parent)
     grid_->setObjectName(u"DBGrid1"_s);
     grid_->setModel(model_);
     grid_->setFont(programFont(14));
-    grid_->setStyleSheet(u"QTableView { background-color: #FFFBF0; }"_s);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setResultGridLook(grid_);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->verticalHeader()->hide();
     grid_->verticalHeader()->setDefaultSectionSize(24);
-    grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     grid_->horizontalHeader()->setStretchLastSection(true);
     const int widths[] = {150, 60, 80, 80, 80, 120, 130, 90};
     for (int c = 0; c < int(std::size(widths)); ++c)

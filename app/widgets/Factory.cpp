@@ -38,6 +38,11 @@ CuteButton* makeButton(QWidget* parent, const ButtonFact& fact, int pixelSize)
     return button;
 }
 
+QStringList programFamilies()
+{
+    return {u"HG丸ｺﾞｼｯｸM-PRO"_s, u"MotoyaLMaru"_s, u"Noto Sans CJK JP"_s};
+}
+
 QStringList digitItems()
 {
     return {u"０"_s, u"１"_s, u"２"_s, u"３"_s, u"４"_s, u"５"_s, u"６"_s, u"７"_s, u"８"_s, u"９"_s};

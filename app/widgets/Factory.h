@@ -23,6 +23,9 @@ CuteButton* makeButton(QWidget* parent, const ButtonFact& fact, int pixelSize = 
 SimpleComboBox* makeDigitSelector(QWidget* parent, const QString& name, int left, int top, const QString& heading,
                                   int width = 25, int height = 225);
 
+// The rounded font families every screen asks for, the first one the machine has.
+QStringList programFamilies();
+
 // The items of a digit selector.
 QStringList digitItems();
 

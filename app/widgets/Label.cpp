@@ -29,15 +29,15 @@ void Label::fit()
     }
 }
 
-int Label::lineStep() const
+int Label::lineStep(int gaps) const
 {
     // A label given a maximum height closes its lines up, down to the font's own line height,
     // rather than run past it.
-    const int natural = qRound(fontMetrics().height() * 1.2);
-    const int gaps = int(text().count(u'\n'));
+    const int height = fontMetrics().height();
+    const int natural = qRound(height * 1.2);
     if (gaps == 0 || maximumHeight() >= QWIDGETSIZE_MAX) return natural;
-    const int fitting = (maximumHeight() - fontMetrics().height() - 2) / gaps;
-    return qBound(fontMetrics().height(), fitting, natural);
+    const int fitting = (maximumHeight() - height - 2) / gaps;
+    return qBound(height, fitting, natural);
 }
 
 QSize Label::sizeHint() const
@@ -48,7 +48,8 @@ QSize Label::sizeHint() const
     int width = 0;
     for (const QString& line : lines)
         width = qMax(width, fm.horizontalAdvance(line));
-    return {width + 2, lineStep() * int(lines.size() - 1) + fm.height() + 2};
+    const int gaps = int(lines.size() - 1);
+    return {width + 2, lineStep(gaps) * gaps + fm.height() + 2};
 }
 
 void Label::paintEvent(QPaintEvent* event)
@@ -63,6 +64,7 @@ void Label::paintEvent(QPaintEvent* event)
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
     const QFontMetrics fm = fontMetrics();
     const QRect area = contentsRect();
+    const int step = lineStep(int(lines.size() - 1));
     int y = area.top() + 1;
     for (const QString& line : lines) {
         const int advance = fm.horizontalAdvance(line);
@@ -72,7 +74,7 @@ void Label::paintEvent(QPaintEvent* event)
         else if (alignment() & Qt::AlignHCenter)
             x = area.left() + (area.width() - advance) / 2;
         p.drawText(x, y + fm.ascent(), line);
-        y += lineStep();
+        y += step;
     }
 }
 

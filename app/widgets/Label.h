@@ -21,7 +21,7 @@ class Label : public QLabel {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    int lineStep() const;
+    int lineStep(int gaps) const; // from one line to the next, with `gaps` line breaks
 };
 
 } // namespace kazemaru

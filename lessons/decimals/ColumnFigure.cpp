@@ -70,8 +70,7 @@ void ColumnFigure::clear()
 
 void ColumnFigure::showProblem(const ColumnProblem& problem)
 {
-    places_ = problem.places;
-    placeMarks();
+    places_ = problem.places; // the marks follow with the next showMarks
     rows_[0]->setText(problem.firstText());
     rows_[1]->setText(problem.secondText());
     sign_->setText(problem.operation == ColumnOperation::Add ? u"+"_s : u"-"_s);

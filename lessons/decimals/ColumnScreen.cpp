@@ -132,8 +132,12 @@ void ColumnScreen::columnChosen(int column)
         return;
     }
     if (choice.setUp) selectorSetUp(choice.open);
-    if (choice.prompt.blink && !choice.prompt.text.isEmpty()) promptBlink(choice.prompt.text);
-    if (!choice.prompt.blink) prompt()->setText(choice.prompt.text);
+    if (!choice.prompt.text.isEmpty()) {
+        if (choice.prompt.blink)
+            promptBlink(choice.prompt.text);
+        else
+            prompt()->setText(choice.prompt.text);
+    }
     playCue(cue::digit);
 }
 

@@ -30,7 +30,7 @@ TForm12::TForm12(TDataModule1* data, QWidget* parent)
     : DrillScreen(12, decimalDrillDesign(), data, parent)
 {
     // The decimal point marker between the ones and the first decimal place.
-    addLabel(u"Label9"_s, QString(), 834, 280, 19, false, colour::navy)->hide();
+    addLabel(u"Label9"_s, u"小\n数\n点"_s, 834, 280, 19, false, colour::navy)->hide();
 }
 
 QString TForm12::poseProblem()
@@ -57,18 +57,14 @@ DrillAnswer TForm12::judgeAnswer() const
 
 void TForm12::selectorsSetUp()
 {
-    Label* point = label(9);
-    point->setText(u"小\n数\n点"_s);
-    point->show();
+    label(9)->show();
 }
 
 QList<QPair<int, int>> TForm12::answerKey() const
 {
     if (!running()) return {};
     QList<QPair<int, int>> key;
-    int thousandths = problem_.answer();
-    for (int p = problem_.places; p < maxPlaces; ++p)
-        thousandths *= 10;
+    const int thousandths = problem_.answer() * placeUnit(maxPlaces - problem_.places);
     for (const auto& choice : choicesFor(selectorTable, 0, thousandths))
         if (selectorInUse(choice.first)) key.append(choice);
     return key;

@@ -4,9 +4,6 @@
 #include "app/Prompts.h"
 #include "app/Random.h"
 
-#include <QListWidget>
-#include <QPlainTextEdit>
-
 using namespace Qt::StringLiterals;
 
 namespace kazemaru::longdiv {
@@ -27,24 +24,11 @@ LongDivisionScreen::LongDivisionScreen(int form, const LongDivisionDesign& desig
     // The longest step texts close their lines up rather than run into the guide and its prompt.
     label(5)->setMaximumHeight(facts().pictureTop - label(5)->y());
 
-    // The eighth item carries an ideographic space after its digit.
-    QStringList items = digitItems();
-    items[7] = u"７　"_s;
     addDigitSelectors(design.selectors, design.selectorTop);
-    for (const SelectorDesign& s : design.selectors) {
-        SimpleComboBox* box = selector(s.number);
-        box->setItems(items);
-        // The space after the 7 is wider than the list: keep the digit instead of an ellipsis.
-        box->list()->setTextElideMode(Qt::ElideNone);
-    }
+    spaceTheSevens(design.selectors);
 
     widgets_ = std::make_unique<FigureWidgets>(this, design.figure);
-    setMemoLines(design.memoLines, design.memoGeometry);
-    if (design.memoPixelSize > 0) {
-        QFont memoFont = memo()->font();
-        memoFont.setPixelSize(design.memoPixelSize);
-        memo()->setFont(memoFont);
-    }
+    setMemoLines(design.memoLines, design.memoGeometry, design.memoPixelSize);
 }
 
 LongDivisionScreen::~LongDivisionScreen() = default;
@@ -108,7 +92,7 @@ QString LongDivisionScreen::nextInStudy()
     label(4)->setText(problemLine(problem_.dividend, problem_.divisor));
     button(5)->setEnabled(true);
     showFigure();
-    return u"「ステップ」ボタンで すすめてね！"_s;
+    return prompt::goOnStepSpaced;
 }
 
 QString LongDivisionScreen::nextInTest()

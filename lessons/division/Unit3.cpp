@@ -23,7 +23,6 @@ const SelectorDesign selectorDesigns[] = {
 };
 constexpr int selectorTop = 328;
 
-const QString answerPrompt = u"答えは 大きい位から じゅんに えらんでね！"_s;
 
 } // namespace
 
@@ -95,7 +94,7 @@ QString TForm3::nextInTest()
     label(4)->setText(tensHundredsQuestionText(problem_));
     label(4)->show();
     selectorSetUp();
-    return answerPrompt;
+    return prompt::answerFromTop;
 }
 
 void TForm3::ComboBox4Change()

@@ -16,8 +16,6 @@ class DigitRow : public QLabel {
   public:
     explicit DigitRow(QWidget* parent, int pitch = defaultPitch, int pointWidth = 0);
 
-    int pitch() const { return pitch_; }
-    int pointWidth() const { return pointWidth_ > 0 ? pointWidth_ : pitch_; }
     int cellsWidth() const { return written::cellsWidth(text(), pitch_, pointWidth_); }
     // The cell of character i, in the row's own coordinates.
     QRect cell(qsizetype i) const;

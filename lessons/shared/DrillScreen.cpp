@@ -36,11 +36,13 @@ DrillScreen::DrillScreen(int form, const DrillDesign& design, TDataModule1* data
     addLabels(labelTable);
     storeNote_ = addLabel(u"StoreNote"_s, QString(), 192, 480, 16, true, colour::maroon);
 
-    timeSelector_ = new SimpleComboBox({u"　　なし"_s, u"　５ふん"_s, u"１０ぷん"_s, u"１５ふん"_s}, this);
-    timeSelector_->setObjectName(u"ComboBox2"_s);
-    timeSelector_->setGeometry(840, 152, 90, 121);
-    timeSelector_->setText(timeField);
-    wire(timeSelector_);
+    timeSelector_ = addMenu({.name = u"ComboBox2"_s,
+                             .field = timeField,
+                             .items = {u"　　なし"_s, u"　５ふん"_s, u"１０ぷん"_s, u"１５ふん"_s},
+                             .left = 840,
+                             .top = 152,
+                             .width = 90,
+                             .height = 121});
 
     addDigitSelectors(design_.selectors, design_.selectorTop);
     for (const SelectorDesign& s : design_.selectors)
@@ -176,7 +178,6 @@ void DrillScreen::selectorSetUp()
 void DrillScreen::CuteButton3Click()
 {
     abandonRun(); // a countdown still running must not end the new run
-    screenReset();
     startMs_ = monotonicMs();
     rightCount_ = 0;
     problemCounter_ = 0;

@@ -43,7 +43,6 @@ class DrillScreen : public LessonScreen {
     DrillScreen(int form, const DrillDesign& design, TDataModule1* data, QWidget* parent);
 
     int timeLimit() const { return timeLimit_; }
-    int countdownTicks() const { return ticks_; }
     int problemCounter() const { return problemCounter_; }
     int rightCount() const { return rightCount_; }
     bool running() const { return running_; }
@@ -80,7 +79,6 @@ class DrillScreen : public LessonScreen {
 
     void screenReset() override;
     void hideEvent(QHideEvent* event) override;
-    const DrillDesign& design() const { return design_; }
 
   private:
     void digitChosen(int number);
