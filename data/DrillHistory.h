@@ -23,6 +23,8 @@ struct DrillRunRecord {
     int score = 0;     // 0 … 100
     int seconds = 0;   // elapsed
     RunEnd ending = RunEnd::Stopped;
+    QString uid;      // made on this computer when the run is recorded (a UUID), as for answers
+    QString childUid; // who ran it
 
     // Seconds per problem posed; 0 when none was.
     double secondsPerProblem() const { return problems > 0 ? double(seconds) / problems : 0.0; }
