@@ -11,6 +11,7 @@
 #include <QVariantList>
 #include <optional>
 
+class QSqlQuery;
 class QSqlQueryModel;
 class QTableView;
 
@@ -63,12 +64,6 @@ class TDataModule1 : public QObject {
     StoreError tryClear(DrillTable t);                                           // deletes every row
     StoreError tryAppendRow(DrillTable t, const QVariantList& valuesByPosition); // stored on return
 
-    // The same for callers without a screen of their own (maintenance, tests): a failure is shown
-    // in an error box carrying the store's message, and gives false.
-    bool requery(DrillTable t);
-    bool clear(DrillTable t);
-    bool appendRow(DrillTable t, const QVariantList& valuesByPosition);
-
     // Shows the table's query in `view`: the grid's columns (titles centred, fields, widths) in
     // their order, in the look of a results grid.
     void bindGrid(QTableView* view, DrillTable t);
@@ -89,6 +84,8 @@ class TDataModule1 : public QObject {
     const TableState& state(DrillTable t) const { return tables_[int(t)]; }
     StoreError requeryModel(DrillTable t);
     StoreError failed(const QString& what, DrillTable t) const;
+    StoreError historyFailed(const QString& what) const;
+    StoreError historyQueryFailed(const QSqlQuery& q) const;
 
     TableStore store_;
     TableState tables_[2];

@@ -51,7 +51,7 @@ struct Drill {
     QTimer* timer3() { return child<QTimer>(&form, u"Timer3"_s); }
     int rows()
     {
-        dm.requery(DrillTable::Division);
+        if (dm.tryRequery(DrillTable::Division)) qFatal("the drill table is unreadable");
         return dm.DBISAMQuery2->rowCount();
     }
 
