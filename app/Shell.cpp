@@ -1,8 +1,8 @@
 #include "app/Shell.h"
 
-#include "app/LessonScreen.h"
+#include "frame/LessonScreen.h"
 #include "app/Unit1.h"
-#include "app/widgets/Factory.h"
+#include "frame/widgets/Factory.h"
 #include "data/untDTM.h"
 #include "lessons/area/Unit14.h"
 #include "lessons/decimals/Unit10.h"

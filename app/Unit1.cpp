@@ -1,8 +1,10 @@
 #include "app/Unit1.h"
 
-#include "app/Clock.h"
-#include "app/CuePlayer.h"
-#include "app/Dialogs.h"
+#include "frame/Clock.h"
+#include "frame/CuePlayer.h"
+#include "frame/Dialogs.h"
+#include "frame/FrameFacts.h"
+#include "frame/widgets/Factory.h"
 #include "app/HelpViewer.h"
 #include "app/records/RecordsWindow.h"
 

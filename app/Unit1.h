@@ -1,6 +1,6 @@
 #pragma once
 // The contents screen: seven chapters, fifteen lesson buttons, help, About and quit.
-#include "app/LessonScreen.h"
+#include "frame/PromptBlink.h"
 
 #include <QMainWindow>
 
@@ -10,6 +10,7 @@ class QTextBrowser;
 namespace kazemaru {
 
 class RecordsWindow;
+class StatusBar;
 class TDataModule1;
 
 class TForm1 : public QMainWindow {

@@ -1,9 +1,9 @@
 #include "app/records/RecordsWindow.h"
 
-#include "app/Dialogs.h"
-#include "app/FrameFacts.h"
+#include "frame/Dialogs.h"
+#include "frame/FrameFacts.h"
 #include "app/records/RunTexts.h"
-#include "app/widgets/Factory.h"
+#include "frame/widgets/Factory.h"
 #include "data/untDTM.h"
 
 #include <QAbstractTableModel>

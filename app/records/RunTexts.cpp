@@ -1,6 +1,6 @@
 #include "app/records/RunTexts.h"
 
-#include "app/FrameFacts.h"
+#include "frame/FrameFacts.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,6 +1,6 @@
 #include "lessons/area/Unit14.h"
 
-#include "app/Prompts.h"
+#include "frame/Prompts.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,7 +1,7 @@
 #pragma once
 // Area: rectangles and squares, notched shapes cut into rectangles three ways, and the area
 // units. Study only: a step button walks each explanation while its figures stay on screen.
-#include "app/LessonScreen.h"
+#include "frame/LessonScreen.h"
 #include "lessons/area/AreaWalk.h"
 
 namespace kazemaru {

@@ -38,8 +38,8 @@ class OnePlaceEntry : public ColumnEntry {
     QString firstPrompt() const override;
 
   protected:
-    EntryPrompt promptAfter(int column) const override;
-    EntryPrompt promptAfterCarry(int column) const override;
+    written::EntryPrompt promptAfter(int column) const override;
+    written::EntryPrompt promptAfterCarry(int column) const override;
 };
 
 } // namespace kazemaru

@@ -1,6 +1,6 @@
 #include "lessons/decimals/ThreePlaceColumns.h"
 
-#include "app/Random.h"
+#include "frame/Random.h"
 
 #include <algorithm>
 
@@ -95,7 +95,7 @@ QString ThreePlaceEntry::firstPrompt() const
     return adding() ? place + u"を たした数を えらんでね！"_s + twoDigitsToo : place + u"の答えを えらんでね！"_s;
 }
 
-EntryPrompt ThreePlaceEntry::promptAfter(int column) const
+written::EntryPrompt ThreePlaceEntry::promptAfter(int column) const
 {
     const int next = placeOf(problem(), column) - 1; // the place now due
     if (!adding()) return {placeName(next) + u"の答えを えらんでね！"_s};

@@ -22,10 +22,9 @@ class TForm10 : public ColumnScreen {
 
   protected:
     QString menuChosen() override;
-    QString missingChoice() const override;
     ColumnProblem drawProblem() const override { return drawOnePlaceProblem(subTopic()); }
-    std::unique_ptr<ColumnWalk> walkOf(const ColumnProblem& problem) const override;
-    std::unique_ptr<ColumnEntry> entryOf(const ColumnProblem& problem) const override;
+    std::unique_ptr<ColumnWalk> walkFor(const ColumnProblem& problem) const override;
+    std::unique_ptr<ColumnEntry> entryFor(const ColumnProblem& problem) const override;
     int selectorOf(int column) const override { return column + 1; }
 };
 

@@ -1,21 +1,25 @@
 #include "lessons/decimals/Unit11.h"
 
-#include "app/Palette.h"
-#include "app/Prompts.h"
+#include "frame/Palette.h"
+#include "frame/Prompts.h"
 
 using namespace Qt::StringLiterals;
 
 namespace kazemaru {
 namespace {
 
-
 // The answer's places, weighed in thousandths whatever the problem's places.
 const SelectorDesign selectorDesigns[] = {
     {7, 784, u"十", 10000}, {6, 808, u"一", 1000}, {5, 856, u"一", 100}, {4, 880, u"二", 10}, {3, 904, u"三", 1},
 };
 
-const ColumnScreenDesign design{
-    .judgeMark = {15, 752, 536, 53, false, colour::red},
+ColumnScreenDesign design()
+{
+    // Built on first use: the shared label designs are made before it.
+    static const LabelDesign labels[] = {columnProblemLine, columnStepText, {15, 752, 536, 53, false, colour::red}};
+    return {
+    .labels = labels,
+    .judgeMark = 15,
     .selectors = selectorDesigns,
     .selectorTop = 224,
     .pointMarkerLeft = 834,
@@ -26,8 +30,10 @@ const ColumnScreenDesign design{
                                  .sign = {576, 400},
                                  .rule = {560, 444, 209, 2},
                                  .marks = 3},
+    .memoLines = TForm11::memoLines(),
     .memo = QRect(192, 136, 585, 161),
-};
+    };
+}
 
 const MenuFact problemMenu{.name = u"ComboBox2"_s,
                            .field = u" もんだい"_s,
@@ -37,7 +43,7 @@ const MenuFact problemMenu{.name = u"ComboBox2"_s,
 } // namespace
 
 TForm11::TForm11(QWidget* parent)
-    : ColumnScreen(11, parent, design, memoLines())
+    : ColumnScreen(11, design(), parent)
 {
     problemMenu_ = addMenu(problemMenu);
     problemMenu_->hide();
@@ -87,12 +93,12 @@ QString TForm11::missingChoice() const
     return kind_ == 0 ? prompt::chooseProblem : QString();
 }
 
-std::unique_ptr<ColumnWalk> TForm11::walkOf(const ColumnProblem& problem) const
+std::unique_ptr<ColumnWalk> TForm11::walkFor(const ColumnProblem& problem) const
 {
     return std::make_unique<ThreePlaceWalk>(problem);
 }
 
-std::unique_ptr<ColumnEntry> TForm11::entryOf(const ColumnProblem& problem) const
+std::unique_ptr<ColumnEntry> TForm11::entryFor(const ColumnProblem& problem) const
 {
     return std::make_unique<ThreePlaceEntry>(problem);
 }

@@ -30,8 +30,8 @@ class TForm11 : public ColumnScreen {
     QString menuChosen() override;
     QString missingChoice() const override;
     ColumnProblem drawProblem() const override { return drawThreePlaceProblem(subTopic(), kind_); }
-    std::unique_ptr<ColumnWalk> walkOf(const ColumnProblem& problem) const override;
-    std::unique_ptr<ColumnEntry> entryOf(const ColumnProblem& problem) const override;
+    std::unique_ptr<ColumnWalk> walkFor(const ColumnProblem& problem) const override;
+    std::unique_ptr<ColumnEntry> entryFor(const ColumnProblem& problem) const override;
     // The thousandths selector is ComboBox3, the tens ComboBox7, whatever the places.
     int selectorOf(int column) const override { return column + 5 - problem().places; }
 

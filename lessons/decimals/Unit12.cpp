@@ -1,6 +1,6 @@
 #include "lessons/decimals/Unit12.h"
 
-#include "app/Palette.h"
+#include "frame/Palette.h"
 
 using namespace Qt::StringLiterals;
 

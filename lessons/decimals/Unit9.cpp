@@ -1,7 +1,7 @@
 #include "lessons/decimals/Unit9.h"
 
-#include "app/Dialogs.h"
-#include "app/Prompts.h"
+#include "frame/Dialogs.h"
+#include "frame/Prompts.h"
 #include "lessons/decimals/NumberLine.h"
 
 #include <QPlainTextEdit>

@@ -2,7 +2,7 @@
 // The structure of decimals: an explanation memo, then problems of three kinds (counting 0.1s,
 // reading the number line, changing units). Study mode reveals the answer with the answer button;
 // test mode takes it through the tens, ones and tenths selectors and marks it.
-#include "app/LessonScreen.h"
+#include "frame/LessonScreen.h"
 #include "lessons/decimals/DecimalStructure.h"
 
 namespace kazemaru {

@@ -1,6 +1,6 @@
 #include "lessons/division/LongDivisionFigure.h"
 
-#include "app/widgets/Factory.h"
+#include "frame/widgets/Factory.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Dividing whole tens and hundreds by one digit: an explanation per sub-topic in study mode,
 // random problems answered with hundreds, tens and ones selectors in test mode.
-#include "app/LessonScreen.h"
+#include "frame/LessonScreen.h"
 #include "lessons/division/MentalDivision.h"
 
 namespace kazemaru {

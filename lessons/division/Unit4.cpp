@@ -1,5 +1,7 @@
 #include "lessons/division/Unit4.h"
 
+#include "lessons/division/LongDivisionOneDigit.h"
+
 using namespace Qt::StringLiterals;
 
 namespace kazemaru {
@@ -14,55 +16,25 @@ const SelectorDesign selectorDesigns[] = {
     {4, 904, u"商"},
 };
 
-} // namespace
-
-TForm4::TForm4(QWidget* parent)
-    : LongDivisionScreen(4, design(), parent)
-{
-}
-
-LongDivisionDesign TForm4::design()
+LongDivisionDesign design()
 {
     LongDivisionDesign d;
     d.selectors = selectorDesigns;
     d.quotientSelector = 4;
     d.figure = figureDesign({QString(), 672, 316, 20, false}, {QString(), oneDigitColumn1, 316, 60, false},
                             oneDigitRows(), 696, 105, 704, 97, 680);
-    d.memoLines = memoLines();
+    d.memoLines = TForm4::memoLines();
     d.memoGeometry = QRect(104, 128, 720, 440);
     d.memoPixelSize = 13; // all 33 lines fit in the box without scrolling
+    d.rules = {oneDigitPlan, oneDigitExampleCount, drawOneDigitProblem, nullptr};
     return d;
 }
 
-std::unique_ptr<ExampleWalk> TForm4::makeWalk(Figure& figure, int subTopic, int example)
-{
-    return std::make_unique<OneDigitWalk>(figure, subTopic, example);
-}
+} // namespace
 
-Problem TForm4::drawProblem(int subTopic)
+TForm4::TForm4(QWidget* parent)
+    : LongDivisionScreen(4, design(), parent)
 {
-    return drawOneDigitProblem(subTopic);
-}
-
-std::unique_ptr<WrittenEntry> TForm4::makeEntry(Figure& figure, int subTopic, const Problem& problem)
-{
-    return std::make_unique<OneDigitEntry>(figure, subTopic, problem);
-}
-
-void TForm4::placeForStart(Figure& figure)
-{
-    placeRegularStart(figure);
-}
-
-void TForm4::placeAfterMenu(Figure& figure)
-{
-    placeRegularStart(figure);
-    figure.place(Row::Difference2, oneDigitColumn2);
-}
-
-void TForm4::placeForRestore(Figure& figure)
-{
-    placeAfterMenu(figure);
 }
 
 QStringList TForm4::memoLines()

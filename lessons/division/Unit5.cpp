@@ -1,6 +1,6 @@
 #include "lessons/division/Unit5.h"
 
-#include "app/Prompts.h"
+#include "frame/Prompts.h"
 
 using namespace Qt::StringLiterals;
 

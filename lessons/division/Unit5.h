@@ -1,7 +1,7 @@
 #pragma once
 // Dividing by whole tens and hundreds: five worked examples in study mode, and test problems
 // answered with a quotient digit and a remainder of up to three digits.
-#include "app/LessonScreen.h"
+#include "frame/LessonScreen.h"
 #include "lessons/division/MentalDivision.h"
 
 namespace kazemaru {

@@ -26,13 +26,14 @@ LongDivisionDesign design()
                             twoDigitRows(), 656, 105, 664, 97, 640);
     d.memoLines = TForm6::memoLines();
     d.memoGeometry = QRect(88, 144, 720, 440);
+    d.rules = {twoDigitPlan, twoDigitExampleCount, drawTwoDigitProblem, nullptr};
     return d;
 }
 
 } // namespace
 
 TForm6::TForm6(QWidget* parent)
-    : PlannedDivisionScreen(6, design(), {twoDigitPlan, twoDigitExampleCount, drawTwoDigitProblem, nullptr}, parent)
+    : LongDivisionScreen(6, design(), parent)
 {
 }
 

@@ -5,7 +5,7 @@
 
 namespace kazemaru {
 
-class TForm6 : public longdiv::PlannedDivisionScreen {
+class TForm6 : public longdiv::LongDivisionScreen {
     Q_OBJECT
   public:
     explicit TForm6(QWidget* parent);

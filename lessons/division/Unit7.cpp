@@ -24,15 +24,15 @@ LongDivisionDesign design()
                             threeDigitRows(), 632, 129, 640, 129, 616);
     d.memoLines = TForm7::memoLines();
     d.memoGeometry = QRect(112, 152, 720, 440);
+    // The rows of a test problem follow the shape of its true quotient, whatever the child chooses.
+    d.rules = {threeDigitPlan, threeDigitExampleCount, drawThreeDigitProblem, threeDigitCase};
     return d;
 }
 
 } // namespace
 
-// The rows of a test problem follow the shape of its true quotient, whatever the child chooses.
 TForm7::TForm7(QWidget* parent)
-    : PlannedDivisionScreen(7, design(),
-                            {threeDigitPlan, threeDigitExampleCount, drawThreeDigitProblem, threeDigitCase}, parent)
+    : LongDivisionScreen(7, design(), parent)
 {
 }
 

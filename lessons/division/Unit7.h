@@ -5,7 +5,7 @@
 
 namespace kazemaru {
 
-class TForm7 : public longdiv::PlannedDivisionScreen {
+class TForm7 : public longdiv::LongDivisionScreen {
     Q_OBJECT
   public:
     explicit TForm7(QWidget* parent);

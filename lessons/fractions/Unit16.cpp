@@ -1,7 +1,7 @@
 #include "lessons/fractions/Unit16.h"
 
-#include "app/Dialogs.h"
-#include "app/Prompts.h"
+#include "frame/Dialogs.h"
+#include "frame/Prompts.h"
 
 using namespace Qt::StringLiterals;
 

@@ -2,7 +2,7 @@
 // Fractions: what a fraction is, comparing two fractions, the kinds of fractions, and converting
 // between improper fractions and mixed numbers. Fractions are drawn as numerator over a bar over
 // denominator, with an optional whole part in front.
-#include "app/LessonScreen.h"
+#include "frame/LessonScreen.h"
 #include "lessons/fractions/FractionFigure.h"
 #include "lessons/fractions/Fractions.h"
 

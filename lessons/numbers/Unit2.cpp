@@ -1,6 +1,6 @@
 #include "lessons/numbers/Unit2.h"
 
-#include "app/Prompts.h"
+#include "frame/Prompts.h"
 
 #include <QFontMetricsF>
 #include <QListWidget>

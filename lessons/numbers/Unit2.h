@@ -2,7 +2,7 @@
 // Large numbers up to the 千兆 place: the place-value chart and explanations in study mode;
 // in test mode numbers to write in kanji or in digits, and ×10, ×100, ÷10, ÷100 problems,
 // answered with nine digit selectors in units of 千万 or with two kanji selectors.
-#include "app/LessonScreen.h"
+#include "frame/LessonScreen.h"
 #include "lessons/numbers/LargeNumbers.h"
 
 namespace kazemaru {

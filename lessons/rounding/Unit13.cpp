@@ -1,7 +1,7 @@
 #include "lessons/rounding/Unit13.h"
 
-#include "app/Dialogs.h"
-#include "app/Prompts.h"
+#include "frame/Dialogs.h"
+#include "frame/Prompts.h"
 
 #include <QPlainTextEdit>
 

@@ -2,7 +2,7 @@
 // Rounding: an explanation of approximate numbers and worked examples in study mode; numbers of
 // three to seven digits to round to a place, at a place or to leading digits in test mode,
 // answered with seven digit selectors.
-#include "app/LessonScreen.h"
+#include "frame/LessonScreen.h"
 #include "lessons/rounding/Rounding.h"
 
 namespace kazemaru {

@@ -1,6 +1,6 @@
 #include "lessons/rules/Unit15.h"
 
-#include "app/Prompts.h"
+#include "frame/Prompts.h"
 
 using namespace Qt::StringLiterals;
 

@@ -2,7 +2,7 @@
 // The rules of calculation: expressions with brackets, mixed operations and □. Study mode poses
 // an expression and the answer button shows the rule and the worked evaluation; test mode takes
 // the value through thousands, hundreds, tens and ones selectors.
-#include "app/LessonScreen.h"
+#include "frame/LessonScreen.h"
 #include "lessons/rules/CalculationRules.h"
 
 namespace kazemaru {

@@ -1,9 +1,9 @@
 #include "lessons/shared/DrillScreen.h"
 
-#include "app/Clock.h"
-#include "app/CuePlayer.h"
-#include "app/Dialogs.h"
-#include "app/Prompts.h"
+#include "frame/Clock.h"
+#include "frame/CuePlayer.h"
+#include "frame/Dialogs.h"
+#include "frame/Prompts.h"
 
 #include <QHideEvent>
 #include <QTableView>

@@ -6,7 +6,7 @@
 // the score and the time, and "けっか" lays the run's rows over the problem area.
 // A drill supplies what differs: its table, selectors, grid place and prompts as a DrillDesign,
 // and its problems through the hooks below.
-#include "app/LessonScreen.h"
+#include "frame/LessonScreen.h"
 #include "data/untDTM.h"
 #include "lessons/shared/DrillRecorder.h"
 #include "lessons/shared/DrillRun.h"

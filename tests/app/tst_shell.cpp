@@ -1,8 +1,8 @@
 // The program as start-up builds it: the contents screen, its lesson buttons, sound, help,
 // About and quitting.
-#include "app/CuePlayer.h"
+#include "frame/CuePlayer.h"
 #include "app/HelpViewer.h"
-#include "app/LessonScreen.h"
+#include "frame/LessonScreen.h"
 #include "app/Shell.h"
 #include "app/Unit1.h"
 #include "tests/support/TestSupport.h"

@@ -1,6 +1,6 @@
 // The decimal drill: the draw space of its four kinds with their redraws and fixed problems, the
 // rows it stores, and the screen's wiring from the menu to the result grid.
-#include "app/Random.h"
+#include "frame/Random.h"
 #include "lessons/decimals/Unit12.h"
 #include "tests/support/DrillDriving.h"
 

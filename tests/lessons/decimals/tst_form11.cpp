@@ -1,6 +1,6 @@
 // The two- and three-place column screen: the wiring of its handlers and menus, the marks over
 // their digits for either number of places, and the entry of a sum with its carry digits.
-#include "app/Prompts.h"
+#include "frame/Prompts.h"
 #include "lessons/decimals/Unit11.h"
 #include "tests/support/ColumnDriving.h"
 #include "tests/support/ShownScreen.h"

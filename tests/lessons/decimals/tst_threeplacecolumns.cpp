@@ -1,6 +1,6 @@
 // Written decimal addition and subtraction with two and three places: the generator's draws, a
 // broad sweep of problems walked and entered against the written method, and the edge cases.
-#include "app/Random.h"
+#include "frame/Random.h"
 #include "lessons/decimals/ThreePlaceColumns.h"
 #include "tests/support/ColumnDriving.h"
 #include "tests/support/TestSupport.h"
@@ -219,7 +219,7 @@ class TestThreePlaceColumns : public QObject {
         };
         for (const auto& c : cases) {
             ThreePlaceEntry entry(c.p);
-            ColumnChoice last;
+            written::EntryOutcome last;
             for (const auto& [column, digit] : c.choices)
                 last = entry.choose(column, digit);
             QVERIFY(last.taken);
@@ -229,6 +229,7 @@ class TestThreePlaceColumns : public QObject {
             QCOMPARE(last.prompt.blink, c.blink);
             QCOMPARE(entry.judged(), c.judged);
             QCOMPARE(entry.right(), c.right);
+            if (c.judged) QCOMPARE(last.right, c.right); // what the screen marks
             if (c.judged) QVERIFY(!entry.choose(c.p.places + 1, 0).taken);
         }
     }

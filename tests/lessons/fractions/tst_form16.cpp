@@ -1,5 +1,5 @@
 // The fractions screen: the wiring of its handlers, once each.
-#include "app/Prompts.h"
+#include "frame/Prompts.h"
 #include "lessons/fractions/Unit16.h"
 #include "tests/support/ShownScreen.h"
 

@@ -1,6 +1,6 @@
 // The drill run on its own: a tiny addition drill built on DrillScreen, with a selector it leaves
 // unused for small sums, another table and another grid place than the division drill.
-#include "app/Random.h"
+#include "frame/Random.h"
 #include "tests/support/DrillDriving.h"
 
 #include <QSqlQueryModel>

@@ -1,10 +1,11 @@
 #pragma once
 // What every lesson screen shares: lesson mode and mode button, sub-topic from the menu, the
 // blinking prompt line, the clock, back and quit, point memo, digit places and the judge mark.
-#include "app/CuePlayer.h"
-#include "app/FrameFacts.h"
-#include "app/PlaceValue.h"
-#include "app/widgets/Factory.h"
+#include "frame/CuePlayer.h"
+#include "frame/FrameFacts.h"
+#include "frame/PlaceValue.h"
+#include "frame/PromptBlink.h"
+#include "frame/widgets/Factory.h"
 
 #include <QDialog>
 #include <QHash>
@@ -37,25 +38,6 @@ struct SelectorDesign {
     int weight = 1;
     int part = 0;
     int width = 25;
-};
-
-// Blinks a prompt line: shown 500 ms, hidden 50 ms, shown again, then the timer stops.
-// Shared by the lesson screens and the contents screen.
-class PromptBlink {
-  public:
-    PromptBlink(Label* line, QTimer* timer)
-        : line_(line)
-        , timer_(timer)
-    {
-    }
-    void start(const QString& text); // a running blink keeps its period; only its count restarts
-    void tick();
-    int ticks() const { return ticks_; }
-
-  private:
-    Label* line_;
-    QTimer* timer_;
-    int ticks_ = 0;
 };
 
 class LessonScreen : public QDialog {

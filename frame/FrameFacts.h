@@ -1,7 +1,7 @@
 #pragma once
 // The frame facts of every lesson screen in one place: window, titles, menu, prompt line,
 // standard buttons, point memo and opening behaviour. The screens build their frame from it.
-#include "app/CuePlayer.h"
+#include "frame/CuePlayer.h"
 
 #include <QColor>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "app/FrameFacts.h"
+#include "frame/FrameFacts.h"
 
-#include "app/Palette.h"
-#include "app/Prompts.h"
+#include "frame/Palette.h"
+#include "frame/Prompts.h"
 
 #include <QtGlobal>
 #include <array>

@@ -1,7 +1,7 @@
 // The cue player against real and broken cue files (no observer: the real player runs).
-#include "app/CuePlayer.h"
-#include "app/Dialogs.h"
-#include "app/LessonScreen.h"
+#include "frame/CuePlayer.h"
+#include "frame/Dialogs.h"
+#include "frame/LessonScreen.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,9 +1,9 @@
-#include "app/LessonScreen.h"
+#include "frame/LessonScreen.h"
 
-#include "app/Clock.h"
-#include "app/CuePlayer.h"
-#include "app/Dialogs.h"
-#include "app/Prompts.h"
+#include "frame/Clock.h"
+#include "frame/CuePlayer.h"
+#include "frame/Dialogs.h"
+#include "frame/Prompts.h"
 
 #include <QListWidget>
 #include <QMetaObject>
@@ -15,30 +15,6 @@
 using namespace Qt::StringLiterals;
 
 namespace kazemaru {
-
-void PromptBlink::start(const QString& text)
-{
-    line_->setText(text);
-    ticks_ = 0;
-    if (!timer_->isActive()) timer_->start();
-}
-
-void PromptBlink::tick()
-{
-    ++ticks_;
-    if (ticks_ >= 3) {
-        timer_->stop();
-        return;
-    }
-    // Setting the interval restarts the period from now.
-    if (ticks_ % 2 == 1) {
-        line_->hide();
-        timer_->setInterval(50);
-    } else {
-        line_->show();
-        timer_->setInterval(500);
-    }
-}
 
 LessonScreen::LessonScreen(int form, QWidget* parent)
     : QDialog(parent)

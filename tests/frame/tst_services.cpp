@@ -1,8 +1,8 @@
 // The clock text, the prompt blink, random draws and the cue table.
-#include "app/Clock.h"
-#include "app/CuePlayer.h"
-#include "app/LessonScreen.h"
-#include "app/Random.h"
+#include "frame/Clock.h"
+#include "frame/CuePlayer.h"
+#include "frame/LessonScreen.h"
+#include "frame/Random.h"
 
 #include <QtTest>
 

@@ -1,0 +1,29 @@
+#pragma once
+// The blinking prompt line of every screen.
+class QString;
+class QTimer;
+
+namespace kazemaru {
+
+class Label;
+
+// Blinks a prompt line: shown 500 ms, hidden 50 ms, shown again, then the timer stops.
+// Shared by the lesson screens and the contents screen.
+class PromptBlink {
+  public:
+    PromptBlink(Label* line, QTimer* timer)
+        : line_(line)
+        , timer_(timer)
+    {
+    }
+    void start(const QString& text); // a running blink keeps its period; only its count restarts
+    void tick();
+    int ticks() const { return ticks_; }
+
+  private:
+    Label* line_;
+    QTimer* timer_;
+    int ticks_ = 0;
+};
+
+} // namespace kazemaru
