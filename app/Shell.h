@@ -13,6 +13,7 @@ namespace kazemaru {
 
 class TDataModule1;
 class TForm1;
+struct FrameFacts;
 
 class Shell : public QObject {
     Q_OBJECT
@@ -37,6 +38,9 @@ class Shell : public QObject {
     QList<QWidget*> lessons_; // TForm2 … TForm16, owned by the contents screen
     bool ended_ = false;
 };
+
+// The frame facts of lesson screen TForm<form>, 2 … 16, as its lesson gives them.
+const FrameFacts& frameFacts(int form);
 
 // Applies the program's fonts and Japanese dialog buttons to the application.
 void applyLook(QApplication& app);

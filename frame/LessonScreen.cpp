@@ -16,11 +16,11 @@ using namespace Qt::StringLiterals;
 
 namespace kazemaru {
 
-LessonScreen::LessonScreen(int form, QWidget* parent)
+LessonScreen::LessonScreen(const FrameFacts& facts, QWidget* parent)
     : QDialog(parent)
-    , facts_(frameFacts(form))
+    , facts_(facts)
 {
-    setObjectName(u"TForm%1"_s.arg(form));
+    setObjectName(u"TForm%1"_s.arg(facts.form));
     setWindowTitle(u"Kazemaru"_s);
     setFixedSize(facts_.width, facts_.height);
     setWindowModality(Qt::ApplicationModal);
@@ -350,6 +350,13 @@ void LessonScreen::judge(bool right)
     playCue(right ? cue::right : cue::wrong);
     if (auto* next = button(4)) next->setEnabled(true);
     promptBlink(facts_.promptAfterJudging);
+}
+
+bool LessonScreen::refusesTest()
+{
+    if (mode_ != Study || !facts_.untestedItems.contains(subTopic_)) return false;
+    showDialog(DialogKind::Information, facts_.noTestNotice);
+    return true;
 }
 
 bool LessonScreen::takeDigit(int number)

@@ -43,7 +43,7 @@ struct SelectorDesign {
 class LessonScreen : public QDialog {
     Q_OBJECT
   public:
-    LessonScreen(int form, QWidget* parent);
+    LessonScreen(const FrameFacts& facts, QWidget* parent);
 
     const FrameFacts& facts() const { return facts_; }
     int lessonMode() const { return mode_; }
@@ -101,6 +101,8 @@ class LessonScreen : public QDialog {
     void setOverlay(bool on) { overlay_ = on; }
     void promptBlink(const QString& text);
     void judge(bool right); // judge mark, cue 14 or 13, next button enabled, prompt after judging
+    // In study mode, a menu item that has no test says so in a notice; true when it did.
+    bool refusesTest();
     // Takes the digit chosen in declared selector `number` into its place of the entered number;
     // false when nothing is chosen. storePlace also plays the digit cue.
     bool takeDigit(int number);

@@ -1,5 +1,6 @@
 #include "app/records/RunTexts.h"
 
+#include "app/Shell.h"
 #include "frame/FrameFacts.h"
 
 using namespace Qt::StringLiterals;

@@ -66,8 +66,26 @@ const LabelDesign textDesign{4, 128, 392, 18, true, colour::navy};
 
 } // namespace
 
+// The frame facts: area: study only, so a step button instead of next and mode.
+const FrameFacts& TForm14::frameFacts()
+{
+    static const FrameFacts f{
+        .form = 14,
+        .titles = {facts::chapterTitle(u"面積"_s), facts::lessonTitle(u"長方形や正方形"_s)},
+        .menu = facts::menu({u"凸凹なしの形"_s, u"凸凹ありの形"_s, u"単位の関係"_s}),
+        .prompt = facts::promptLine(u"Label3"_s, prompt::chooseMenu),
+        .picture = u"Image3"_s,
+        .promptAfterJudging = QString(), // nothing is judged here
+        .quitQuestion = facts::mayQuitTight,
+        .buttons = {facts::step(u"CuteButton3"_s, 840, 568), facts::back(), facts::quit()},
+        .memoTop = std::nullopt,
+        .runsShowAtCreation = true,
+    };
+    return f;
+}
+
 TForm14::TForm14(QWidget* parent)
-    : LessonScreen(14, parent)
+    : LessonScreen(frameFacts(), parent)
 {
     // Created in number order, so a notch lies over the figure it cuts and under the next one.
     for (const ShapeDesign& s : shapeDesigns) {

@@ -11,6 +11,9 @@ class TForm14 : public LessonScreen {
   public:
     explicit TForm14(QWidget* parent);
 
+    // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
+    static const FrameFacts& frameFacts();
+
     const AreaWalk& walk() const { return walk_; }
 
   public Q_SLOTS:

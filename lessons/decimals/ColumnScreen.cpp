@@ -10,6 +10,12 @@ namespace kazemaru {
 const LabelDesign columnProblemLine{4, 120, 176, 40, false, colour::navy};
 const LabelDesign columnStepText{5, 120, 256, 24, true, colour::teal};
 
+QList<ButtonFact> columnButtons()
+{
+    using namespace facts;
+    return {next(472), step(u"CuteButton5"_s, 840, 520), point(), mode(), back(), quit()};
+}
+
 namespace {
 
 WrittenDesign writtenDesign(const ColumnScreenDesign& d)
@@ -28,8 +34,8 @@ WrittenDesign writtenDesign(const ColumnScreenDesign& d)
 
 } // namespace
 
-ColumnScreen::ColumnScreen(int form, const ColumnScreenDesign& design, QWidget* parent)
-    : WrittenScreen(form, writtenDesign(design), parent)
+ColumnScreen::ColumnScreen(const FrameFacts& facts, const ColumnScreenDesign& design, QWidget* parent)
+    : WrittenScreen(facts, writtenDesign(design), parent)
     , figure_(this, design.figure)
 {
     addLabel(u"Label13"_s, u"小"_s, design.pointMarkerLeft, design.selectorTop, 19, false, colour::navy)->hide();

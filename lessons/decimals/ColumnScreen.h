@@ -13,6 +13,8 @@ namespace kazemaru {
 // The problem line and the step text, where every column screen has them.
 extern const LabelDesign columnProblemLine;
 extern const LabelDesign columnStepText;
+// The step button takes the next button's usual place.
+QList<ButtonFact> columnButtons();
 
 // Where a column screen places its own widgets.
 struct ColumnScreenDesign {
@@ -29,7 +31,7 @@ struct ColumnScreenDesign {
 class ColumnScreen : public WrittenScreen {
     Q_OBJECT
   public:
-    ColumnScreen(int form, const ColumnScreenDesign& design, QWidget* parent);
+    ColumnScreen(const FrameFacts& facts, const ColumnScreenDesign& design, QWidget* parent);
 
     const ColumnProblem& problem() const { return problem_; }
     const ColumnFigure& figure() const { return figure_; }

@@ -33,8 +33,25 @@ ColumnScreenDesign design()
 
 } // namespace
 
+// The frame facts: decimal addition and subtraction, one place.
+const FrameFacts& TForm10::frameFacts()
+{
+    static const FrameFacts f{
+        .form = 10,
+        .titles = {facts::chapterTitle(u"小数のたし算・ひき算１"_s), facts::lessonTitle(u"ひっ算"_s, 448)},
+        .menu = facts::menu({u"たし算"_s, u"ひき算"_s}, u"メニュー"_s),
+        .prompt = facts::promptLine(u"Label3"_s, prompt::chooseMenuTight),
+        .picture = u"Image3"_s,
+        .promptAfterJudging = prompt::goOnTight,
+        .quitQuestion = facts::mayQuitTight,
+        .buttons = columnButtons(),
+        .memoTop = 136,
+    };
+    return f;
+}
+
 TForm10::TForm10(QWidget* parent)
-    : ColumnScreen(10, design(), parent)
+    : ColumnScreen(frameFacts(), design(), parent)
 {
 }
 

@@ -12,6 +12,9 @@ class TForm10 : public ColumnScreen {
   public:
     explicit TForm10(QWidget* parent);
 
+    // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
+    static const FrameFacts& frameFacts();
+
     // The point memo's lines.
     static QStringList memoLines();
 

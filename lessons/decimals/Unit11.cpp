@@ -42,8 +42,25 @@ const MenuFact problemMenu{.name = u"ComboBox2"_s,
 
 } // namespace
 
+// The frame facts: decimal addition and subtraction, up to three places.
+const FrameFacts& TForm11::frameFacts()
+{
+    static const FrameFacts f{
+        .form = 11,
+        .titles = {facts::chapterTitle(u"小数のたし算・ひき算２"_s), facts::lessonTitle(u"ひっ算"_s, 448)},
+        .menu = facts::menu({u"たし算"_s, u"ひき算"_s}, u"メニュー"_s),
+        .prompt = facts::promptLine(u"Label3"_s, prompt::chooseMenuTight),
+        .picture = u"Image3"_s,
+        .promptAfterJudging = prompt::goOnTight,
+        .quitQuestion = facts::mayQuitTight,
+        .buttons = columnButtons(),
+        .memoTop = 136,
+    };
+    return f;
+}
+
 TForm11::TForm11(QWidget* parent)
-    : ColumnScreen(11, design(), parent)
+    : ColumnScreen(frameFacts(), design(), parent)
 {
     problemMenu_ = addMenu(problemMenu);
     problemMenu_->hide();

@@ -12,6 +12,9 @@ class TForm11 : public ColumnScreen {
   public:
     explicit TForm11(QWidget* parent);
 
+    // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
+    static const FrameFacts& frameFacts();
+
     int problemKind() const { return kind_; }
 
     // The point memo's lines.

@@ -1,5 +1,6 @@
 #include "lessons/decimals/Unit12.h"
 
+#include "frame/Prompts.h"
 #include "frame/Palette.h"
 
 using namespace Qt::StringLiterals;
@@ -26,8 +27,31 @@ DrillDesign decimalDrillDesign()
 
 } // namespace
 
+// The frame facts: decimal drill.
+const FrameFacts& TForm12::frameFacts()
+{
+    static const FrameFacts f{
+        .form = 12,
+        .titles = {facts::chapterTitle(u"小数の計算のドリル"_s, 360)},
+        .menu = {.field = u"　         メニュー"_s,
+                 .items = {u"たし算（小数第一位）"_s, u"たし算（小数第二・三位）"_s, u"ひき算（小数第一位）"_s,
+                           u"ひき算（小数第二・三位）"_s},
+                 .left = 696,
+                 .width = 234,
+                 .height = 113},
+        .prompt = facts::promptLine(u"Label2"_s, prompt::chooseMenuTight, 72, 608),
+        .picture = u"Image1"_s,
+        .blinkInterval = 1000,
+        .promptAfterJudging = prompt::goOnTight,
+        .quitQuestion = facts::mayQuitTight,
+        .buttons = drillButtons(),
+        .memoTop = std::nullopt,
+    };
+    return f;
+}
+
 TForm12::TForm12(TDataModule1* data, QWidget* parent)
-    : DrillScreen(12, decimalDrillDesign(), data, parent)
+    : DrillScreen(frameFacts(), decimalDrillDesign(), data, parent)
 {
     // The decimal point marker between the ones and the first decimal place.
     addLabel(u"Label9"_s, u"小\n数\n点"_s, 834, 280, 19, false, colour::navy)->hide();

@@ -12,6 +12,9 @@ class TForm12 : public DrillScreen {
     // `data` keeps the run's rows in its table dorills.
     TForm12(TDataModule1* data, QWidget* parent);
 
+    // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
+    static const FrameFacts& frameFacts();
+
     const ColumnProblem& problem() const { return problem_; }
     QList<QPair<int, int>> answerKey() const override;
 

@@ -1,6 +1,5 @@
 #include "lessons/decimals/Unit9.h"
 
-#include "frame/Dialogs.h"
 #include "frame/Prompts.h"
 #include "lessons/decimals/NumberLine.h"
 
@@ -37,12 +36,31 @@ const QRect explanationGeometry{184, 96, 585, 505};
 const QString problemMenuField = u"   もんだい"_s;
 const QString chooseAnswer = u"答をえらんでね！"_s;
 const QString tenthsByPlace = u"0.1 の数は 小数第一位で えらんでね！"_s;
-const QString noTest = u"このメニューには、テストは ないよ。"_s;
 
 } // namespace
 
+// The frame facts: structure of decimals.
+const FrameFacts& TForm9::frameFacts()
+{
+    static const FrameFacts f{
+        .form = 9,
+        .titles = {facts::chapterTitle(u"小数のしくみ"_s)},
+        .menu = facts::menu({u"小数の表し方"_s, u"小数のしくみ"_s}, u"   メニュー"_s),
+        .prompt = facts::promptLine(u"Label3"_s, prompt::chooseMenuQuoted),
+        .picture = u"Image1"_s,
+        .pictureLeft = 8,
+        .promptAfterJudging = prompt::goOn,
+        .quitQuestion = facts::mayQuit,
+        .buttons = {facts::next(520), facts::answer(840, 568), facts::mode(), facts::back(), facts::quit()},
+        .memoTop = std::nullopt,
+        .untestedItems = {1},
+        .noTestNotice = u"このメニューには、テストは ないよ。"_s,
+    };
+    return f;
+}
+
 TForm9::TForm9(QWidget* parent)
-    : LessonScreen(9, parent)
+    : LessonScreen(frameFacts(), parent)
 {
     addLabels(labelDesigns);
     setJudgeMark(label(6));
@@ -149,10 +167,7 @@ void TForm9::ComboBox2Change()
 void TForm9::CuteButton3Click()
 {
     screenReset();
-    if (lessonMode() == Study && subTopic() == 1) {
-        showDialog(DialogKind::Information, noTest);
-        return;
-    }
+    if (refusesTest()) return;
     if (lessonMode() == Study) {
         setLessonMode(Test);
         label(7)->setText(u"小\n数\n点"_s);

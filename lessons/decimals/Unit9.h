@@ -12,6 +12,9 @@ class TForm9 : public LessonScreen {
   public:
     explicit TForm9(QWidget* parent);
 
+    // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
+    static const FrameFacts& frameFacts();
+
     int problemKind() const { return kind_; }
     const StructureProblem& problem() const { return problem_; }
     bool posed() const { return posed_; } // a test problem waits for (or has) its answer

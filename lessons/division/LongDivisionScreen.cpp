@@ -14,6 +14,13 @@ const std::array<LabelDesign, 3> longDivisionLabels{{
     {6, 752, 544, 53, false, colour::red},
 }};
 
+QList<ButtonFact> longDivisionButtons()
+{
+    using namespace facts;
+    return {next(472), step(u"CuteButton5"_s, 840, 520), point(), restore(u"CuteButton7"_s, 736, 520), mode(), back(),
+            quit()};
+}
+
 namespace {
 
 WrittenDesign writtenDesign(const LongDivisionDesign& d)
@@ -31,13 +38,13 @@ WrittenDesign writtenDesign(const LongDivisionDesign& d)
 
 } // namespace
 
-LongDivisionScreen::LongDivisionScreen(int form, const LongDivisionDesign& design, QWidget* parent)
-    : WrittenScreen(form, writtenDesign(design), parent)
+LongDivisionScreen::LongDivisionScreen(const FrameFacts& facts, const LongDivisionDesign& design, QWidget* parent)
+    : WrittenScreen(facts, writtenDesign(design), parent)
     , design_(design)
     , figure_(designedFigure(design.figure.rows))
 {
     // The longest step texts close their lines up rather than run into the guide and its prompt.
-    label(stepText)->setMaximumHeight(facts().pictureTop - label(stepText)->y());
+    label(stepText)->setMaximumHeight(facts.pictureTop - label(stepText)->y());
     widgets_ = std::make_unique<FigureWidgets>(this, design.figure);
 }
 

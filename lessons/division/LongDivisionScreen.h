@@ -13,6 +13,9 @@ namespace kazemaru::longdiv {
 
 // Problem line 4, step text 5 and judge mark 6 as every long-division screen places them.
 extern const std::array<LabelDesign, 3> longDivisionLabels;
+// Next, step, point and restore above the usual bottom row; the restore button stands beside the
+// step button, clear of the judge mark below it.
+QList<ButtonFact> longDivisionButtons();
 
 // What a screen's lesson supplies besides its widgets.
 struct PlannedRules {
@@ -40,7 +43,7 @@ struct LongDivisionDesign {
 class LongDivisionScreen : public WrittenScreen {
     Q_OBJECT
   public:
-    LongDivisionScreen(int form, const LongDivisionDesign& design, QWidget* parent);
+    LongDivisionScreen(const FrameFacts& facts, const LongDivisionDesign& design, QWidget* parent);
     ~LongDivisionScreen() override;
 
     int exampleCounter() const { return example_; }

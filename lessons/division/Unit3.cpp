@@ -26,8 +26,26 @@ constexpr int selectorTop = 328;
 
 } // namespace
 
+// The frame facts: dividing tens and hundreds.
+const FrameFacts& TForm3::frameFacts()
+{
+    static const FrameFacts f{
+        .form = 3,
+        .titles = {facts::chapterTitle(u"わり算"_s), facts::lessonTitle(u"何十、何百をわる"_s)},
+        .menu = facts::menu({u"何十をわる"_s, u"何百をわる"_s, u"何百何十をわる"_s}),
+        .prompt = facts::promptLine(u"Label3"_s, prompt::chooseMenu),
+        .picture = u"Image3"_s,
+        .promptAfterJudging = prompt::goOn,
+        .quitQuestion = facts::mayQuit,
+        .buttons = {facts::next(), facts::mode(), facts::back(), facts::quit()},
+        .memoTop = std::nullopt,
+        .runsShowAtCreation = true,
+    };
+    return f;
+}
+
 TForm3::TForm3(QWidget* parent)
-    : LessonScreen(3, parent)
+    : LessonScreen(frameFacts(), parent)
 {
     addLabels(labelDesigns);
     for (const LabelDesign& l : labelDesigns)

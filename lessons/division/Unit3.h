@@ -11,6 +11,9 @@ class TForm3 : public LessonScreen {
   public:
     explicit TForm3(QWidget* parent);
 
+    // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
+    static const FrameFacts& frameFacts();
+
     const TensHundredsProblem& problem() const { return problem_; }
 
     QList<QPair<int, int>> answerKey() const override;

@@ -1,5 +1,6 @@
 #include "lessons/division/Unit4.h"
 
+#include "frame/Prompts.h"
 #include "lessons/division/LongDivisionOneDigit.h"
 
 using namespace Qt::StringLiterals;
@@ -32,8 +33,28 @@ LongDivisionDesign design()
 
 } // namespace
 
+// The frame facts: long division by a one-digit divisor.
+const FrameFacts& TForm4::frameFacts()
+{
+    static const FrameFacts f{
+        .form = 4,
+        .titles = {facts::chapterTitle(u"わり算"_s), facts::lessonTitle(u"１けたで わる（筆算）"_s)},
+        .menu = facts::menu({u"２けた ÷ １けた"_s, u"３けた ÷ １けた"_s}),
+        .prompt = facts::promptLine(u"Label3"_s, prompt::chooseMenu),
+        .picture = u"Image1"_s,
+        .pictureLeft = 8,
+        .pictureTop = 584,
+        .promptAfterJudging = prompt::goOn,
+        .quitQuestion = facts::mayQuit,
+        .buttons = longdiv::longDivisionButtons(),
+        .memoTop = 128,
+        .runsShowAtCreation = true,
+    };
+    return f;
+}
+
 TForm4::TForm4(QWidget* parent)
-    : LongDivisionScreen(4, design(), parent)
+    : LongDivisionScreen(frameFacts(), design(), parent)
 {
 }
 

@@ -10,6 +10,9 @@ class TForm4 : public longdiv::LongDivisionScreen {
   public:
     explicit TForm4(QWidget* parent);
 
+    // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
+    static const FrameFacts& frameFacts();
+
     // The point memo's lines.
     static QStringList memoLines();
 

@@ -27,8 +27,25 @@ const QString answerPrompt = u"答えは 商→あまり の じゅんに えら
 
 } // namespace
 
+// The frame facts: dividing by tens and hundreds; ComboBox1 is a remainder digit here, so no menu.
+const FrameFacts& TForm5::frameFacts()
+{
+    static const FrameFacts f{
+        .form = 5,
+        .titles = {facts::chapterTitle(u"わり算"_s), facts::lessonTitle(u"何十、何百でわる（暗算）"_s, 328)},
+        .menu = {.name = QString(), .field = QString(), .items = {}},
+        .prompt = facts::promptLine(u"Label3"_s, prompt::goOn),
+        .picture = u"Image3"_s,
+        .promptAfterJudging = prompt::goOn,
+        .quitQuestion = facts::mayQuit,
+        .buttons = {facts::next(), facts::mode(), facts::back(), facts::quit()},
+        .memoTop = std::nullopt,
+    };
+    return f;
+}
+
 TForm5::TForm5(QWidget* parent)
-    : LessonScreen(5, parent)
+    : LessonScreen(frameFacts(), parent)
 {
     addLabels(labelDesigns);
     setJudgeMark(label(5));

@@ -11,6 +11,9 @@ class TForm5 : public LessonScreen {
   public:
     explicit TForm5(QWidget* parent);
 
+    // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
+    static const FrameFacts& frameFacts();
+
     int exampleCounter() const { return example_; }
     const DivideByProblem& problem() const { return problem_; }
 

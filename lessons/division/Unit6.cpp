@@ -1,5 +1,6 @@
 #include "lessons/division/Unit6.h"
 
+#include "frame/Prompts.h"
 #include "lessons/division/LongDivisionTwoDigit.h"
 
 using namespace Qt::StringLiterals;
@@ -32,8 +33,27 @@ LongDivisionDesign design()
 
 } // namespace
 
+// The frame facts: long division by a two-digit divisor.
+const FrameFacts& TForm6::frameFacts()
+{
+    static const FrameFacts f{
+        .form = 6,
+        .titles = {facts::chapterTitle(u"わり算"_s), facts::lessonTitle(u"２けたで わる（筆算）"_s)},
+        .menu = facts::menu({u"２けた ÷ ２けた"_s, u"３けた ÷ ２けた"_s, u"４けた ÷ ２けた"_s}),
+        .prompt = facts::promptLine(u"Label3"_s, prompt::chooseMenu, 80, 608),
+        .picture = u"Image1"_s,
+        .pictureLeft = 8,
+        .pictureTop = 584,
+        .promptAfterJudging = prompt::goOn,
+        .quitQuestion = facts::mayQuit,
+        .buttons = longdiv::longDivisionButtons(),
+        .memoTop = 144,
+    };
+    return f;
+}
+
 TForm6::TForm6(QWidget* parent)
-    : LongDivisionScreen(6, design(), parent)
+    : LongDivisionScreen(frameFacts(), design(), parent)
 {
 }
 

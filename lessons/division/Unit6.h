@@ -10,6 +10,9 @@ class TForm6 : public longdiv::LongDivisionScreen {
   public:
     explicit TForm6(QWidget* parent);
 
+    // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
+    static const FrameFacts& frameFacts();
+
     static QStringList memoLines(); // the point memo's lines
 
   public Q_SLOTS:

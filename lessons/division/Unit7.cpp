@@ -1,5 +1,6 @@
 #include "lessons/division/Unit7.h"
 
+#include "frame/Prompts.h"
 #include "lessons/division/LongDivisionThreeDigit.h"
 
 using namespace Qt::StringLiterals;
@@ -31,8 +32,27 @@ LongDivisionDesign design()
 
 } // namespace
 
+// The frame facts: long division by a three-digit divisor.
+const FrameFacts& TForm7::frameFacts()
+{
+    static const FrameFacts f{
+        .form = 7,
+        .titles = {facts::chapterTitle(u"わり算"_s), facts::lessonTitle(u"３けたで わる（筆算）"_s)},
+        .menu = facts::menu({u"４けた ÷ ３けた"_s, u"５けた ÷ ３けた"_s}),
+        .prompt = facts::promptLine(u"Label3"_s, prompt::chooseMenu, 80, 608),
+        .picture = u"Image1"_s,
+        .pictureLeft = 8,
+        .pictureTop = 584,
+        .promptAfterJudging = prompt::goOn,
+        .quitQuestion = facts::mayQuit,
+        .buttons = longdiv::longDivisionButtons(),
+        .memoTop = 152,
+    };
+    return f;
+}
+
 TForm7::TForm7(QWidget* parent)
-    : LongDivisionScreen(7, design(), parent)
+    : LongDivisionScreen(frameFacts(), design(), parent)
 {
 }
 

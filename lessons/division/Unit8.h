@@ -12,6 +12,9 @@ class TForm8 : public DrillScreen {
     // `data` keeps the run's rows in its table dorill.
     TForm8(TDataModule1* data, QWidget* parent);
 
+    // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
+    static const FrameFacts& frameFacts();
+
     const DivisionDrillProblem& problem() const { return problem_; }
 
     QList<QPair<int, int>> answerKey() const override;

@@ -1,6 +1,5 @@
 #include "lessons/fractions/Unit16.h"
 
-#include "frame/Dialogs.h"
 #include "frame/Prompts.h"
 
 using namespace Qt::StringLiterals;
@@ -31,15 +30,30 @@ constexpr int choiceLeft = 901; // the left-or-right choice, moved from 808 when
 
 const QString answerCaption = u"答え"_s;
 
-bool hasTest(int subTopic)
-{
-    return subTopic == 2 || subTopic == 4;
-}
-
 } // namespace
 
+// The frame facts: fractions; CuteButton5 is the answer button or the step button by sub-topic.
+const FrameFacts& TForm16::frameFacts()
+{
+    static const FrameFacts f{
+        .form = 16,
+        .height = 708,
+        .titles = {facts::chapterTitle(u"分数"_s), facts::lessonTitle(u"分数について"_s)},
+        .menu = facts::menu({u"分数のしくみ"_s, u"分数の大小"_s, u"分数の種類"_s, u"仮分数と帯分数"_s}),
+        .prompt = facts::promptLine(u"Label3"_s, prompt::chooseMenu, 72, 600),
+        .picture = u"Image3"_s,
+        .promptAfterJudging = prompt::goOn,
+        .quitQuestion = facts::mayQuit,
+        .buttons = {facts::next(520), facts::answer(840, 568), facts::mode(), facts::back(), facts::quit()},
+        .memoTop = std::nullopt,
+        .untestedItems = {1, 3},
+        .noTestNotice = u"このメニューには テストはないよ。"_s,
+    };
+    return f;
+}
+
 TForm16::TForm16(QWidget* parent)
-    : LessonScreen(16, parent)
+    : LessonScreen(frameFacts(), parent)
 {
     addLabels(labelDesigns);
     setJudgeMark(label(6));
@@ -105,13 +119,9 @@ QString TForm16::menuChosen()
 // nothing to test yet.
 void TForm16::CuteButton3Click()
 {
-    if (lessonMode() == Study && !hasTest(subTopic())) {
-        if (subTopic() == 0) {
-            promptBlink(prompt::chooseMenu);
-        } else {
-            showDialog(DialogKind::Information, u"このメニューには テストはないよ。"_s);
-            promptBlink(prompt()->text());
-        }
+    const bool noMenu = lessonMode() == Study && subTopic() == 0;
+    if (noMenu || refusesTest()) {
+        promptBlink(noMenu ? prompt::chooseMenu : prompt()->text());
         playCue(cue::choice);
         return;
     }

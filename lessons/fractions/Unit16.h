@@ -15,6 +15,9 @@ class TForm16 : public LessonScreen {
     Q_OBJECT
   public:
     explicit TForm16(QWidget* parent);
+
+    // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
+    static const FrameFacts& frameFacts();
     ~TForm16() override;
 
     int step() const { return step_; }

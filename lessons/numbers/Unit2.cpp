@@ -77,8 +77,26 @@ void setPitch(Label* label, const QString& unit, qreal pitch)
 
 } // namespace
 
+// The frame facts: large numbers.
+const FrameFacts& TForm2::frameFacts()
+{
+    static const FrameFacts f{
+        .form = 2,
+        .titles = {facts::chapterTitle(u"何千兆まで"_s)},
+        .menu = facts::menu({u"数の表し方"_s, u"10、100倍"_s, u"10、100でわる"_s}),
+        .prompt = facts::promptLine(u"Label2"_s, prompt::chooseMenuQuoted),
+        .picture = u"Image1"_s,
+        .blinkInterval = 1000,
+        .promptAfterJudging = prompt::goOn,
+        .quitQuestion = facts::mayQuit,
+        .buttons = {facts::next(520), facts::restore(u"CuteButton5"_s, 840, 568), facts::mode(), facts::back(), facts::quit()},
+        .memoTop = std::nullopt,
+    };
+    return f;
+}
+
 TForm2::TForm2(QWidget* parent)
-    : LessonScreen(2, parent)
+    : LessonScreen(frameFacts(), parent)
 {
     // The boxes first, so the column heads are drawn over them.
     for (int i = 0; i < 4; ++i) {

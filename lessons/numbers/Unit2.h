@@ -12,6 +12,9 @@ class TForm2 : public LessonScreen {
   public:
     explicit TForm2(QWidget* parent);
 
+    // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
+    static const FrameFacts& frameFacts();
+
     const LargeNumberProblem& problem() const { return problem_; }
     const QString& kanjiEntry() const { return entry_; } // the kanji chosen since the last judging
 

@@ -1,6 +1,5 @@
 #include "lessons/rounding/Unit13.h"
 
-#include "frame/Dialogs.h"
 #include "frame/Prompts.h"
 
 #include <QPlainTextEdit>
@@ -27,12 +26,31 @@ constexpr int selectorTop = 328;
 
 const QRect explanationGeometry(184, 152, 561, 449);
 
-const QString noTest = u"このメニューには、テストはないよ！"_s;
-
 } // namespace
 
+// The frame facts: rounding.
+const FrameFacts& TForm13::frameFacts()
+{
+    static const FrameFacts f{
+        .form = 13,
+        .titles = {facts::chapterTitle(u"がい数"_s), facts::lessonTitle(u"四捨五入"_s)},
+        .menu = facts::wideMenu(
+            {u"がい数と四捨五入"_s, u"○の位までのがい数"_s, u"○の位で四捨五入"_s, u"上から○けたのがい数"_s}, 165,
+            89),
+        .prompt = facts::promptLine(u"Label3"_s, prompt::chooseMenu),
+        .picture = u"Image3"_s,
+        .promptAfterJudging = prompt::goOn,
+        .quitQuestion = facts::mayQuit,
+        .buttons = {facts::next(), facts::mode(), facts::back(), facts::quit()},
+        .memoTop = std::nullopt,
+        .untestedItems = {1},
+        .noTestNotice = u"このメニューには、テストはないよ！"_s,
+    };
+    return f;
+}
+
 TForm13::TForm13(QWidget* parent)
-    : LessonScreen(13, parent)
+    : LessonScreen(frameFacts(), parent)
 {
     addLabels(labelDesigns);
     setJudgeMark(label(6));
@@ -90,8 +108,7 @@ void TForm13::CuteButton3Click()
     if (lessonMode() == Test) {
         setLessonMode(Study);
         promptBlink(prompt::chooseMenu);
-    } else if (subTopic() == 1) {
-        showDialog(DialogKind::Information, noTest);
+    } else if (refusesTest()) {
         promptBlink(prompt::chooseMenu);
     } else {
         setLessonMode(Test);
@@ -111,10 +128,7 @@ void TForm13::CuteButton4Click()
         promptBlink(prompt::chooseMenu);
         return;
     }
-    if (subTopic() == 1) {
-        showDialog(DialogKind::Information, noTest);
-        return;
-    }
+    if (refusesTest()) return; // the explanation poses nothing
     problem_ = drawRoundingProblem(subTopic());
     label(4)->setText(problem_.question);
     selectorSetUp();

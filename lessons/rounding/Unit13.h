@@ -12,6 +12,9 @@ class TForm13 : public LessonScreen {
   public:
     explicit TForm13(QWidget* parent);
 
+    // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
+    static const FrameFacts& frameFacts();
+
     const RoundingProblem& problem() const { return problem_; }
 
     QList<QPair<int, int>> answerKey() const override;

@@ -12,6 +12,9 @@ class TForm15 : public LessonScreen {
   public:
     explicit TForm15(QWidget* parent);
 
+    // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
+    static const FrameFacts& frameFacts();
+
     const RulesProblem& problem() const { return problem_; }
 
     QList<QPair<int, int>> answerKey() const override;

@@ -27,8 +27,20 @@ const QString wellDone = u"おつかれさま！"_s;
 
 } // namespace
 
-DrillScreen::DrillScreen(int form, const DrillDesign& design, TDataModule1* data, QWidget* parent)
-    : LessonScreen(form, parent)
+QList<ButtonFact> drillButtons()
+{
+    using namespace facts;
+    using namespace colour;
+    return {button(u"CuteButton3"_s, u"スタート"_s, 736, 520, skyBlue, navy),
+            next(520),
+            button(u"CuteButton5"_s, u"ストップ"_s, 736, 568, stopGreen, navy),
+            button(u"CuteButton6"_s, u"けっか"_s, 840, 568, resultGreen, navy),
+            quit(736),
+            back(840)};
+}
+
+DrillScreen::DrillScreen(const FrameFacts& facts, const DrillDesign& design, TDataModule1* data, QWidget* parent)
+    : LessonScreen(facts, parent)
     , design_(design)
     , data_(data)
     , recorder_(data, design.table)

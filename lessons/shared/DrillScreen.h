@@ -28,6 +28,10 @@ struct DrillDesign {
     bool emptyStatusBar;  // an empty status bar above the clock's
 };
 
+// The drills' button block: start, next, stop and results beside the back and quit buttons,
+// which swap places there.
+QList<ButtonFact> drillButtons();
+
 // A judged answer: right or not, and the row it adds to the drill's table, values by field position.
 struct DrillAnswer {
     bool right;
@@ -40,7 +44,7 @@ class DrillScreen : public LessonScreen {
     Q_PROPERTY(int rightCount READ rightCount)
   public:
     // `data` keeps the run's rows in the design's table.
-    DrillScreen(int form, const DrillDesign& design, TDataModule1* data, QWidget* parent);
+    DrillScreen(const FrameFacts& facts, const DrillDesign& design, TDataModule1* data, QWidget* parent);
 
     int timeLimit() const { return timeLimit_; }
     int problemCounter() const { return problemCounter_; }

@@ -4,8 +4,8 @@
 
 namespace kazemaru {
 
-WrittenScreen::WrittenScreen(int form, const WrittenDesign& design, QWidget* parent)
-    : LessonScreen(form, parent)
+WrittenScreen::WrittenScreen(const FrameFacts& facts, const WrittenDesign& design, QWidget* parent)
+    : LessonScreen(facts, parent)
     , design_(design)
 {
     addLabels(design.labels);

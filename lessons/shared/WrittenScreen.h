@@ -27,7 +27,7 @@ struct WrittenDesign {
 class WrittenScreen : public LessonScreen {
     Q_OBJECT
   public:
-    WrittenScreen(int form, const WrittenDesign& design, QWidget* parent);
+    WrittenScreen(const FrameFacts& facts, const WrittenDesign& design, QWidget* parent);
     ~WrittenScreen() override;
 
     int stepCounter() const { return walk_ ? walk_->step() : 0; }

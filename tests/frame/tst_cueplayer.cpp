@@ -1,4 +1,5 @@
 // The cue player against real and broken cue files (no observer: the real player runs).
+#include "app/Shell.h"
 #include "frame/CuePlayer.h"
 #include "frame/Dialogs.h"
 #include "frame/LessonScreen.h"
@@ -15,7 +16,7 @@ namespace {
 class JudgingScreen : public LessonScreen {
   public:
     JudgingScreen()
-        : LessonScreen(3, nullptr)
+        : LessonScreen(frameFacts(3), nullptr)
     {
         setJudgeMark(addLabel(u"Label6"_s, QString(), 752, 536, 53, false, Qt::red));
     }

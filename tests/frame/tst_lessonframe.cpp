@@ -19,7 +19,7 @@ class FailingScreen : public LessonScreen {
     Q_OBJECT
   public:
     FailingScreen()
-        : LessonScreen(2, nullptr)
+        : LessonScreen(frameFacts(2), nullptr)
     {
     }
   public Q_SLOTS:
@@ -134,7 +134,7 @@ class LessonFrameTest : public QObject {
     // The frame alone, without a lesson's content, poses nothing and says so.
     void aLessonStillToComeOffersOnlyItsFrame()
     {
-        LessonScreen s(11, nullptr);
+        LessonScreen s(frameFacts(11), nullptr);
         s.show();
         const auto frameButton = [&](int n) { return child<QAbstractButton>(&s, u"CuteButton%1"_s.arg(n)); };
         QVERIFY(!frameButton(4)->isEnabled());

@@ -2,6 +2,7 @@
 // halves one-digit numbers, with its own figure, selectors, plan, examples and texts.
 #include "frame/Random.h"
 #include "lessons/division/LongDivisionScreen.h"
+#include "lessons/division/Unit7.h"
 #include "tests/support/TestSupport.h"
 
 #include <QPlainTextEdit>
@@ -63,7 +64,7 @@ class HalfScreen : public LongDivisionScreen {
     Q_OBJECT
   public:
     HalfScreen()
-        : LongDivisionScreen(7, halfDesign(), nullptr)
+        : LongDivisionScreen(TForm7::frameFacts(), halfDesign(), nullptr)
     {
     }
   public Q_SLOTS:

@@ -18,7 +18,7 @@ const SelectorDesign sumSelectors[] = {{4, 808, u"十", 10}, {3, 832, u"一", 1}
 class SumDrill : public DrillScreen {
   public:
     SumDrill(TDataModule1* data)
-        : DrillScreen(12,
+        : DrillScreen(frameFacts(12),
                       {DrillTable::Decimal, sumSelectors, 280, QRect(230, 112, 491, 401), u"たしてね"_s,
                        u"つぎも たしてね"_s, false},
                       data, nullptr)
