@@ -46,7 +46,7 @@ LessonScreen::LessonScreen(const FrameFacts& facts, QWidget* parent)
     }
     if (facts_.memoTop) {
         memo_ = makeMemo(this, u"Memo1"_s, QRect(104, *facts_.memoTop, 720, 440), {});
-        if (auto* point = button(6)) point->setEnabled(false); // until the lesson gives its memo
+        if (auto* point = button(pointButton)) point->setEnabled(false); // until the lesson gives its memo
     }
 
     status_ = new StatusBar({facts_.statusPanel0, 50}, this);
@@ -218,7 +218,7 @@ void LessonScreen::showEvent(QShowEvent* event)
 void LessonScreen::setLessonMode(int mode)
 {
     mode_ = mode;
-    if (auto* b = button(3); b && hasModeButton_) b->setText(mode == Study ? u"べんきょう"_s : u"テスト"_s);
+    if (auto* b = button(modeButton); b && hasModeButton_) b->setText(mode == Study ? u"べんきょう"_s : u"テスト"_s);
 }
 
 void LessonScreen::promptBlink(const QString& text)
@@ -250,7 +250,7 @@ void LessonScreen::FormCreate()
     setLessonMode(Study);
     screenReset();
     resetCountersOnShow();
-    if (auto* next = button(4)) next->setEnabled(nextEnabledOnShow());
+    if (auto* next = button(nextButton)) next->setEnabled(nextEnabledOnShow());
     promptBlink(openingPrompt());
     playCue(facts_.showCue);
 }
@@ -284,7 +284,7 @@ void LessonScreen::CuteButton3Click()
 void LessonScreen::CuteButton4Click()
 {
     screenReset();
-    if (auto* next = button(4)) next->setEnabled(false);
+    if (auto* next = button(nextButton)) next->setEnabled(false);
     promptBlink(mode_ == Study ? nextInStudy() : nextInTest());
     playCue(cue::next);
 }
@@ -320,7 +320,7 @@ void LessonScreen::CuteButton1Click()
 // A screen whose lesson is not built yet keeps its next button off and says so.
 QString LessonScreen::menuChosen()
 {
-    if (auto* next = button(4)) next->setEnabled(false);
+    if (auto* next = button(nextButton)) next->setEnabled(false);
     return pendingPrompt();
 }
 
@@ -348,7 +348,7 @@ void LessonScreen::judge(bool right)
         judgeMark_->show();
     }
     playCue(right ? cue::right : cue::wrong);
-    if (auto* next = button(4)) next->setEnabled(true);
+    if (auto* next = button(nextButton)) next->setEnabled(true);
     promptBlink(facts_.promptAfterJudging);
 }
 
@@ -390,7 +390,7 @@ void LessonScreen::setMemoLines(const QStringList& lines, const QRect& geometry,
         f.setPixelSize(pixelSize);
         memo_->setFont(f);
     }
-    if (auto* point = button(6)) point->setEnabled(true);
+    if (auto* point = button(pointButton)) point->setEnabled(true);
 }
 
 } // namespace kazemaru

@@ -84,6 +84,9 @@ class LessonScreen : public QDialog {
     void quitRequested();
 
   protected:
+    // The frame's buttons, where a screen has them: CuteButton1 …
+    static constexpr int quitButton = 1, backButton = 2, modeButton = 3, nextButton = 4, pointButton = 6;
+
     // Per-lesson parts of the frame's handlers. Each returns the prompt to blink where it has one.
     virtual void screenReset();
     virtual void resetCountersOnShow() {}

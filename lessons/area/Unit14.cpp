@@ -61,7 +61,9 @@ const FigureLabel figureLabels[] = {
     {21, 536, 344, u"図３．Ａ＋Ｂ", cutFigures},
 };
 
-const LabelDesign textDesign{4, 128, 392, 18, true, colour::navy};
+constexpr int explanation = 4;
+const LabelDesign textDesign{explanation, 128, 392, 18, true, colour::navy};
+constexpr int stepButton = 3; // the study-only screen's step button stands where the mode button would
 
 
 } // namespace
@@ -119,22 +121,22 @@ void TForm14::screenReset()
 {
     LessonScreen::screenReset();
     walk_ = AreaWalk(subTopic());
-    label(4)->setText(QString());
+    label(explanation)->setText(QString());
     for (const ShapeDesign& s : shapeDesigns)
         numbered<Shape>(this, u"Shape"_s, s.number)->hide();
     for (const FigureLabel& l : figureLabels)
         label(l.number)->hide();
-    button(3)->setEnabled(false);
-    button(3)->setText(walk_.caption());
+    button(stepButton)->setEnabled(false);
+    button(stepButton)->setText(walk_.caption());
 }
 
 QString TForm14::menuChosen()
 {
     walk_ = AreaWalk(subTopic());
-    label(4)->setText(areaOpening(subTopic()));
-    button(3)->setText(walk_.caption());
+    label(explanation)->setText(areaOpening(subTopic()));
+    button(stepButton)->setText(walk_.caption());
     if (walk_.stepCount() == 0) return prompt::chooseMenuQuoted; // the unit relations are text only
-    button(3)->setEnabled(true);
+    button(stepButton)->setEnabled(true);
     showFigures(subTopic() == 1 ? plainFigures : notchedShape);
     return prompt::goOnStep;
 }
@@ -143,8 +145,8 @@ void TForm14::CuteButton3Click()
 {
     if (walk_.stepCount() == 0) return;
     walk_.advance();
-    button(3)->setText(walk_.caption());
-    label(4)->setText(walk_.text());
+    button(stepButton)->setText(walk_.caption());
+    label(explanation)->setText(walk_.text());
     if (walk_.bringsCutFigures()) showFigures(cutFigures);
     if (walk_.atLastStep()) {
         promptBlink(prompt::chooseMenuQuoted);

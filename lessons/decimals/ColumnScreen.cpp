@@ -7,8 +7,8 @@ using namespace Qt::StringLiterals;
 
 namespace kazemaru {
 
-const LabelDesign columnProblemLine{4, 120, 176, 40, false, colour::navy};
-const LabelDesign columnStepText{5, 120, 256, 24, true, colour::teal};
+const LabelDesign columnProblemLine{WrittenScreen::problemLine, 120, 176, 40, false, colour::navy};
+const LabelDesign columnStepText{WrittenScreen::stepText, 120, 256, 24, true, colour::teal};
 
 QList<ButtonFact> columnButtons()
 {
@@ -38,7 +38,7 @@ ColumnScreen::ColumnScreen(const FrameFacts& facts, const ColumnScreenDesign& de
     : WrittenScreen(facts, writtenDesign(design), parent)
     , figure_(this, design.figure)
 {
-    addLabel(u"Label13"_s, u"小"_s, design.pointMarkerLeft, design.selectorTop, 19, false, colour::navy)->hide();
+    addLabel(u"Label%1"_s.arg(pointMarker), u"小"_s, design.pointMarkerLeft, design.selectorTop, 19, false, colour::navy)->hide();
 }
 
 void ColumnScreen::screenReset()

@@ -69,7 +69,7 @@ QStringList TForm10::memoLines()
 
 QString TForm10::menuChosen()
 {
-    button(4)->setEnabled(true);
+    button(nextButton)->setEnabled(true);
     return prompt::goOnTight;
 }
 

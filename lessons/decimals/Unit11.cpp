@@ -99,7 +99,7 @@ void TForm11::ComboBox2Change()
     // A problem drawn for the other number of places is not read with these.
     screenReset();
     kind_ = index + 1;
-    button(4)->setEnabled(true);
+    button(nextButton)->setEnabled(true);
     promptBlink(prompt::goOnTight);
     playCue(cue::choice);
 }

@@ -14,6 +14,8 @@ const SelectorDesign selectorTable[] = {
     {7, 784, u"十", 10000}, {6, 808, u"一", 1000}, {5, 856, u"一", 100}, {4, 880, u"二", 10}, {3, 904, u"三", 1},
 };
 
+constexpr int pointMarker = 9; // between the ones and the tenths selector
+
 DrillDesign decimalDrillDesign()
 {
     return {.table = DrillTable::Decimal,
@@ -54,7 +56,7 @@ TForm12::TForm12(TDataModule1* data, QWidget* parent)
     : DrillScreen(frameFacts(), decimalDrillDesign(), data, parent)
 {
     // The decimal point marker between the ones and the first decimal place.
-    addLabel(u"Label9"_s, u"小\n数\n点"_s, 834, 280, 19, false, colour::navy)->hide();
+    addLabel(u"Label%1"_s.arg(pointMarker), u"小\n数\n点"_s, 834, 280, 19, false, colour::navy)->hide();
 }
 
 QString TForm12::poseProblem()
@@ -81,7 +83,7 @@ DrillAnswer TForm12::judgeAnswer() const
 
 void TForm12::selectorsSetUp()
 {
-    label(9)->show();
+    label(pointMarker)->show();
 }
 
 QList<QPair<int, int>> TForm12::answerKey() const

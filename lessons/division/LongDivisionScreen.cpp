@@ -8,10 +8,16 @@ using namespace Qt::StringLiterals;
 
 namespace kazemaru::longdiv {
 
+namespace {
+
+constexpr int judgeMark = 6;
+
+} // namespace
+
 const std::array<LabelDesign, 3> longDivisionLabels{{
-    {4, 104, 208, 40, false, colour::navy},
-    {5, 104, 296, 24, true, colour::navy},
-    {6, 752, 544, 53, false, colour::red},
+    {WrittenScreen::problemLine, 104, 208, 40, false, colour::navy},
+    {WrittenScreen::stepText, 104, 296, 24, true, colour::navy},
+    {judgeMark, 752, 544, 53, false, colour::red},
 }};
 
 QList<ButtonFact> longDivisionButtons()
@@ -26,7 +32,7 @@ namespace {
 WrittenDesign writtenDesign(const LongDivisionDesign& d)
 {
     return {.labels = d.labels,
-            .judgeMark = 6,
+            .judgeMark = judgeMark,
             .selectors = d.selectors,
             .selectorTop = d.selectorTop,
             .stepPrompt = prompt::goOnStepSpaced,

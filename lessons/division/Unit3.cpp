@@ -9,10 +9,11 @@ namespace kazemaru {
 namespace {
 
 // Problem line, explanation and judge mark.
+constexpr int question = 4, explanation = 5, mark = 6;
 const LabelDesign labelDesigns[] = {
-    {4, 144, 224, 53, false, colour::navy},
-    {5, 144, 200, 27, true, colour::teal},
-    {6, 752, 536, 53, false, colour::red},
+    {question, 144, 224, 53, false, colour::navy},
+    {explanation, 144, 200, 27, true, colour::teal},
+    {mark, 752, 536, 53, false, colour::red},
 };
 
 // The answer's hundreds, tens and ones, most significant on the left.
@@ -50,17 +51,17 @@ TForm3::TForm3(QWidget* parent)
     addLabels(labelDesigns);
     for (const LabelDesign& l : labelDesigns)
         label(l.number)->hide();
-    setJudgeMark(label(6));
+    setJudgeMark(label(mark));
     addDigitSelectors(selectorDesigns, selectorTop);
 }
 
 void TForm3::screenReset()
 {
     LessonScreen::screenReset();
-    label(4)->hide();
-    label(5)->hide();
-    label(5)->move(144, 200);
-    label(6)->hide();
+    label(question)->hide();
+    label(explanation)->hide();
+    label(explanation)->move(144, 200);
+    label(mark)->hide();
     hideSelectors(selectorDesigns);
 }
 
@@ -75,9 +76,9 @@ void TForm3::selectorSetUp()
 // stays off here.
 QString TForm3::menuChosen()
 {
-    button(4)->setEnabled(false);
-    label(5)->setText(tensHundredsExplanation(subTopic()));
-    label(5)->show();
+    button(nextButton)->setEnabled(false);
+    label(explanation)->setText(tensHundredsExplanation(subTopic()));
+    label(explanation)->show();
     return prompt::chooseMenu;
 }
 
@@ -85,13 +86,13 @@ QString TForm3::menuChosen()
 QString TForm3::testEntered()
 {
     const bool ready = subTopic() > 0;
-    button(4)->setEnabled(ready);
+    button(nextButton)->setEnabled(ready);
     return ready ? prompt::goOn : prompt::chooseMenu;
 }
 
 QString TForm3::studyEntered()
 {
-    button(4)->setEnabled(false);
+    button(nextButton)->setEnabled(false);
     return prompt::chooseMenu;
 }
 
@@ -99,8 +100,8 @@ QString TForm3::studyEntered()
 QString TForm3::nextInStudy()
 {
     if (subTopic() > 0) {
-        label(5)->setText(tensHundredsExplanation(subTopic()));
-        label(5)->show();
+        label(explanation)->setText(tensHundredsExplanation(subTopic()));
+        label(explanation)->show();
     }
     return prompt::chooseMenu;
 }
@@ -109,8 +110,8 @@ QString TForm3::nextInTest()
 {
     if (subTopic() == 0) return prompt::chooseMenu;
     problem_ = drawTensHundredsProblem(subTopic());
-    label(4)->setText(tensHundredsQuestionText(problem_));
-    label(4)->show();
+    label(question)->setText(tensHundredsQuestionText(problem_));
+    label(question)->show();
     selectorSetUp();
     return prompt::answerFromTop;
 }
@@ -128,7 +129,7 @@ void TForm3::ComboBox3Change()
 void TForm3::ComboBox2Change()
 {
     if (!takeDigit(2)) return;
-    label(4)->setText(tensHundredsAnswerText(problem_));
+    label(question)->setText(tensHundredsAnswerText(problem_));
     judge(tensHundredsRight(problem_, entered().value()));
 }
 

@@ -22,8 +22,14 @@ LongDivisionDesign design()
     LongDivisionDesign d;
     d.selectors = selectorDesigns;
     d.quotientSelector = 4;
-    d.figure = figureDesign({QString(), 672, 316, 20, false}, {QString(), oneDigitColumn1, 316, 60, false},
-                            oneDigitRows(), 696, 105, 704, 97, 680);
+    d.figure = {.divisor = {QString(), 672, 316, 20, false},
+                .dividend = {QString(), oneDigitColumn1, 316, 60, false},
+                .rows = oneDigitRows(),
+                .bracketLeft = 696,
+                .bracketWidth = 105,
+                .ruleLeft = 704,
+                .ruleWidth = 97,
+                .arrowLeft = 680};
     d.memoLines = TForm4::memoLines();
     d.memoGeometry = QRect(104, 128, 720, 440);
     d.memoPixelSize = 13; // all 33 lines fit in the box without scrolling

@@ -9,9 +9,10 @@ namespace kazemaru {
 namespace {
 
 // Problem line (the worked example in study mode) and judge mark.
+constexpr int question = 4, mark = 5;
 const LabelDesign labelDesigns[] = {
-    {4, 136, 200, 32, false, colour::navy},
-    {5, 752, 544, 53, false, colour::red},
+    {question, 136, 200, 32, false, colour::navy},
+    {mark, 752, 544, 53, false, colour::red},
 };
 
 // The quotient digit, then the remainder's hundreds, tens and ones, whose headings spell あまり.
@@ -48,15 +49,15 @@ TForm5::TForm5(QWidget* parent)
     : LessonScreen(frameFacts(), parent)
 {
     addLabels(labelDesigns);
-    setJudgeMark(label(5));
+    setJudgeMark(label(mark));
     addDigitSelectors(selectorDesigns, selectorTop);
 }
 
 void TForm5::screenReset()
 {
     LessonScreen::screenReset();
-    label(4)->setText(QString());
-    label(5)->setText(QString());
+    label(question)->setText(QString());
+    label(mark)->setText(QString());
     hideSelectors(selectorDesigns);
 }
 
@@ -69,29 +70,29 @@ void TForm5::selectorSetUp()
 
 QString TForm5::testEntered()
 {
-    button(4)->setEnabled(true);
+    button(nextButton)->setEnabled(true);
     return prompt::goOn;
 }
 
 QString TForm5::studyEntered()
 {
     example_ = 0;
-    button(4)->setEnabled(true);
+    button(nextButton)->setEnabled(true);
     return prompt::goOn;
 }
 
 QString TForm5::nextInStudy()
 {
     example_ = example_ % divideByExampleCount + 1;
-    label(4)->setText(divideByExample(example_));
-    button(4)->setEnabled(true);
+    label(question)->setText(divideByExample(example_));
+    button(nextButton)->setEnabled(true);
     return prompt::goOn;
 }
 
 QString TForm5::nextInTest()
 {
     problem_ = drawDivideByProblem();
-    label(4)->setText(divideByQuestionText(problem_));
+    label(question)->setText(divideByQuestionText(problem_));
     selectorSetUp();
     return answerPrompt;
 }
@@ -114,7 +115,7 @@ void TForm5::ComboBox2Change()
 void TForm5::ComboBox1Change()
 {
     if (!takeDigit(1)) return;
-    label(4)->setText(divideByAnswerText(problem_));
+    label(question)->setText(divideByAnswerText(problem_));
     judge(divideByRight(problem_, entered(0).value(), entered(1).value()));
 }
 

@@ -23,8 +23,14 @@ LongDivisionDesign design()
     LongDivisionDesign d;
     d.selectors = selectorDesigns;
     d.quotientSelector = 5;
-    d.figure = figureDesign({QString(), 608, 316, 40, true}, {QString(), twoDigitDividendLeft, 316, 80, false},
-                            twoDigitRows(), 656, 105, 664, 97, 640);
+    d.figure = {.divisor = {QString(), 608, 316, 40, true},
+                .dividend = {QString(), twoDigitDividendLeft, 316, 80, false},
+                .rows = twoDigitRows(),
+                .bracketLeft = 656,
+                .bracketWidth = 105,
+                .ruleLeft = 664,
+                .ruleWidth = 97,
+                .arrowLeft = 640};
     d.memoLines = TForm6::memoLines();
     d.memoGeometry = QRect(88, 144, 720, 440);
     d.rules = {twoDigitPlan, twoDigitExampleCount, drawTwoDigitProblem, nullptr};

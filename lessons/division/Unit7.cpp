@@ -21,8 +21,14 @@ LongDivisionDesign design()
     LongDivisionDesign d;
     d.selectors = selectorDesigns;
     d.quotientSelector = 6;
-    d.figure = figureDesign({QString(), 564, 316, 60, true}, {QString(), threeDigitDividendLeft, 316, 100, false},
-                            threeDigitRows(), 632, 129, 640, 129, 616);
+    d.figure = {.divisor = {QString(), 564, 316, 60, true},
+                .dividend = {QString(), threeDigitDividendLeft, 316, 100, false},
+                .rows = threeDigitRows(),
+                .bracketLeft = 632,
+                .bracketWidth = 129,
+                .ruleLeft = 640,
+                .ruleWidth = 129,
+                .arrowLeft = 616};
     d.memoLines = TForm7::memoLines();
     d.memoGeometry = QRect(112, 152, 720, 440);
     // The rows of a test problem follow the shape of its true quotient, whatever the child chooses.

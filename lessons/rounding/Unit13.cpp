@@ -11,10 +11,11 @@ namespace kazemaru {
 namespace {
 
 // Question or worked example, the answer after judging, and the judge mark.
+constexpr int question = 4, answerText = 5, mark = 6;
 const LabelDesign labelDesigns[] = {
-    {4, 136, 208, 32, false, colour::navy},
-    {5, 136, 344, 32, true, colour::teal},
-    {6, 680, 536, 53, false, colour::red},
+    {question, 136, 208, 32, false, colour::navy},
+    {answerText, 136, 344, 32, true, colour::teal},
+    {mark, 680, 536, 53, false, colour::red},
 };
 
 // 百万 down to 一, most significant on the left.
@@ -53,7 +54,7 @@ TForm13::TForm13(QWidget* parent)
     : LessonScreen(frameFacts(), parent)
 {
     addLabels(labelDesigns);
-    setJudgeMark(label(6));
+    setJudgeMark(label(mark));
     addDigitSelectors(selectorDesigns, selectorTop);
     explanation_ = makeMemo(this, u"Memo1"_s, explanationGeometry, roundingExplanation());
     QFont font = explanation_->font();
@@ -84,7 +85,7 @@ void TForm13::showStudy()
         explanation_->show();
         explanation_->raise();
     } else {
-        label(4)->setText(roundingExample(subTopic()));
+        label(question)->setText(roundingExample(subTopic()));
     }
 }
 
@@ -114,7 +115,7 @@ void TForm13::CuteButton3Click()
         setLessonMode(Test);
         // Without a sub-topic there is no kind of problem to pose yet.
         const bool ready = subTopic() > 0;
-        button(4)->setEnabled(ready);
+        button(nextButton)->setEnabled(ready);
         promptBlink(ready ? prompt::goOn : prompt::chooseMenu);
     }
     playCue(cue::digit);
@@ -123,14 +124,14 @@ void TForm13::CuteButton3Click()
 void TForm13::CuteButton4Click()
 {
     screenReset();
-    button(4)->setEnabled(false);
+    button(nextButton)->setEnabled(false);
     if (subTopic() == 0) {
         promptBlink(prompt::chooseMenu);
         return;
     }
     if (refusesTest()) return; // the explanation poses nothing
     problem_ = drawRoundingProblem(subTopic());
-    label(4)->setText(problem_.question);
+    label(question)->setText(problem_.question);
     selectorSetUp();
     promptBlink(prompt::answerFromTop);
     playCue(cue::next);
@@ -164,7 +165,7 @@ void TForm13::ComboBox3Change()
 void TForm13::ComboBox2Change()
 {
     if (!takeDigit(2)) return;
-    label(5)->setText(roundingAnswerText(problem_));
+    label(answerText)->setText(roundingAnswerText(problem_));
     judge(entered().value() == problem_.answer);
 }
 

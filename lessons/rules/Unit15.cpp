@@ -9,11 +9,13 @@ namespace kazemaru {
 namespace {
 
 // Expression, rule with worked evaluation, judge mark.
+constexpr int expression = 3, workedRule = 4, mark = 5;
 const LabelDesign labelDesigns[] = {
-    {3, 144, 232, 40, false, colour::navy},
-    {4, 144, 392, 24, true, colour::teal},
-    {5, 736, 536, 53, false, colour::red},
+    {expression, 144, 232, 40, false, colour::navy},
+    {workedRule, 144, 392, 24, true, colour::teal},
+    {mark, 736, 536, 53, false, colour::red},
 };
+constexpr int answerButton = 5;
 
 // The value's thousands, hundreds, tens and ones; the ones selector judges.
 const SelectorDesign selectorDesigns[] = {
@@ -51,11 +53,11 @@ TForm15::TForm15(QWidget* parent)
     : LessonScreen(frameFacts(), parent)
 {
     addLabels(labelDesigns);
-    setJudgeMark(label(5));
+    setJudgeMark(label(mark));
     addDigitSelectors(selectorDesigns, selectorTop);
     setMemoLines(rulesMemoLines(), QRect(104, 168, 720, 400));
     memo()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    button(5)->setEnabled(false);
+    button(answerButton)->setEnabled(false);
 }
 
 void TForm15::screenReset()
@@ -66,7 +68,7 @@ void TForm15::screenReset()
     hideSelectors(selectorDesigns);
     // The expression it would answer is gone from the screen.
     answerAwaited_ = false;
-    button(5)->setEnabled(false);
+    button(answerButton)->setEnabled(false);
 }
 
 void TForm15::selectorSetUp()
@@ -78,7 +80,7 @@ void TForm15::selectorSetUp()
 
 QString TForm15::menuChosen()
 {
-    button(4)->setEnabled(true);
+    button(nextButton)->setEnabled(true);
     return prompt::goOn;
 }
 
@@ -86,13 +88,13 @@ QString TForm15::menuChosen()
 QString TForm15::testEntered()
 {
     const bool ready = subTopic() > 0;
-    button(4)->setEnabled(ready);
+    button(nextButton)->setEnabled(ready);
     return ready ? prompt::goOn : prompt::chooseMenu;
 }
 
 QString TForm15::studyEntered()
 {
-    button(4)->setEnabled(subTopic() > 0);
+    button(nextButton)->setEnabled(subTopic() > 0);
     return prompt::chooseMenu;
 }
 
@@ -100,9 +102,9 @@ QString TForm15::nextInStudy()
 {
     if (subTopic() == 0) return prompt::chooseMenu;
     problem_ = drawRulesProblem(subTopic());
-    label(3)->setText(rulesQuestionText(problem_));
+    label(expression)->setText(rulesQuestionText(problem_));
     answerAwaited_ = true;
-    button(5)->setEnabled(true);
+    button(answerButton)->setEnabled(true);
     return prompt::pressAnswer;
 }
 
@@ -110,7 +112,7 @@ QString TForm15::nextInTest()
 {
     if (subTopic() == 0) return prompt::chooseMenu;
     problem_ = drawRulesProblem(subTopic());
-    label(3)->setText(rulesQuestionText(problem_));
+    label(expression)->setText(rulesQuestionText(problem_));
     selectorSetUp();
     return prompt::answerFromTop;
 }
@@ -119,10 +121,10 @@ void TForm15::CuteButton5Click()
 {
     if (!answerAwaited_ || lessonMode() != Study) return;
     answerAwaited_ = false;
-    label(3)->setText(rulesSolvedText(problem_));
-    label(4)->setText(rulesWorkedText(problem_));
-    button(4)->setEnabled(true);
-    button(5)->setEnabled(false);
+    label(expression)->setText(rulesSolvedText(problem_));
+    label(workedRule)->setText(rulesWorkedText(problem_));
+    button(nextButton)->setEnabled(true);
+    button(answerButton)->setEnabled(false);
     promptBlink(prompt::goOn);
     playCue(cue::choice);
 }
@@ -146,9 +148,9 @@ void TForm15::ComboBox2Change()
 {
     if (!takeDigit(2)) return;
     if (isBoxProblem(problem_.subTopic))
-        label(4)->setText(rulesBoxValueText(problem_));
+        label(workedRule)->setText(rulesBoxValueText(problem_));
     else
-        label(3)->setText(rulesSolvedText(problem_));
+        label(expression)->setText(rulesSolvedText(problem_));
     judge(entered().value() == problem_.answer);
 }
 

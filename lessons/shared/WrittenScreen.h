@@ -32,13 +32,14 @@ class WrittenScreen : public LessonScreen {
 
     int stepCounter() const { return walk_ ? walk_->step() : 0; }
 
+    // The labels every written calculation has.
+    static constexpr int problemLine = 4, stepText = 5;
+
   public Q_SLOTS:
     void CuteButton5Click(); // step button
 
   protected:
-    // The widgets every written calculation has.
-    static constexpr int problemLine = 4, stepText = 5;
-    static constexpr int nextButton = 4, stepButton = 5;
+    static constexpr int stepButton = 5;
 
     // What a kind of written calculation supplies.
     virtual std::unique_ptr<written::StepWalk> makeWalk() = 0; // the next example, its problem line shown
