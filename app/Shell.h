@@ -11,6 +11,10 @@ class QWidget;
 
 namespace kazemaru {
 
+namespace test {
+struct Probe; // tests/support/Probe.h
+}
+
 class TDataModule1;
 class TForm1;
 struct FrameFacts;
@@ -25,7 +29,6 @@ class Shell : public QObject {
     TDataModule1* dataModule();
     int run(); // show the contents screen, run the event loop
 
-    bool hasEnded() const { return ended_; }
 
   Q_SIGNALS:
     void ended();
@@ -37,6 +40,9 @@ class Shell : public QObject {
     std::unique_ptr<TForm1> contents_;
     QList<QWidget*> lessons_; // TForm2 … TForm16, owned by the contents screen
     bool ended_ = false;
+  private:
+    friend struct test::Probe; // the tests read these; the program never needs them
+    bool hasEnded() const { return ended_; }
 };
 
 // The frame facts of lesson screen TForm<form>, 2 … 16, as its lesson gives them.

@@ -9,6 +9,10 @@ class QTextBrowser;
 
 namespace kazemaru {
 
+namespace test {
+struct Probe; // tests/support/Probe.h
+}
+
 class RecordsWindow;
 class StatusBar;
 class TDataModule1;
@@ -21,10 +25,8 @@ class TForm1 : public QMainWindow {
     // The lesson screens the fifteen buttons open: screens[i] is TForm(i + 2).
     void setLessonScreens(const QList<QWidget*>& screens) { lessons_ = screens; }
     QString helpFile() const { return helpFile_; }
-    QWidget* helpViewer() const;
     // The store whose run history the records window shows.
     void setDataModule(TDataModule1* data) { data_ = data; }
-    RecordsWindow* recordsWindow() const { return records_; }
 
   public Q_SLOTS:
     void FormCreate();
@@ -54,6 +56,10 @@ class TForm1 : public QMainWindow {
     mutable QWidget* helpViewer_ = nullptr;
     TDataModule1* data_ = nullptr;
     RecordsWindow* records_ = nullptr;
+  private:
+    friend struct test::Probe; // the tests read these; the program never needs them
+    QWidget* helpViewer() const;
+    RecordsWindow* recordsWindow() const { return records_; }
 };
 
 } // namespace kazemaru

@@ -17,6 +17,10 @@ class QTableView;
 
 namespace kazemaru {
 
+namespace test {
+struct Probe; // tests/support/Probe.h
+}
+
 enum class DrillTable { Division, Decimal };
 
 // One column of a result grid: its centred title, the field it shows and its width in pixels.
@@ -55,7 +59,6 @@ class TDataModule1 : public QObject {
 
     QSqlQueryModel* query(DrillTable t) const { return state(t).query; }
     static QString tableName(DrillTable t) { return drillTableDesign(t).table.name; }
-    bool isQueryOpen(DrillTable t) const { return state(t).open; }
 
     // Each operation opens the database on first use and gives back what went wrong, if anything;
     // nothing stored is lost by a failure, and the next call tries again. No box is shown: the
@@ -89,6 +92,9 @@ class TDataModule1 : public QObject {
 
     TableStore store_;
     TableState tables_[2];
+  private:
+    friend struct test::Probe; // the tests read these; the program never needs them
+    bool isQueryOpen(DrillTable t) const { return state(t).open; }
 };
 
 // The look of every results grid: a cream background, read-only, no row numbers, titles centred.

@@ -16,6 +16,10 @@ class QTimer;
 
 namespace kazemaru {
 
+namespace test {
+struct Probe; // tests/support/Probe.h
+}
+
 enum LessonMode { Study = 1, Test = 2 };
 
 // One label of a screen's widget table: LabelN at (left, top).
@@ -48,11 +52,7 @@ class LessonScreen : public QDialog {
     const FrameFacts& facts() const { return facts_; }
     int lessonMode() const { return mode_; }
     int subTopic() const { return subTopic_; }
-    bool overlay() const { return overlay_; }
-    int blinkTicks() const { return blink_.ticks(); }
 
-    // The place contribution stored by a digit selector since the last screen reset (0 if none).
-    int contribution(const QString& selector) const;
     // The number entered in part 0 or 1 of the declared selectors since the last screen reset.
     const PlaceValue& entered(int part = 0) const { return entered_[part == 0 ? 0 : 1]; }
 
@@ -60,14 +60,7 @@ class LessonScreen : public QDialog {
     // screen stays usable.
     void invokeHandler(const char* name);
 
-    // The selector choices (selector number, digit) that answer the posed problem correctly, in an
-    // order the screen accepts, the judging choice last; empty while nothing is posed. It lets a
-    // test play a child who knows the answer without knowing the screen.
-    virtual QList<QPair<int, int>> answerKey() const { return {}; }
 
-    // The handlers that wired widgets name but the screen lacks ("CuteButton5Click"); empty when
-    // every wired widget has its handler.
-    QStringList missingHandlers() const;
 
   public Q_SLOTS:
     virtual void FormCreate();       // show handler, on every showing
@@ -84,6 +77,11 @@ class LessonScreen : public QDialog {
     void quitRequested();
 
   protected:
+    // The selector choices (selector number, digit) that answer the posed problem correctly, in an
+    // order the screen accepts, the judging choice last; empty while nothing is posed. Only the tests
+    // ask (test::Probe): it lets them play a child who knows the answer without knowing the screen.
+    virtual QList<QPair<int, int>> answerKey() const { return {}; }
+
     // The frame's buttons, where a screen has them: CuteButton1 …
     static constexpr int quitButton = 1, backButton = 2, modeButton = 3, nextButton = 4, pointButton = 6;
 
@@ -102,6 +100,7 @@ class LessonScreen : public QDialog {
     void setLessonMode(int mode);
     void setSubTopic(int subTopic) { subTopic_ = subTopic; }
     void setOverlay(bool on) { overlay_ = on; }
+    bool overlay() const { return overlay_; }
     void promptBlink(const QString& text);
     void judge(bool right); // judge mark, cue 14 or 13, next button enabled, prompt after judging
     // In study mode, a menu item that has no test says so in a notice; true when it did.
@@ -165,6 +164,13 @@ class LessonScreen : public QDialog {
     QTimer* timer1_ = nullptr;
     QTimer* timer2_ = nullptr;
     PromptBlink blink_{nullptr, nullptr};
+  private:
+    friend struct test::Probe; // the tests read these; the program never needs them
+    // The place contribution stored by a digit selector since the last screen reset (0 if none).
+    int contribution(const QString& selector) const;
+    // The handlers that wired widgets name but the screen lacks ("CuteButton5Click"); empty when
+    // every wired widget has its handler.
+    QStringList missingHandlers() const;
 };
 
 } // namespace kazemaru

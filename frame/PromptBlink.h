@@ -7,6 +7,10 @@ namespace kazemaru {
 
 class Label;
 
+namespace test {
+struct Probe; // tests/support/Probe.h
+}
+
 // Blinks a prompt line: shown 500 ms, hidden 50 ms, shown again, then the timer stops.
 // Shared by the lesson screens and the contents screen.
 class PromptBlink {
@@ -18,9 +22,11 @@ class PromptBlink {
     }
     void start(const QString& text); // a running blink keeps its period; only its count restarts
     void tick();
-    int ticks() const { return ticks_; }
 
   private:
+    friend struct test::Probe; // the tests read the count; the program never needs it
+    int ticks() const { return ticks_; }
+
     Label* line_;
     QTimer* timer_;
     int ticks_ = 0;

@@ -56,9 +56,8 @@ class TableStore {
     // Opens the database if it is not open yet: creates the folder and the file, checks that the
     // file really is a database, makes the tables that are missing. True when open.
     bool open();
-    bool isOpen() const { return open_; }
 
-    // The connection, for query models; valid only while isOpen().
+    // The connection, for query models; valid once open() gave true.
     QSqlDatabase database() const;
 
     // Deletes every row of the table.

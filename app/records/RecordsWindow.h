@@ -18,6 +18,10 @@ class QTableView;
 
 namespace kazemaru {
 
+namespace test {
+struct Probe; // tests/support/Probe.h
+}
+
 class TDataModule1;
 class RunsModel;
 
@@ -34,9 +38,6 @@ class RecordsWindow : public QDialog {
     void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
 
     const QList<DrillRunRecord>& runs() const { return runs_; } // shown, oldest first
-    QLineSeries* scoreSeries() const { return score_; }
-    QLineSeries* paceSeries() const { return pace_; }
-    bool chartShown() const;
 
   public Q_SLOTS:
     void ComboBox1Change();  // the drill and menu item shown
@@ -61,6 +62,11 @@ class RecordsWindow : public QDialog {
     QTableView* grid_;
     RunsModel* model_;
     QPushButton* export_;
+  private:
+    friend struct test::Probe; // the tests read these; the program never needs them
+    QLineSeries* scoreSeries() const { return score_; }
+    QLineSeries* paceSeries() const { return pace_; }
+    bool chartShown() const;
 };
 
 } // namespace kazemaru

@@ -14,7 +14,6 @@ class TForm14 : public LessonScreen {
     // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
     static const FrameFacts& frameFacts();
 
-    const AreaWalk& walk() const { return walk_; }
 
   public Q_SLOTS:
     void CuteButton3Click() override; // step button
@@ -27,6 +26,9 @@ class TForm14 : public LessonScreen {
     void showFigures(int group);
 
     AreaWalk walk_;
+  private:
+    friend struct test::Probe; // the tests read these; the program never needs them
+    const AreaWalk& walk() const { return walk_; }
 };
 
 } // namespace kazemaru

@@ -34,8 +34,6 @@ class ColumnScreen : public WrittenScreen {
     ColumnScreen(const FrameFacts& facts, const ColumnScreenDesign& design, QWidget* parent);
 
     const ColumnProblem& problem() const { return problem_; }
-    const ColumnFigure& figure() const { return figure_; }
-    QList<QPair<int, int>> answerKey() const override;
 
   protected:
     static constexpr int pointMarker = 13;
@@ -65,6 +63,10 @@ class ColumnScreen : public WrittenScreen {
 
     ColumnFigure figure_;
     ColumnProblem problem_;
+  private:
+    friend struct test::Probe; // the tests read these; the program never needs them
+    const ColumnFigure& figure() const { return figure_; }
+    QList<QPair<int, int>> answerKey() const override;
 };
 
 } // namespace kazemaru

@@ -15,7 +15,6 @@ class TForm11 : public ColumnScreen {
     // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
     static const FrameFacts& frameFacts();
 
-    int problemKind() const { return kind_; }
 
     // The point memo's lines.
     static QStringList memoLines();
@@ -43,6 +42,9 @@ class TForm11 : public ColumnScreen {
 
     SimpleComboBox* problemMenu_ = nullptr;
     int kind_ = 0; // 0 until the problem menu is used
+  private:
+    friend struct test::Probe; // the tests read these; the program never needs them
+    int problemKind() const { return kind_; }
 };
 
 } // namespace kazemaru

@@ -15,11 +15,7 @@ class TForm9 : public LessonScreen {
     // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
     static const FrameFacts& frameFacts();
 
-    int problemKind() const { return kind_; }
-    const StructureProblem& problem() const { return problem_; }
-    bool posed() const { return posed_; } // a test problem waits for (or has) its answer
 
-    QList<QPair<int, int>> answerKey() const override;
 
   public Q_SLOTS:
     void FormCreate() override;       // show handler: keeps the lesson mode of the last visit
@@ -49,6 +45,12 @@ class TForm9 : public LessonScreen {
     int kind_ = NoKind;
     StructureProblem problem_;
     bool posed_ = false;
+  private:
+    friend struct test::Probe; // the tests read these; the program never needs them
+    int problemKind() const { return kind_; }
+    const StructureProblem& problem() const { return problem_; }
+    bool posed() const { return posed_; } // a test problem waits for (or has) its answer
+    QList<QPair<int, int>> answerKey() const override;
 };
 
 } // namespace kazemaru

@@ -55,8 +55,6 @@ struct RowState {
     int top = 0;
     int width = 0;
     bool alignRight = false;
-
-    int rightEdge() const { return left + width; }
 };
 
 // The whole figure: divisor, dividend, rows, bracket, rules and arrow.

@@ -46,11 +46,6 @@ class LongDivisionScreen : public WrittenScreen {
     LongDivisionScreen(const FrameFacts& facts, const LongDivisionDesign& design, QWidget* parent);
     ~LongDivisionScreen() override;
 
-    int exampleCounter() const { return example_; }
-    int quotientDigitCount() const { return entry() ? entry()->quotientDigits() : 0; }
-    // The shape the entered problem takes so far.
-    LayoutCase layoutCase() const { return entry() ? entry()->layoutCase() : LayoutCase::Regular; }
-    const Problem& problem() const { return problem_; }
 
   public Q_SLOTS:
     void CuteButton7Click(); // restore button
@@ -86,6 +81,12 @@ class LongDivisionScreen : public WrittenScreen {
     std::unique_ptr<FigureWidgets> widgets_;
     Problem problem_;
     int example_ = 0;
+  private:
+    friend struct test::Probe; // the tests read these; the program never needs them
+    int exampleCounter() const { return example_; }
+    // The shape the entered problem takes so far.
+    LayoutCase layoutCase() const { return entry() ? entry()->layoutCase() : LayoutCase::Regular; }
+    const Problem& problem() const { return problem_; }
 };
 
 } // namespace kazemaru::longdiv

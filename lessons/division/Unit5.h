@@ -14,10 +14,7 @@ class TForm5 : public LessonScreen {
     // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
     static const FrameFacts& frameFacts();
 
-    int exampleCounter() const { return example_; }
-    const DivideByProblem& problem() const { return problem_; }
 
-    QList<QPair<int, int>> answerKey() const override;
 
   public Q_SLOTS:
     void ComboBox4Change();          // quotient digit
@@ -39,6 +36,11 @@ class TForm5 : public LessonScreen {
 
     DivideByProblem problem_;
     int example_ = 0;
+  private:
+    friend struct test::Probe; // the tests read these; the program never needs them
+    int exampleCounter() const { return example_; }
+    const DivideByProblem& problem() const { return problem_; }
+    QList<QPair<int, int>> answerKey() const override;
 };
 
 } // namespace kazemaru

@@ -15,9 +15,7 @@ class TForm8 : public DrillScreen {
     // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
     static const FrameFacts& frameFacts();
 
-    const DivisionDrillProblem& problem() const { return problem_; }
 
-    QList<QPair<int, int>> answerKey() const override;
 
   protected:
     QString poseProblem() override;
@@ -26,6 +24,10 @@ class TForm8 : public DrillScreen {
 
   private:
     DivisionDrillProblem problem_;
+  private:
+    friend struct test::Probe; // the tests read these; the program never needs them
+    const DivisionDrillProblem& problem() const { return problem_; }
+    QList<QPair<int, int>> answerKey() const override;
 };
 
 } // namespace kazemaru

@@ -10,6 +10,10 @@
 #include <optional>
 #include <vector>
 
+namespace kazemaru::test {
+struct Probe; // tests/support/Probe.h
+}
+
 namespace kazemaru::longdiv {
 
 // One quotient digit of the division.
@@ -129,15 +133,16 @@ class PlanEntry : public written::Entry {
     QString firstPrompt() const override;
     unsigned firstOpen() const override { return SelectorMode::Quotient; }
 
-    const Problem& problem() const { return plan_.problem; }
+    LayoutCase layoutCase() const { return case_; }
+
+  private:
+    friend struct test::Probe; // the tests read these; the program never needs them
     int quotientDigits() const { return k_; }
     int pendingValue() const { return pending_.value(); }
-    LayoutCase layoutCase() const { return case_; }
     bool finished() const { return finished_; }
     int enteredRemainder() const { return remainder_; }
     int answerTotal() const { return total_; }
 
-  private:
     enum class Expect { Product, Difference, BringDown };
     // Called with k counted. A quotient digit that does not finish the entry is followed by a
     // number: the row under the arrow is asked for next.

@@ -15,10 +15,7 @@ class TForm2 : public LessonScreen {
     // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
     static const FrameFacts& frameFacts();
 
-    const LargeNumberProblem& problem() const { return problem_; }
-    const QString& kanjiEntry() const { return entry_; } // the kanji chosen since the last judging
 
-    QList<QPair<int, int>> answerKey() const override;
 
   public Q_SLOTS:
     void CuteButton4Click() override; // next
@@ -53,6 +50,10 @@ class TForm2 : public LessonScreen {
 
     LargeNumberProblem problem_; // empty while no problem is posed
     QString entry_;
+  private:
+    friend struct test::Probe; // the tests read these; the program never needs them
+    const LargeNumberProblem& problem() const { return problem_; }
+    QList<QPair<int, int>> answerKey() const override;
 };
 
 } // namespace kazemaru

@@ -15,9 +15,7 @@ class TForm13 : public LessonScreen {
     // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
     static const FrameFacts& frameFacts();
 
-    const RoundingProblem& problem() const { return problem_; }
 
-    QList<QPair<int, int>> answerKey() const override;
 
   public Q_SLOTS:
     void ComboBox1Change() override;  // menu
@@ -40,6 +38,10 @@ class TForm13 : public LessonScreen {
 
     RoundingProblem problem_;
     QPlainTextEdit* explanation_ = nullptr;
+  private:
+    friend struct test::Probe; // the tests read these; the program never needs them
+    const RoundingProblem& problem() const { return problem_; }
+    QList<QPair<int, int>> answerKey() const override;
 };
 
 } // namespace kazemaru

@@ -46,10 +46,6 @@ class DrillScreen : public LessonScreen {
     // `data` keeps the run's rows in the design's table.
     DrillScreen(const FrameFacts& facts, const DrillDesign& design, TDataModule1* data, QWidget* parent);
 
-    int timeLimit() const { return timeLimit_; }
-    int problemCounter() const { return problemCounter_; }
-    int rightCount() const { return rightCount_; }
-    bool running() const { return running_; }
 
   public Q_SLOTS:
     void ComboBox1Change() override;  // menu: the kind of problem
@@ -68,6 +64,9 @@ class DrillScreen : public LessonScreen {
     void ComboBox8Change() { digitChosen(8); }
 
   protected:
+    int problemCounter() const { return problemCounter_; }
+    bool running() const { return running_; } // from "スタート" until the run ends or is abandoned
+
     // Draws the next problem of the current sub-topic and gives its problem line ("50 ÷ 7 = ?").
     virtual QString poseProblem() = 0;
     // Whether the current problem uses selector ComboBox`number`; unused ones stay disabled.
@@ -112,6 +111,10 @@ class DrillScreen : public LessonScreen {
     QDateTime started_;
     int answered_ = 0;
     int fewestPlaces_ = 0, mostPlaces_ = 0;
+  private:
+    friend struct test::Probe; // the tests read these; the program never needs them
+    int rightCount() const { return rightCount_; }
+    int timeLimit() const { return timeLimit_; }
 };
 
 } // namespace kazemaru

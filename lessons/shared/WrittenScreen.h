@@ -30,7 +30,6 @@ class WrittenScreen : public LessonScreen {
     WrittenScreen(const FrameFacts& facts, const WrittenDesign& design, QWidget* parent);
     ~WrittenScreen() override;
 
-    int stepCounter() const { return walk_ ? walk_->step() : 0; }
 
     // The labels every written calculation has.
     static constexpr int problemLine = 4, stepText = 5;
@@ -65,6 +64,9 @@ class WrittenScreen : public LessonScreen {
 
   private:
     WrittenDesign design_;
+  private:
+    friend struct test::Probe; // the tests read these; the program never needs them
+    int stepCounter() const { return walk_ ? walk_->step() : 0; }
 };
 
 } // namespace kazemaru

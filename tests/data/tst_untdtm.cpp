@@ -68,14 +68,14 @@ class TestDataModule : public QObject {
         const QString folder = tmp.path() + u"/kyozai"_s;
         TDataModule1 dm(folder);
         QVERIFY(!QFileInfo::exists(folder));
-        QVERIFY(!dm.isQueryOpen(DrillTable::Division) && !dm.isQueryOpen(DrillTable::Decimal));
+        QVERIFY(!test::Probe::isQueryOpen(dm, DrillTable::Division) && !test::Probe::isQueryOpen(dm, DrillTable::Decimal));
         QCOMPARE(dm.DBISAMQuery2->columnCount(), 0);
 
         // The first use creates the folder, the file and both tables, fields in their order.
         test::Harness h;
         QVERIFY(!dm.tryRequery(DrillTable::Decimal));
         QVERIFY(QFileInfo::exists(folder + u"/kyozai.sqlite3"_s));
-        QVERIFY(dm.isQueryOpen(DrillTable::Decimal) && !dm.isQueryOpen(DrillTable::Division));
+        QVERIFY(test::Probe::isQueryOpen(dm, DrillTable::Decimal) && !test::Probe::isQueryOpen(dm, DrillTable::Division));
         QVERIFY(!dm.tryRequery(DrillTable::Division));
         QStringList fields;
         for (int i = 0; i < dm.DBISAMQuery2->record().count(); ++i)
@@ -94,7 +94,7 @@ class TestDataModule : public QObject {
         // Clearing an empty table does nothing and leaves the result empty.
         QVERIFY(!dm.tryClear(DrillTable::Division));
         QCOMPARE(dm.DBISAMQuery2->rowCount(), 0);
-        QVERIFY(dm.isQueryOpen(DrillTable::Division));
+        QVERIFY(test::Probe::isQueryOpen(dm, DrillTable::Division));
 
         for (int i = 1; i <= 3; ++i)
             QVERIFY(!dm.tryAppendRow(DrillTable::Division, divisionRow(i, 76, 23, 3, 7)));
@@ -297,7 +297,7 @@ class TestDataModule : public QObject {
         for (const StoreError& e : errors)
             QVERIFY2(e && e->contains(u"not a database"_s) && e->contains(u"こわれているか"_s), qPrintable(e.value_or(QString())));
         QVERIFY(h.dialogs.empty());
-        QVERIFY(!dm.isQueryOpen(DrillTable::Division));
+        QVERIFY(!test::Probe::isQueryOpen(dm, DrillTable::Division));
 
         // The file is left exactly as it was: the store never overwrites what it cannot read.
         QVERIFY(file.open(QIODevice::ReadOnly));

@@ -90,11 +90,11 @@ class LessonFrameTest : public QObject {
         button(4, 6)->click();
         QVERIFY(memo->isVisible());
         QCOMPARE(memo->y(), 128);
-        QVERIFY(s->overlay());
+        QVERIFY(test::Probe::overlay(*s));
         QCOMPARE(promptOf(4), u"もういちど「ポイント」ボタンを おせば きえるよ！"_s);
         button(4, 6)->click();
         QVERIFY(!memo->isVisible());
-        QVERIFY(!s->overlay());
+        QVERIFY(!test::Probe::overlay(*s));
         QCOMPARE(promptOf(4), u"「メニュー」を えらんでね！"_s);
         QCOMPARE(harness->cues, (std::vector<int>{15, 11}));
 
@@ -102,7 +102,7 @@ class LessonFrameTest : public QObject {
         s->hide();
         s->show();
         QVERIFY(!memo->isVisible());
-        QVERIFY(!s->overlay());
+        QVERIFY(!test::Probe::overlay(*s));
         button(4, 6)->click();
         QVERIFY(memo->isVisible());
     }

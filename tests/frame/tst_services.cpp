@@ -3,6 +3,7 @@
 #include "frame/CuePlayer.h"
 #include "frame/LessonScreen.h"
 #include "frame/Random.h"
+#include "tests/support/Probe.h"
 
 #include <QtTest>
 
@@ -69,7 +70,7 @@ class ServicesTest : public QObject {
         blink.tick();
         blink.tick(); // visible again, 500 ms
         blink.start(u"二"_s);
-        QCOMPARE(blink.ticks(), 0);
+        QCOMPARE(test::Probe::ticks(blink), 0);
         QCOMPARE(timer.interval(), 500);
         blink.tick();
         QVERIFY(line.isHidden());

@@ -23,7 +23,7 @@ inline QString snapshot(const longdiv::Figure& f)
 
 inline int lastDigitEnd(const longdiv::RowState& r)
 {
-    return r.alignRight ? r.rightEdge() : r.left + longdiv::digitPitch * int(r.text.size());
+    return r.alignRight ? r.left + r.width : r.left + longdiv::digitPitch * int(r.text.size());
 }
 
 inline std::optional<longdiv::Row> rowMarked(const longdiv::Figure& f)

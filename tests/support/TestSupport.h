@@ -3,6 +3,7 @@
 // a fixed clock, and lookup of widgets by their design names.
 #include "frame/Clock.h"
 #include "frame/Dialogs.h"
+#include "tests/support/Probe.h"
 #include "app/Shell.h"
 
 #include <QDateTime>

@@ -88,7 +88,7 @@ class TestDecimalDrill : public QObject {
         TDataModule1 dm(tmp.path() + u"/kyozai"_s);
         TForm12 form(&dm, nullptr);
         form.show();
-        QVERIFY(form.missingHandlers().isEmpty());
+        QVERIFY(test::Probe::missingHandlers(form).isEmpty());
         QCOMPARE(h.cues, std::vector<int>({cue::choice}));
         QVERIFY(!form.findChild<QWidget*>(u"StatusBar2"_s) && child<QWidget>(&form, u"Label9"_s)->isHidden());
 

@@ -34,9 +34,9 @@ int answerAndWait(const QString& folder, int count)
     test::drillButton(form, 3)->click();
     for (int n = 1; n <= count; ++n) {
         if (n > 1) test::drillButton(form, 4)->click();
-        test::answerDrill(form, form.problem().quotient(), form.problem().remainder());
+        test::answerDrill(form, test::Probe::problem(form).quotient(), test::Probe::problem(form).remainder());
     }
-    if (!h.dialogs.empty() || form.rightCount() != count) return 2;
+    if (!h.dialogs.empty() || test::Probe::rightCount(form) != count) return 2;
     std::printf("answered %d\n", count);
     std::fflush(stdout);
     for (;;)

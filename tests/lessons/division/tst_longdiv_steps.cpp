@@ -22,7 +22,7 @@ QString snapshot(const Figure& f)
 // Where the last digit of a row ends: its box's right edge, or after its digits from the left.
 int lastDigitEnd(const RowState& r)
 {
-    return r.alignRight ? r.rightEdge() : r.left + digitPitch * int(r.text.size());
+    return r.alignRight ? r.left + r.width : r.left + digitPitch * int(r.text.size());
 }
 
 const QString T1 = u"【ステップ１】\n\n　もんだいを 右図のように書く。"_s;

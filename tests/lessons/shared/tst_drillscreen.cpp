@@ -75,7 +75,7 @@ class TestDrillScreenBase : public QObject {
         TDataModule1 dm(tmp.path() + u"/kyozai"_s);
         SumDrill form(&dm);
         form.show();
-        QVERIFY(form.missingHandlers().isEmpty());
+        QVERIFY(test::Probe::missingHandlers(form).isEmpty());
         QVERIFY(!form.findChild<QWidget*>(u"StatusBar2"_s));
 
         chooseDrill(form, 1, 1);
@@ -91,7 +91,7 @@ class TestDrillScreenBase : public QObject {
         drillBox(form, 3)->choose(ones);
         QCOMPARE(h.lastCue(), int(cue::choice));
         QVERIFY(!drillBox(form, 3)->isEnabled() && !drillBox(form, 4)->isEnabled()); // one answer
-        QCOMPARE(form.rightCount(), stored.endsWith(u"○"_s) ? 1 : 0);
+        QCOMPARE(test::Probe::rightCount(form), stored.endsWith(u"○"_s) ? 1 : 0);
         QVERIFY(!dm.tryRequery(DrillTable::Decimal));
         QSqlQueryModel* q = dm.DBISAMQuery4;
         QCOMPARE(q->rowCount(), 1);
