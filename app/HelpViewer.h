@@ -18,7 +18,7 @@ class HelpViewer : public QDialog {
 
   private:
     QTextBrowser* browser_;
-  private:
+
     friend struct test::Probe; // the tests read these; the program never needs them
     QTextBrowser* browser() const { return browser_; }
 };

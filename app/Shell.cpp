@@ -1,9 +1,9 @@
 #include "app/Shell.h"
 
-#include "frame/LessonScreen.h"
 #include "app/Unit1.h"
-#include "frame/widgets/Factory.h"
 #include "data/untDTM.h"
+#include "frame/LessonScreen.h"
+#include "frame/widgets/Factory.h"
 #include "lessons/area/Unit14.h"
 #include "lessons/decimals/Unit10.h"
 #include "lessons/decimals/Unit11.h"
@@ -49,9 +49,8 @@ template <typename Screen> constexpr ScreenEntry lesson()
 }
 template <typename Drill> constexpr ScreenEntry drill()
 {
-    return {Drill::frameFacts, [](TDataModule1* data, QWidget* parent) -> LessonScreen* {
-                return new Drill(data, parent);
-            }};
+    return {Drill::frameFacts,
+            [](TDataModule1* data, QWidget* parent) -> LessonScreen* { return new Drill(data, parent); }};
 }
 
 // The lesson screens in their start-up order (the second decimal lesson before the first).

@@ -1,12 +1,12 @@
 #include "app/Unit1.h"
 
+#include "app/HelpViewer.h"
+#include "app/records/RecordsWindow.h"
 #include "frame/Clock.h"
 #include "frame/CuePlayer.h"
 #include "frame/Dialogs.h"
 #include "frame/FrameFacts.h"
 #include "frame/widgets/Factory.h"
-#include "app/HelpViewer.h"
-#include "app/records/RecordsWindow.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>

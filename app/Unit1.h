@@ -56,7 +56,7 @@ class TForm1 : public QMainWindow {
     mutable QWidget* helpViewer_ = nullptr;
     TDataModule1* data_ = nullptr;
     RecordsWindow* records_ = nullptr;
-  private:
+
     friend struct test::Probe; // the tests read these; the program never needs them
     QWidget* helpViewer() const;
     RecordsWindow* recordsWindow() const { return records_; }

@@ -1,6 +1,5 @@
 #include "data/DrillHistory.h"
 
-
 using namespace Qt::StringLiterals;
 
 namespace kazemaru {

@@ -224,16 +224,8 @@ StoreError TDataModule1::historyQueryFailed(const QSqlQuery& q) const
 
 StoreError TDataModule1::tryRecordRun(const DrillRunRecord& run)
 {
-    const QVariantList row{stampText(run.started),
-                           run.drill,
-                           run.subTopic,
-                           run.places,
-                           run.timeLimit,
-                           run.problems,
-                           run.rights,
-                           run.score,
-                           run.seconds,
-                           runEndCode(run.ending)};
+    const QVariantList row{stampText(run.started), run.drill,  run.subTopic, run.places,  run.timeLimit,
+                           run.problems,           run.rights, run.score,    run.seconds, runEndCode(run.ending)};
     if (!store_.append(drillHistoryTable().name, row)) return historyFailed(u"書きこめませんでした"_s);
     return std::nullopt;
 }

@@ -92,7 +92,7 @@ class TDataModule1 : public QObject {
 
     TableStore store_;
     TableState tables_[2];
-  private:
+
     friend struct test::Probe; // the tests read these; the program never needs them
     bool isQueryOpen(DrillTable t) const { return state(t).open; }
 };

@@ -60,8 +60,6 @@ class LessonScreen : public QDialog {
     // screen stays usable.
     void invokeHandler(const char* name);
 
-
-
   public Q_SLOTS:
     virtual void FormCreate();       // show handler, on every showing
     virtual void ComboBox1Change();  // menu
@@ -164,7 +162,7 @@ class LessonScreen : public QDialog {
     QTimer* timer1_ = nullptr;
     QTimer* timer2_ = nullptr;
     PromptBlink blink_{nullptr, nullptr};
-  private:
+
     friend struct test::Probe; // the tests read these; the program never needs them
     // The place contribution stored by a digit selector since the last screen reset (0 if none).
     int contribution(const QString& selector) const;

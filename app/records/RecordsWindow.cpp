@@ -1,10 +1,10 @@
 #include "app/records/RecordsWindow.h"
 
+#include "app/records/RunTexts.h"
+#include "data/untDTM.h"
 #include "frame/Dialogs.h"
 #include "frame/FrameFacts.h"
-#include "app/records/RunTexts.h"
 #include "frame/widgets/Factory.h"
-#include "data/untDTM.h"
 
 #include <QAbstractTableModel>
 #include <QChart>

@@ -65,7 +65,6 @@ constexpr int explanation = 4;
 const LabelDesign textDesign{explanation, 128, 392, 18, true, colour::navy};
 constexpr int stepButton = 3; // the study-only screen's step button stands where the mode button would
 
-
 } // namespace
 
 // The frame facts: area: study only, so a step button instead of next and mode.

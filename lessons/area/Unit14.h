@@ -14,7 +14,6 @@ class TForm14 : public LessonScreen {
     // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
     static const FrameFacts& frameFacts();
 
-
   public Q_SLOTS:
     void CuteButton3Click() override; // step button
 
@@ -26,7 +25,7 @@ class TForm14 : public LessonScreen {
     void showFigures(int group);
 
     AreaWalk walk_;
-  private:
+
     friend struct test::Probe; // the tests read these; the program never needs them
     const AreaWalk& walk() const { return walk_; }
 };

@@ -101,9 +101,9 @@ class ColumnEntry : public written::Entry {
     ColumnProblem problem_;
     int ownColumns_;
     int selectorColumns_;
-    int stage_ = 0;                         // columns entered
+    int stage_ = 0;                            // columns entered
     std::array<int, maxColumns + 1> chosen_{}; // the digit last chosen in the selector of a column
-    int entered_ = 0; // units of the last place, only what was written
+    int entered_ = 0;                          // units of the last place, only what was written
     QString answerRow_;
     ColumnMarks marks_;
     int leading_ = 0;

@@ -38,7 +38,9 @@ ColumnScreen::ColumnScreen(const FrameFacts& facts, const ColumnScreenDesign& de
     : WrittenScreen(facts, writtenDesign(design), parent)
     , figure_(this, design.figure)
 {
-    addLabel(u"Label%1"_s.arg(pointMarker), u"小"_s, design.pointMarkerLeft, design.selectorTop, 19, false, colour::navy)->hide();
+    addLabel(u"Label%1"_s.arg(pointMarker), u"小"_s, design.pointMarkerLeft, design.selectorTop, 19, false,
+             colour::navy)
+        ->hide();
 }
 
 void ColumnScreen::screenReset()

@@ -63,7 +63,7 @@ class ColumnScreen : public WrittenScreen {
 
     ColumnFigure figure_;
     ColumnProblem problem_;
-  private:
+
     friend struct test::Probe; // the tests read these; the program never needs them
     const ColumnFigure& figure() const { return figure_; }
     QList<QPair<int, int>> answerKey() const override;

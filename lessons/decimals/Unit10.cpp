@@ -20,14 +20,14 @@ ColumnScreenDesign design()
     // Built on first use: the shared label designs are made before it.
     static const LabelDesign labels[] = {columnProblemLine, columnStepText, {12, 760, 528, 53, false, colour::red}};
     return {
-    .labels = labels,
-    .judgeMark = 12,
-    .selectors = selectorDesigns,
-    .selectorTop = 224,
-    .pointMarkerLeft = 882,
-    .figure = ColumnFigureDesign{},
-    .memoLines = TForm10::memoLines(),
-    .memo = QRect(192, 136, 585, 177),
+        .labels = labels,
+        .judgeMark = 12,
+        .selectors = selectorDesigns,
+        .selectorTop = 224,
+        .pointMarkerLeft = 882,
+        .figure = ColumnFigureDesign{},
+        .memoLines = TForm10::memoLines(),
+        .memo = QRect(192, 136, 585, 177),
     };
 }
 

@@ -18,27 +18,25 @@ ColumnScreenDesign design()
     // Built on first use: the shared label designs are made before it.
     static const LabelDesign labels[] = {columnProblemLine, columnStepText, {15, 752, 536, 53, false, colour::red}};
     return {
-    .labels = labels,
-    .judgeMark = 15,
-    .selectors = selectorDesigns,
-    .selectorTop = 224,
-    .pointMarkerLeft = 834,
-    .figure = ColumnFigureDesign{.places = 2,
-                                 .right = 744,
-                                 .rowWidth = 144,
-                                 .answerWidth = 176,
-                                 .sign = {576, 400},
-                                 .rule = {560, 444, 209, 2},
-                                 .marks = 3},
-    .memoLines = TForm11::memoLines(),
-    .memo = QRect(192, 136, 585, 161),
+        .labels = labels,
+        .judgeMark = 15,
+        .selectors = selectorDesigns,
+        .selectorTop = 224,
+        .pointMarkerLeft = 834,
+        .figure = ColumnFigureDesign{.places = 2,
+                                     .right = 744,
+                                     .rowWidth = 144,
+                                     .answerWidth = 176,
+                                     .sign = {576, 400},
+                                     .rule = {560, 444, 209, 2},
+                                     .marks = 3},
+        .memoLines = TForm11::memoLines(),
+        .memo = QRect(192, 136, 585, 161),
     };
 }
 
-const MenuFact problemMenu{.name = u"ComboBox2"_s,
-                           .field = u" もんだい"_s,
-                           .items = {u"小数第二位"_s, u"小数第三位"_s},
-                           .top = 128};
+const MenuFact problemMenu{
+    .name = u"ComboBox2"_s, .field = u" もんだい"_s, .items = {u"小数第二位"_s, u"小数第三位"_s}, .top = 128};
 
 } // namespace
 

@@ -15,13 +15,12 @@ class TForm11 : public ColumnScreen {
     // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
     static const FrameFacts& frameFacts();
 
-
     // The point memo's lines.
     static QStringList memoLines();
 
   public Q_SLOTS:
     void FormCreate() override;
-    void ComboBox2Change(); // problem menu
+    void ComboBox2Change();                    // problem menu
     void ComboBox3Change() { digitChosen(3); } // thousandths
     void ComboBox4Change() { digitChosen(4); } // hundredths
     void ComboBox5Change() { digitChosen(5); } // tenths
@@ -41,8 +40,7 @@ class TForm11 : public ColumnScreen {
     void digitChosen(int selector);
 
     SimpleComboBox* problemMenu_ = nullptr;
-    int kind_ = 0; // 0 until the problem menu is used
-  private:
+    int kind_ = 0;             // 0 until the problem menu is used
     friend struct test::Probe; // the tests read these; the program never needs them
     int problemKind() const { return kind_; }
 };

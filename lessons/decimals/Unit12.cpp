@@ -1,7 +1,7 @@
 #include "lessons/decimals/Unit12.h"
 
-#include "frame/Prompts.h"
 #include "frame/Palette.h"
+#include "frame/Prompts.h"
 
 using namespace Qt::StringLiterals;
 

@@ -15,7 +15,6 @@ class TForm12 : public DrillScreen {
     // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
     static const FrameFacts& frameFacts();
 
-
   protected:
     QString poseProblem() override;
     bool selectorInUse(int number) const override;
@@ -26,7 +25,7 @@ class TForm12 : public DrillScreen {
 
   private:
     ColumnProblem problem_;
-  private:
+
     friend struct test::Probe; // the tests read these; the program never needs them
     const ColumnProblem& problem() const { return problem_; }
     QList<QPair<int, int>> answerKey() const override;

@@ -72,8 +72,8 @@ TForm9::TForm9(QWidget* parent)
     point->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     point->setFixedSize(25, 105);
     for (int i = 0; i < 5; ++i) {
-        auto* figure =
-            addLabel(u"Label%1"_s.arg(firstFigure + i), QString::number(i), figureLefts[i], figureTop, 20, true, colour::navy);
+        auto* figure = addLabel(u"Label%1"_s.arg(firstFigure + i), QString::number(i), figureLefts[i], figureTop, 20,
+                                true, colour::navy);
         figure->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         figure->setFixedSize(2 * (markX(10 * i) - figureLefts[i]), 24);
     }

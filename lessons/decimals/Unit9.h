@@ -15,8 +15,6 @@ class TForm9 : public LessonScreen {
     // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
     static const FrameFacts& frameFacts();
 
-
-
   public Q_SLOTS:
     void FormCreate() override;       // show handler: keeps the lesson mode of the last visit
     void CuteButton3Click() override; // mode button: refuses test mode for the explanation
@@ -45,7 +43,7 @@ class TForm9 : public LessonScreen {
     int kind_ = NoKind;
     StructureProblem problem_;
     bool posed_ = false;
-  private:
+
     friend struct test::Probe; // the tests read these; the program never needs them
     int problemKind() const { return kind_; }
     const StructureProblem& problem() const { return problem_; }

@@ -144,7 +144,6 @@ QString divideAndWrite(const QString& title, int P, int d, int q, int over, int 
            subtract + compose({r, u" を書く。"_s});
 }
 
-
 // The third step: the second quotient digit, the last one of a two-digit dividend or of a
 // short start.
 QString step3Text(const StepFacts& f)

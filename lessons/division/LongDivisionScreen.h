@@ -46,7 +46,6 @@ class LongDivisionScreen : public WrittenScreen {
     LongDivisionScreen(const FrameFacts& facts, const LongDivisionDesign& design, QWidget* parent);
     ~LongDivisionScreen() override;
 
-
   public Q_SLOTS:
     void CuteButton7Click(); // restore button
 
@@ -81,7 +80,7 @@ class LongDivisionScreen : public WrittenScreen {
     std::unique_ptr<FigureWidgets> widgets_;
     Problem problem_;
     int example_ = 0;
-  private:
+
     friend struct test::Probe; // the tests read these; the program never needs them
     int exampleCounter() const { return example_; }
     // The shape the entered problem takes so far.

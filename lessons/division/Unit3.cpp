@@ -24,7 +24,6 @@ const SelectorDesign selectorDesigns[] = {
 };
 constexpr int selectorTop = 328;
 
-
 } // namespace
 
 // The frame facts: dividing tens and hundreds.

@@ -14,8 +14,6 @@ class TForm3 : public LessonScreen {
     // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
     static const FrameFacts& frameFacts();
 
-
-
   public Q_SLOTS:
     void ComboBox4Change(); // answer hundreds
     void ComboBox3Change(); // answer tens
@@ -33,7 +31,7 @@ class TForm3 : public LessonScreen {
     void selectorSetUp();
 
     TensHundredsProblem problem_;
-  private:
+
     friend struct test::Probe; // the tests read these; the program never needs them
     const TensHundredsProblem& problem() const { return problem_; }
     QList<QPair<int, int>> answerKey() const override;

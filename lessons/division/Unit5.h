@@ -14,8 +14,6 @@ class TForm5 : public LessonScreen {
     // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
     static const FrameFacts& frameFacts();
 
-
-
   public Q_SLOTS:
     void ComboBox4Change();          // quotient digit
     void ComboBox3Change();          // remainder hundreds
@@ -36,7 +34,7 @@ class TForm5 : public LessonScreen {
 
     DivideByProblem problem_;
     int example_ = 0;
-  private:
+
     friend struct test::Probe; // the tests read these; the program never needs them
     int exampleCounter() const { return example_; }
     const DivideByProblem& problem() const { return problem_; }

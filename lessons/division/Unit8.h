@@ -15,8 +15,6 @@ class TForm8 : public DrillScreen {
     // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
     static const FrameFacts& frameFacts();
 
-
-
   protected:
     QString poseProblem() override;
     bool recordsAnswer(int number) const override { return number == 3; } // the remainder's ones
@@ -24,7 +22,7 @@ class TForm8 : public DrillScreen {
 
   private:
     DivisionDrillProblem problem_;
-  private:
+
     friend struct test::Probe; // the tests read these; the program never needs them
     const DivisionDrillProblem& problem() const { return problem_; }
     QList<QPair<int, int>> answerKey() const override;

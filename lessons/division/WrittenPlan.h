@@ -63,8 +63,8 @@ struct RowPlacing {
 // What a screen adds to the plan.
 struct PlanDesign {
     int firstDigits = 1;
-    int dividendLeft = 0;                // the first dividend digit's cell
-    int quotientNudge = -2;              // the quotient row stands this far from its first digit's column
+    int dividendLeft = 0;   // the first dividend digit's cell
+    int quotientNudge = -2; // the quotient row stands this far from its first digit's column
     // A difference of 0 gives way to the digit brought down beside it instead of standing before it.
     bool zeroGivesWay = false;
     std::array<RowState, rowCount> rows; // the designed rows: right-aligned boxes and their widths

@@ -110,8 +110,9 @@ QString TForm16::menuChosen()
     case 4:
         step_ = 0;
         button(answerOrStep)->setEnabled(true);
-        label(explanation)->setText(subTopic() == 3 ? u"分数には、真分数、仮分数、帯分数の３つの\n種類があるよ。"_s
-                                          : u"仮分数は帯分数に、帯分数は仮分数に\nなおすことができるよ。"_s);
+        label(explanation)
+            ->setText(subTopic() == 3 ? u"分数には、真分数、仮分数、帯分数の３つの\n種類があるよ。"_s
+                                      : u"仮分数は帯分数に、帯分数は仮分数に\nなおすことができるよ。"_s);
         return prompt::goOnStepSpaced;
     default: return prompt::chooseMenu;
     }

@@ -20,8 +20,6 @@ class TForm16 : public LessonScreen {
     static const FrameFacts& frameFacts();
     ~TForm16() override;
 
-
-
   public Q_SLOTS:
     void CuteButton3Click() override; // mode button: only sub-topics with a test switch
     void CuteButton5Click();          // answer button or step button
@@ -47,7 +45,7 @@ class TForm16 : public LessonScreen {
     std::optional<Comparison> comparison_; // the comparison on the screen, until it is answered
     std::optional<Conversion> conversion_; // the conversion on the screen
     int step_ = 0;
-  private:
+
     friend struct test::Probe; // the tests read these; the program never needs them
     int step() const { return step_; }
     const std::optional<Comparison>& comparison() const { return comparison_; }

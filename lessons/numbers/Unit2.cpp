@@ -91,7 +91,8 @@ const FrameFacts& TForm2::frameFacts()
         .blinkInterval = 1000,
         .promptAfterJudging = prompt::goOn,
         .quitQuestion = facts::mayQuit,
-        .buttons = {facts::next(520), facts::restore(u"CuteButton5"_s, 840, 568), facts::mode(), facts::back(), facts::quit()},
+        .buttons = {facts::next(520), facts::restore(u"CuteButton5"_s, 840, 568), facts::mode(), facts::back(),
+                    facts::quit()},
         .memoTop = std::nullopt,
     };
     return f;

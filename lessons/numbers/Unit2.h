@@ -15,8 +15,6 @@ class TForm2 : public LessonScreen {
     // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
     static const FrameFacts& frameFacts();
 
-
-
   public Q_SLOTS:
     void CuteButton4Click() override; // next
     void CuteButton5Click();          // restore: the same problem with an empty entry
@@ -50,7 +48,7 @@ class TForm2 : public LessonScreen {
 
     LargeNumberProblem problem_; // empty while no problem is posed
     QString entry_;
-  private:
+
     friend struct test::Probe; // the tests read these; the program never needs them
     const LargeNumberProblem& problem() const { return problem_; }
     QList<QPair<int, int>> answerKey() const override;

@@ -36,8 +36,7 @@ const FrameFacts& TForm13::frameFacts()
         .form = 13,
         .titles = {facts::chapterTitle(u"がい数"_s), facts::lessonTitle(u"四捨五入"_s)},
         .menu = facts::wideMenu(
-            {u"がい数と四捨五入"_s, u"○の位までのがい数"_s, u"○の位で四捨五入"_s, u"上から○けたのがい数"_s}, 165,
-            89),
+            {u"がい数と四捨五入"_s, u"○の位までのがい数"_s, u"○の位で四捨五入"_s, u"上から○けたのがい数"_s}, 165, 89),
         .prompt = facts::promptLine(u"Label3"_s, prompt::chooseMenu),
         .picture = u"Image3"_s,
         .promptAfterJudging = prompt::goOn,

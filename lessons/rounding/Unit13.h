@@ -15,8 +15,6 @@ class TForm13 : public LessonScreen {
     // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
     static const FrameFacts& frameFacts();
 
-
-
   public Q_SLOTS:
     void ComboBox1Change() override;  // menu
     void CuteButton3Click() override; // mode button
@@ -38,7 +36,7 @@ class TForm13 : public LessonScreen {
 
     RoundingProblem problem_;
     QPlainTextEdit* explanation_ = nullptr;
-  private:
+
     friend struct test::Probe; // the tests read these; the program never needs them
     const RoundingProblem& problem() const { return problem_; }
     QList<QPair<int, int>> answerKey() const override;

@@ -26,7 +26,6 @@ const SelectorDesign selectorDesigns[] = {
 };
 constexpr int selectorTop = 232;
 
-
 } // namespace
 
 // The frame facts: rules of calculation.
@@ -36,14 +35,15 @@ const FrameFacts& TForm15::frameFacts()
         .form = 15,
         .titles = {facts::chapterTitle(u"計算のきまり"_s)},
         .menu = facts::wideMenu({u"（　）のある計算"_s, u"＋－×÷のある計算"_s, u"×÷のある計算"_s,
-                          u"たし算とひき算の関係"_s, u"かけ算とわり算の関係"_s},
-                         175, 104),
+                                 u"たし算とひき算の関係"_s, u"かけ算とわり算の関係"_s},
+                                175, 104),
         .prompt = facts::promptLine(u"Label2"_s, prompt::chooseMenu),
         .picture = u"Image3"_s,
         .promptAfterJudging = prompt::goOn,
         .quitQuestion = facts::mayQuitKanji,
         // The answer button stands under the next button, clear of the judge mark at 736, 536.
-        .buttons = {facts::next(472), facts::answer(840, 520), facts::point(), facts::mode(), facts::back(), facts::quit()},
+        .buttons = {facts::next(472), facts::answer(840, 520), facts::point(), facts::mode(), facts::back(),
+                    facts::quit()},
         .memoTop = 168,
     };
     return f;

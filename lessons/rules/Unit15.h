@@ -15,8 +15,6 @@ class TForm15 : public LessonScreen {
     // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
     static const FrameFacts& frameFacts();
 
-
-
   public Q_SLOTS:
     void CuteButton5Click(); // answer button
     void ComboBox5Change();  // thousands
@@ -39,8 +37,7 @@ class TForm15 : public LessonScreen {
     RulesProblem problem_;
     // The study problem the answer button was enabled for; none once the screen is reset.
     bool answerAwaited_ = false; // the posed example waits for the answer button
-  private:
-    friend struct test::Probe; // the tests read these; the program never needs them
+    friend struct test::Probe;   // the tests read these; the program never needs them
     const RulesProblem& problem() const { return problem_; }
     QList<QPair<int, int>> answerKey() const override;
 };

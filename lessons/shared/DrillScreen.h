@@ -6,8 +6,8 @@
 // the score and the time, and "けっか" lays the run's rows over the problem area.
 // A drill supplies what differs: its table, selectors, grid place and prompts as a DrillDesign,
 // and its problems through the hooks below.
-#include "frame/LessonScreen.h"
 #include "data/untDTM.h"
+#include "frame/LessonScreen.h"
 #include "lessons/shared/DrillRecorder.h"
 #include "lessons/shared/DrillRun.h"
 
@@ -45,7 +45,6 @@ class DrillScreen : public LessonScreen {
   public:
     // `data` keeps the run's rows in the design's table.
     DrillScreen(const FrameFacts& facts, const DrillDesign& design, TDataModule1* data, QWidget* parent);
-
 
   public Q_SLOTS:
     void ComboBox1Change() override;  // menu: the kind of problem
@@ -111,7 +110,7 @@ class DrillScreen : public LessonScreen {
     QDateTime started_;
     int answered_ = 0;
     int fewestPlaces_ = 0, mostPlaces_ = 0;
-  private:
+
     friend struct test::Probe; // the tests read these; the program never needs them
     int rightCount() const { return rightCount_; }
     int timeLimit() const { return timeLimit_; }

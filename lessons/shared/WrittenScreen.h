@@ -30,7 +30,6 @@ class WrittenScreen : public LessonScreen {
     WrittenScreen(const FrameFacts& facts, const WrittenDesign& design, QWidget* parent);
     ~WrittenScreen() override;
 
-
     // The labels every written calculation has.
     static constexpr int problemLine = 4, stepText = 5;
 
@@ -43,9 +42,9 @@ class WrittenScreen : public LessonScreen {
     // What a kind of written calculation supplies.
     virtual std::unique_ptr<written::StepWalk> makeWalk() = 0; // the next example, its problem line shown
     virtual std::unique_ptr<written::Entry> makeEntry() = 0;   // a test problem drawn and laid out
-    virtual void showFigure() = 0;                              // the figure as the walk or the entry left it
-    virtual QString answeredLine() const = 0;                   // the problem line once the answer is judged
-    virtual void selectorSetUp(unsigned open) = 0;              // the selectors for the next choice
+    virtual void showFigure() = 0;                             // the figure as the walk or the entry left it
+    virtual QString answeredLine() const = 0;                  // the problem line once the answer is judged
+    virtual void selectorSetUp(unsigned open) = 0;             // the selectors for the next choice
     // What the child must choose before anything can be posed; empty once a problem can be.
     virtual QString missingChoice() const;
 
@@ -64,7 +63,7 @@ class WrittenScreen : public LessonScreen {
 
   private:
     WrittenDesign design_;
-  private:
+
     friend struct test::Probe; // the tests read these; the program never needs them
     int stepCounter() const { return walk_ ? walk_->step() : 0; }
 };

@@ -1,10 +1,10 @@
 // The program as start-up builds it: the contents screen, its lesson buttons, sound, help,
 // About and quitting.
-#include "frame/CuePlayer.h"
 #include "app/HelpViewer.h"
-#include "frame/LessonScreen.h"
 #include "app/Shell.h"
 #include "app/Unit1.h"
+#include "frame/CuePlayer.h"
+#include "frame/LessonScreen.h"
 #include "tests/support/TestSupport.h"
 
 #include <QMenuBar>
@@ -58,8 +58,9 @@ class ShellTest : public QObject {
     {
         for (int n = 2; n <= 16; ++n) {
             auto* screen = static_cast<LessonScreen*>(shell->form(n));
-            QVERIFY2(test::Probe::missingHandlers(*screen).isEmpty(),
-                     qPrintable(u"TForm%1 has no %2"_s.arg(n).arg(test::Probe::missingHandlers(*screen).join(u", "_s))));
+            QVERIFY2(
+                test::Probe::missingHandlers(*screen).isEmpty(),
+                qPrintable(u"TForm%1 has no %2"_s.arg(n).arg(test::Probe::missingHandlers(*screen).join(u", "_s))));
         }
     }
 

@@ -68,14 +68,16 @@ class TestDataModule : public QObject {
         const QString folder = tmp.path() + u"/kyozai"_s;
         TDataModule1 dm(folder);
         QVERIFY(!QFileInfo::exists(folder));
-        QVERIFY(!test::Probe::isQueryOpen(dm, DrillTable::Division) && !test::Probe::isQueryOpen(dm, DrillTable::Decimal));
+        QVERIFY(!test::Probe::isQueryOpen(dm, DrillTable::Division) &&
+                !test::Probe::isQueryOpen(dm, DrillTable::Decimal));
         QCOMPARE(dm.DBISAMQuery2->columnCount(), 0);
 
         // The first use creates the folder, the file and both tables, fields in their order.
         test::Harness h;
         QVERIFY(!dm.tryRequery(DrillTable::Decimal));
         QVERIFY(QFileInfo::exists(folder + u"/kyozai.sqlite3"_s));
-        QVERIFY(test::Probe::isQueryOpen(dm, DrillTable::Decimal) && !test::Probe::isQueryOpen(dm, DrillTable::Division));
+        QVERIFY(test::Probe::isQueryOpen(dm, DrillTable::Decimal) &&
+                !test::Probe::isQueryOpen(dm, DrillTable::Division));
         QVERIFY(!dm.tryRequery(DrillTable::Division));
         QStringList fields;
         for (int i = 0; i < dm.DBISAMQuery2->record().count(); ++i)
@@ -295,7 +297,8 @@ class TestDataModule : public QObject {
                                      dm.tryAppendRow(DrillTable::Division, divisionRow(1, 20, 3, 6, 2)),
                                      dm.tryReadRuns(8, 1, runs)};
         for (const StoreError& e : errors)
-            QVERIFY2(e && e->contains(u"not a database"_s) && e->contains(u"こわれているか"_s), qPrintable(e.value_or(QString())));
+            QVERIFY2(e && e->contains(u"not a database"_s) && e->contains(u"こわれているか"_s),
+                     qPrintable(e.value_or(QString())));
         QVERIFY(h.dialogs.empty());
         QVERIFY(!test::Probe::isQueryOpen(dm, DrillTable::Division));
 

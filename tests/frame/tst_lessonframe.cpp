@@ -1,7 +1,7 @@
 // The frame every lesson screen shares, seen on real screens: mode button, menu, point memo,
 // blink intervals, and a lesson whose content is still to come.
-#include "frame/LessonScreen.h"
 #include "app/Shell.h"
+#include "frame/LessonScreen.h"
 #include "tests/support/TestSupport.h"
 
 #include <QPlainTextEdit>

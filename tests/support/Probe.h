@@ -8,7 +8,10 @@ struct Probe {
     // The prompt blink and the lesson screens.
     template <class B> static int ticks(const B& b) { return b.ticks(); }
     template <class S> static auto answerKey(const S& s) { return s.answerKey(); }
-    template <class S, class N> static int contribution(const S& s, const N& selector) { return s.contribution(selector); }
+    template <class S, class N> static int contribution(const S& s, const N& selector)
+    {
+        return s.contribution(selector);
+    }
     template <class S> static auto missingHandlers(const S& s) { return s.missingHandlers(); }
     template <class S> static bool overlay(const S& s) { return s.overlay(); }
     template <class S> static decltype(auto) problem(const S& s) { return s.problem(); }

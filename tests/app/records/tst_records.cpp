@@ -167,7 +167,8 @@ class TestRecords : public QObject {
         QCOMPARE(points.size(), 1); // the latest run's menu item is shown first
         child<QComboBox>(window, u"ComboBox1"_s)->setCurrentIndex(0);
         window->ComboBox1Change();
-        const QList<QPointF> score = test::Probe::scoreSeries(*window)->points(), pace = test::Probe::paceSeries(*window)->points();
+        const QList<QPointF> score = test::Probe::scoreSeries(*window)->points(),
+                             pace = test::Probe::paceSeries(*window)->points();
         QCOMPARE(score.size(), scores.size());
         QCOMPARE(pace.size(), scores.size());
         for (int i = 0; i < score.size(); ++i) {

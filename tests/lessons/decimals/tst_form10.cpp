@@ -79,8 +79,10 @@ class TestForm10 : public QObject {
         QCOMPARE(s.text(u"Label11"_s), u"1"_s);
         // Marks over the ones and the tens, wherever the rows put their digits.
         const TForm10& f = *s.screen;
-        QCOMPARE(test::centreOf(test::Probe::figure(f).mark(1)), test::digitCentre(test::Probe::figure(f).firstRow(), 2, 1));
-        QCOMPARE(test::centreOf(test::Probe::figure(f).mark(2)), test::digitCentre(test::Probe::figure(f).secondRow(), 3, 1));
+        QCOMPARE(test::centreOf(test::Probe::figure(f).mark(1)),
+                 test::digitCentre(test::Probe::figure(f).firstRow(), 2, 1));
+        QCOMPARE(test::centreOf(test::Probe::figure(f).mark(2)),
+                 test::digitCentre(test::Probe::figure(f).secondRow(), 3, 1));
         QCOMPARE(s.button(5)->text(), u"ステップ１"_s);
         QVERIFY(s.button(4)->isEnabled() && s.button(5)->isEnabled());
         QCOMPARE(s.text(u"Label3"_s), goOn);
@@ -117,7 +119,8 @@ class TestForm10 : public QObject {
         QCOMPARE(s.text(u"Label10"_s), u"0"_s);
         QVERIFY(s.visible(u"Shape2"_s) && !s.visible(u"Shape3"_s));
         const TForm10& f = *s.screen;
-        QCOMPARE(test::centreOf(test::Probe::figure(f).strike(1)), test::digitCentre(test::Probe::figure(f).firstRow(), 2, 1));
+        QCOMPARE(test::centreOf(test::Probe::figure(f).strike(1)),
+                 test::digitCentre(test::Probe::figure(f).firstRow(), 2, 1));
         QVERIFY(!s.box(2)->isEnabled() && s.box(3)->isEnabled() && !s.box(4)->isEnabled());
         QCOMPARE(s.text(u"Label3"_s), u"一の位の答えを えらんでね！"_s);
         QCOMPARE(s.harness.lastCue(), 17);
@@ -125,7 +128,8 @@ class TestForm10 : public QObject {
         s.box(3)->choose(3);
         QCOMPARE(s.text(u"Label11"_s), u"2"_s);
         QVERIFY(s.visible(u"Shape3"_s));
-        QCOMPARE(test::centreOf(test::Probe::figure(f).strike(2)), test::digitCentre(test::Probe::figure(f).firstRow(), 3, 1));
+        QCOMPARE(test::centreOf(test::Probe::figure(f).strike(2)),
+                 test::digitCentre(test::Probe::figure(f).firstRow(), 3, 1));
         QCOMPARE(s.text(u"Label3"_s), u"十の位の答えを えらんでね！"_s);
 
         s.box(4)->choose(2);

@@ -1,8 +1,8 @@
 // A drill answer, once recorded, survives the program being killed outright: a child process
 // answers problems on the drill screen, says so, and is killed with SIGKILL; a fresh data module
 // must find one row for every answer.
-#include "frame/Random.h"
 #include "data/untDTM.h"
+#include "frame/Random.h"
 #include "lessons/division/Unit8.h"
 #include "tests/support/DrillDriving.h"
 

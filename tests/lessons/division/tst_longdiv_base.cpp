@@ -52,11 +52,7 @@ LongDivisionDesign halfDesign()
     d.figure.dividend = {QString(), 600, 316, 20, false};
     d.memoLines = {u"half"_s};
     d.memoGeometry = QRect(100, 150, 400, 100);
-    d.rules = {halfPlan, [](int) { return 2; },
-               [](int) {
-                   return Problem{Random(9) + 1, 2};
-               },
-               nullptr};
+    d.rules = {halfPlan, [](int) { return 2; }, [](int) { return Problem{Random(9) + 1, 2}; }, nullptr};
     return d;
 }
 

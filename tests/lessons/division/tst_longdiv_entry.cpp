@@ -221,7 +221,9 @@ void LongDivisionEntry::everyProblemWrittenOutIsRight()
                 const SelectorMode mode = *w.next == Row::Quotient ? SelectorMode::Quotient : SelectorMode::Number;
                 QVERIFY2(out.setUp == mode, what);
             }
-            QVERIFY2(test::Probe::finished(entry) && test::Probe::answerTotal(entry) == D && test::Probe::enteredRemainder(entry) == D % d, what);
+            QVERIFY2(test::Probe::finished(entry) && test::Probe::answerTotal(entry) == D &&
+                         test::Probe::enteredRemainder(entry) == D % d,
+                     what);
             QVERIFY2(f.text(Row::Quotient) == QString::number(D / d), what);
         }
     }
