@@ -42,7 +42,9 @@ int main(int argc, char** argv)
                                      rights,
                                      rights * 100 / problems,
                                      problems * (8 + i % 9),
-                                     RunEnd(i % 3)};
+                                     RunEnd(i % 3),
+                                     {},
+                                     {}};
             if (dm.tryRecordRun(run)) return 1;
         }
         dm.store().database().commit();
