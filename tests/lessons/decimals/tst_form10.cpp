@@ -123,7 +123,7 @@ class TestForm10 : public QObject {
         for (int tick = 0; tick < 3; ++tick)
             s.screen->invokeHandler("Timer2Timer");
         QVERIFY(!blink->isActive());
-        for (const QString caption : {u"テスト"_s, u"べんきょう"_s}) {
+        for (const QString& caption : {u"テスト"_s, u"べんきょう"_s}) {
             s.button(3)->click();
             QCOMPARE(s.button(3)->text(), caption);
             QCOMPARE(s.text(u"Label3"_s), goOn);
