@@ -4,6 +4,7 @@
 #include "lessons/decimals/Unit12.h"
 #include "tests/support/DrillDriving.h"
 
+#include <QApplication>
 #include <QFontMetricsF>
 #include <QRandomGenerator>
 #include <QSqlQueryModel>
@@ -97,8 +98,10 @@ class TestDecimalDrill : public QObject {
         h.queueDraws({0, 5, 0});
         drillButton(form, 3)->click();
         QCOMPARE(drillText(form, u"Label4"_s), u"1.05 - 1.01 = ?"_s);
-        // The number reads as one: its point is narrower than a digit, not a digit's cell.
-        const QFontMetricsF problemFont(child<QLabel>(&form, u"Label4"_s)->font());
+        // In the program's look the number reads as one: its point is narrower than a digit.
+        applyLook(*qApp);
+        TForm12 looked(&dm, nullptr);
+        const QFontMetricsF problemFont(child<QLabel>(&looked, u"Label4"_s)->font());
         QVERIFY(problemFont.horizontalAdvance(u"1.05"_s) < 3.6 * problemFont.horizontalAdvance(u'0'));
         QCOMPARE(drillText(form, u"Label2"_s), u"答えを 大きい位から じゅんに えらんでね！"_s);
         QCOMPARE(drillText(form, u"Label9"_s), u"小\n数\n点"_s);
