@@ -96,7 +96,7 @@ EOF
     # Over the network only with TLS, as the school's README asks; the socket is the superuser's.
     cat >"$data/pg_hba.conf" <<EOF
 local all postgres trust
-hostssl kazemaru all 127.0.0.1/32 scram-sha-256
+hostssl kazemaru +kazemaru_pupil,+kazemaru_teacher 127.0.0.1/32 scram-sha-256
 EOF
 
     for attempt in 1 2 3 4 5 6 7 8; do

@@ -38,6 +38,17 @@ $$;
 REVOKE ALL ON FUNCTION kazemaru.my_classes() FROM PUBLIC;
 GRANT EXECUTE ON FUNCTION kazemaru.my_classes() TO kazemaru_pupil, kazemaru_teacher;
 
+-- Every policy is made anew below; one that is not written here does not survive.
+DO $policies$
+DECLARE
+    p record;
+BEGIN
+    FOR p IN SELECT policyname, tablename FROM pg_catalog.pg_policies WHERE schemaname = 'kazemaru' LOOP
+        EXECUTE format('DROP POLICY %I ON kazemaru.%I', p.policyname, p.tablename);
+    END LOOP;
+END
+$policies$;
+
 -- Row-level security on every table, for the owner too (FORCE), so that only the policies below
 -- let rows through.
 ALTER TABLE kazemaru.classes ENABLE ROW LEVEL SECURITY;
@@ -56,21 +67,17 @@ GRANT SELECT ON kazemaru.schema_version TO kazemaru_pupil, kazemaru_teacher;
 
 -- Classes: each login sees the classes it may use (a computer checks its class setting).
 GRANT SELECT ON kazemaru.classes TO kazemaru_pupil, kazemaru_teacher;
-DROP POLICY IF EXISTS own_classes ON kazemaru.classes;
 CREATE POLICY own_classes ON kazemaru.classes FOR SELECT TO kazemaru_pupil, kazemaru_teacher
     USING (code IN (SELECT kazemaru.my_classes()));
 
 -- class_members: read by my_classes() alone.
-DROP POLICY IF EXISTS owner_reads ON kazemaru.class_members;
 CREATE POLICY owner_reads ON kazemaru.class_members FOR SELECT TO kazemaru_owner USING (true);
 
 -- The roster: a class's computers read it and add children to it; a teacher reads it.
 GRANT SELECT ON kazemaru.pupils TO kazemaru_pupil, kazemaru_teacher;
 GRANT INSERT (uid, class_code, name, colour) ON kazemaru.pupils TO kazemaru_pupil;
-DROP POLICY IF EXISTS own_roster ON kazemaru.pupils;
 CREATE POLICY own_roster ON kazemaru.pupils FOR SELECT TO kazemaru_pupil, kazemaru_teacher
     USING (class_code IN (SELECT kazemaru.my_classes()));
-DROP POLICY IF EXISTS join_roster ON kazemaru.pupils;
 CREATE POLICY join_roster ON kazemaru.pupils FOR INSERT TO kazemaru_pupil
     WITH CHECK (class_code IN (SELECT kazemaru.my_classes()));
 
@@ -79,10 +86,8 @@ GRANT INSERT (uid, class_code, child_uid, answered_at, lesson, sub_topic, kind, 
               correct, seconds, attempt)
     ON kazemaru.answers TO kazemaru_pupil;
 GRANT SELECT ON kazemaru.answers TO kazemaru_teacher;
-DROP POLICY IF EXISTS add_answers ON kazemaru.answers;
 CREATE POLICY add_answers ON kazemaru.answers FOR INSERT TO kazemaru_pupil
     WITH CHECK (class_code IN (SELECT kazemaru.my_classes()));
-DROP POLICY IF EXISTS read_answers ON kazemaru.answers;
 CREATE POLICY read_answers ON kazemaru.answers FOR SELECT TO kazemaru_teacher
     USING (class_code IN (SELECT kazemaru.my_classes()));
 
@@ -90,10 +95,8 @@ GRANT INSERT (uid, class_code, child_uid, started, drill, sub_topic, places, tim
               seconds, ending)
     ON kazemaru.drill_runs TO kazemaru_pupil;
 GRANT SELECT ON kazemaru.drill_runs TO kazemaru_teacher;
-DROP POLICY IF EXISTS add_runs ON kazemaru.drill_runs;
 CREATE POLICY add_runs ON kazemaru.drill_runs FOR INSERT TO kazemaru_pupil
     WITH CHECK (class_code IN (SELECT kazemaru.my_classes()));
-DROP POLICY IF EXISTS read_runs ON kazemaru.drill_runs;
 CREATE POLICY read_runs ON kazemaru.drill_runs FOR SELECT TO kazemaru_teacher
     USING (class_code IN (SELECT kazemaru.my_classes()));
 
