@@ -172,6 +172,8 @@ ServerError ClassServer::connectOnce()
     if (!settings_.isSet()) return {ServerFault::NotSet, u"no class server is set"_s, {}};
     if (!QSqlDatabase::isDriverAvailable(driverName))
         return {ServerFault::NoDriver, u"Qt's PostgreSQL driver (QPSQL) is not installed"_s, {}};
+    if (settings_.port < 1 || settings_.port > 65535)
+        return {ServerFault::BadSettings, u"the port must be a number from 1 to 65535"_s, {}};
     if (!tlsModes.contains(settings_.tls))
         return {ServerFault::BadSettings, u"unknown TLS mode \"%1\""_s.arg(settings_.tls), {}};
 
@@ -245,6 +247,8 @@ ServerError ClassServer::run(const std::function<ServerError()>& operation)
 ServerError ClassServer::sendBatch(const QString& table, const QStringList& columns, int rowCount,
                                    const std::function<void(Binder&, int row)>& bindRow, int* added)
 {
+    if (added) *added = 0;
+    if (rowCount == 0) return {};
     int newRows = 0;
     const ServerError e = run([&]() -> ServerError {
         newRows = 0;
