@@ -1,7 +1,7 @@
 -- Kazemaru class server, step 1 of 3: the roles every Kazemaru database on this server shares.
 -- Roles belong to the whole PostgreSQL server (the cluster), so this runs once per server, as a
 -- superuser (or a role with CREATEROLE):
---     psql -v ON_ERROR_STOP=1 -d kazemaru -f 01-roles.sql
+--     sudo -u postgres psql -v ON_ERROR_STOP=1 -d kazemaru < 01-roles.sql
 -- Running it again changes nothing.
 --
 --   kazemaru_owner    owns the tables and the helper functions; nobody logs in as it, so no

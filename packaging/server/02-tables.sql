@@ -1,6 +1,6 @@
 -- Kazemaru class server, step 2 of 3: the schema kazemaru and its tables, in the database that
 -- holds the classes' records. Run as a superuser after 01-roles.sql:
---     psql -v ON_ERROR_STOP=1 -d kazemaru -f 02-tables.sql
+--     sudo -u postgres psql -v ON_ERROR_STOP=1 -d kazemaru < 02-tables.sql
 -- Running it again changes nothing. The table schema_version says which release's design the
 -- database has; a later release's files upgrade it one version at a time, in one transaction
 -- each, and refuse nothing that an earlier release stored.

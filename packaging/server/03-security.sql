@@ -1,7 +1,7 @@
 -- Kazemaru class server, step 3 of 3: who may do what, held by the database itself through
 -- privileges and row-level security, and the administrator's helpers. Run as a superuser after
 -- 02-tables.sql:
---     psql -v ON_ERROR_STOP=1 -d kazemaru -f 03-security.sql
+--     sudo -u postgres psql -v ON_ERROR_STOP=1 -d kazemaru < 03-security.sql
 -- Running it again puts every privilege and policy back as written here.
 --
 -- A class's pupil login adds answers, drill runs and roster entries for its own class and reads
