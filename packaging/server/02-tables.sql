@@ -3,7 +3,7 @@
 --     sudo -u postgres psql -v ON_ERROR_STOP=1 -d kazemaru < 02-tables.sql
 -- Running it again changes nothing. The table schema_version says which release's design the
 -- database has; a later release's files upgrade it one version at a time, in one transaction
--- each, and refuse nothing that an earlier release stored.
+-- each, keeping every row an earlier release stored.
 --
 -- Every row that a computer sends is keyed by the id the computer made for it (a UUID), so a row
 -- sent twice (the computer did not hear the answer to its first sending) is stored once.
