@@ -7,7 +7,8 @@
 --
 -- Every row that a computer sends is keyed by the id the computer made for it (a UUID), so a row
 -- sent twice (the computer did not hear the answer to its first sending) is stored once.
--- Times are the computer's local time with its offset from UTC (timestamptz).
+-- Times are instants (timestamptz): a computer sends its local time with its offset from UTC,
+-- and every reader sees them in its own local time.
 
 BEGIN;
 
