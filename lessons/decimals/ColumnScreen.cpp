@@ -53,24 +53,25 @@ void ColumnScreen::screenReset()
     button(stepButton)->setEnabled(false);
 }
 
+// The mode button leaves the prompt line as it is: a null prompt.
 QString ColumnScreen::testEntered()
 {
-    const QString missing = missingChoice();
-    if (!missing.isEmpty()) return missing;
-    button(nextButton)->setEnabled(true);
-    return prompt()->text();
+    if (missingChoice().isEmpty()) button(nextButton)->setEnabled(true);
+    return QString();
 }
 
 QString ColumnScreen::studyEntered()
 {
-    const QString missing = missingChoice();
-    return missing.isEmpty() ? prompt()->text() : missing;
+    return QString();
 }
 
 std::unique_ptr<written::StepWalk> ColumnScreen::makeWalk()
 {
     problem_ = drawProblem();
-    return walkFor(problem_);
+    auto walk = walkFor(problem_);
+    // The example's problem stands above it from the start; the figure waits for step 1.
+    label(problemLine)->setText(problem_.questionText());
+    return walk;
 }
 
 std::unique_ptr<written::Entry> ColumnScreen::makeEntry()

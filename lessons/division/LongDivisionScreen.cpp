@@ -23,7 +23,7 @@ const std::array<LabelDesign, 3> longDivisionLabels{{
 QList<ButtonFact> longDivisionButtons()
 {
     using namespace facts;
-    return {next(472), step(u"CuteButton5"_s, 840, 520), point(), restore(u"CuteButton7"_s, 736, 520), mode(), back(),
+    return {next(472), step(u"CuteButton5"_s, 840, 520), point(), restore(u"CuteButton7"_s, 632, 544), mode(), back(),
             quit()};
 }
 
@@ -155,6 +155,8 @@ void LongDivisionScreen::CuteButton7Click()
     selectorSetUp(SelectorMode::Quotient);
     placeRows();
     layOutProblem();
+    // The entry starts again, so the prompt asks for it again.
+    promptBlink(entry_->firstPrompt());
     playCue(cue::digit);
 }
 

@@ -13,8 +13,10 @@ namespace kazemaru::longdiv {
 
 // Problem line 4, step text 5 and judge mark 6 as every long-division screen places them.
 extern const std::array<LabelDesign, 3> longDivisionLabels;
-// Next, step, point and restore above the usual bottom row; the restore button stands beside the
-// step button, clear of the judge mark below it.
+// Next, step, point and restore above the usual bottom row. The restore button stands over the
+// quit button, under the figure's left part: below the lowest row (its box ends at 540), left of
+// the judge mark (from 752) and of the remainder, and right of the step text; the point memo
+// covers it whole on all three screens.
 QList<ButtonFact> longDivisionButtons();
 
 // What a screen's lesson supplies besides its widgets.

@@ -51,6 +51,8 @@ TForm3::TForm3(QWidget* parent)
     for (const LabelDesign& l : labelDesigns)
         label(l.number)->hide();
     setJudgeMark(label(mark));
+    // The explanation's runs of spaces set the equals signs of a chain one under another.
+    alignByCharacters(label(explanation));
     addDigitSelectors(selectorDesigns, selectorTop);
 }
 

@@ -31,8 +31,8 @@ LongDivisionDesign design()
                 .ruleWidth = 97,
                 .arrowLeft = 680};
     d.memoLines = TForm4::memoLines();
-    d.memoGeometry = QRect(104, 128, 720, 440);
-    d.memoPixelSize = 13; // all 33 lines fit in the box without scrolling
+    d.memoGeometry = QRect(104, 128, 720, 456); // down to 584: over the restore button too
+    d.memoPixelSize = 13;                       // all 33 lines fit in the box without scrolling
     d.rules = {oneDigitPlan, oneDigitExampleCount, drawOneDigitProblem, nullptr};
     return d;
 }

@@ -48,6 +48,7 @@ class TForm2 : public LessonScreen {
 
     LargeNumberProblem problem_; // empty while no problem is posed
     QString entry_;
+    bool kanjiJudged_ = false; // a kanji entry was judged since the last reset
 
     friend struct test::Probe; // the tests read these; the program never needs them
     const LargeNumberProblem& problem() const { return problem_; }

@@ -7,6 +7,7 @@ namespace kazemaru::test {
 struct Probe {
     // The prompt blink and the lesson screens.
     template <class B> static int ticks(const B& b) { return b.ticks(); }
+    template <class S> static int blinkTicks(const S& s) { return ticks(s.blink_); }
     template <class S> static auto answerKey(const S& s) { return s.answerKey(); }
     template <class S, class N> static int contribution(const S& s, const N& selector)
     {
