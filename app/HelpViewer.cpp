@@ -1,5 +1,6 @@
 #include "app/HelpViewer.h"
 
+#include "app/ScreenFit.h"
 #include "frame/widgets/Factory.h"
 
 #include <QDir>
@@ -18,6 +19,8 @@ HelpViewer::HelpViewer(QWidget* parent)
 {
     setObjectName(u"HelpViewer"_s);
     setWindowTitle(u"Kazemaru - 使い方"_s);
+    // A window of its own even where the contents screen is shown scaled in a host window.
+    setWindowFlag(Qt::BypassGraphicsProxyWidget);
     resize(720, 640);
     browser_->setOpenExternalLinks(false);
     QFont font = browser_->font();
@@ -39,6 +42,7 @@ void HelpViewer::showContents(const QString& helpFile)
                 QDir::toNativeSeparators(helpFile).toHtmlEscaped()));
     }
     if (!isVisible()) {
+        fitOnScreen(this);
         show();
         centreOnScreen(this);
     }

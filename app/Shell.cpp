@@ -1,7 +1,10 @@
 #include "app/Shell.h"
 
+#include "app/ScreenFit.h"
+#include "app/ScreenHost.h"
 #include "app/Unit1.h"
 #include "data/untDTM.h"
+#include "frame/CuePlayer.h"
 #include "frame/LessonScreen.h"
 #include "frame/widgets/Factory.h"
 #include "lessons/area/Unit14.h"
@@ -25,6 +28,7 @@
 #include <QLibraryInfo>
 #include <QStandardPaths>
 #include <QTranslator>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -53,7 +57,8 @@ template <typename Drill> constexpr ScreenEntry drill()
             [](TDataModule1* data, QWidget* parent) -> LessonScreen* { return new Drill(data, parent); }};
 }
 
-// The lesson screens in their start-up order (the second decimal lesson before the first).
+// The lesson screens, in the order start-up once built them all (the second decimal lesson before
+// the first).
 // clang-format off
 constexpr ScreenEntry screens[] = {
     lesson<TForm2>(),  // large numbers
@@ -83,24 +88,24 @@ const FrameFacts& frameFacts(int form)
     qFatal("frameFacts: no lesson screen TForm%d", form);
 }
 
-Shell::Shell(const QString& databaseFolder)
+Shell::Shell(const QString& databaseFolder, double scale)
+    : scale_(scale)
 {
     loadPictures();
     QApplication::setApplicationName(u"Kazemaru"_s);
     data_ = std::make_unique<TDataModule1>(databaseFolder);
-    contents_ = std::make_unique<TForm1>();
-    connect(contents_.get(), &TForm1::quitRequested, this, &Shell::end);
-
-    lessons_.resize(15);
-    for (const ScreenEntry& entry : screens) {
-        const int form = entry.facts().form;
-        LessonScreen* screen = entry.make(data_.get(), contents_.get());
-        screen->setWindowFlag(Qt::Window);
-        lessons_[form - 2] = screen;
-        connect(screen, &LessonScreen::quitRequested, this, &Shell::end);
-        if (screen->facts().runsShowAtCreation) screen->FormCreate();
+    contents_ = new TForm1();
+    if (scale_ < 1.0) {
+        auto* host = new ScreenHost(contents_, scale_);
+        hosts_.append(host);
+        contentsWindow_.reset(host);
+        // The window system tells the real frame once the window is on the screen.
+        connect(host, &ScreenHost::firstPainted, this, &Shell::refit);
+    } else {
+        contentsWindow_.reset(contents_);
     }
-    contents_->setLessonScreens(lessons_);
+    connect(contents_, &TForm1::quitRequested, this, &Shell::end);
+    contents_->setLessonSource([this](int n) { return form(n); });
     contents_->setDataModule(data_.get());
 }
 
@@ -108,8 +113,38 @@ Shell::~Shell() = default;
 
 QWidget* Shell::form(int n)
 {
-    if (n == 1) return contents_.get();
-    return n >= 2 && n <= 16 ? lessons_[n - 2] : nullptr;
+    if (n == 1) return contents_;
+    if (n < 2 || n > 16) return nullptr;
+    QWidget*& screen = lessons_[n - 2];
+    if (!screen) screen = build(n);
+    return screen;
+}
+
+QWidget* Shell::build(int form)
+{
+    const auto entry = std::find_if(std::begin(screens), std::end(screens),
+                                    [form](const ScreenEntry& e) { return e.facts().form == form; });
+    LessonScreen* screen = entry->make(data_.get(), hosted() ? nullptr : contents_);
+    if (hosted())
+        hosts_.append(new ScreenHost(screen, scale_, contentsWindow_.get()));
+    else
+        screen->setWindowFlag(Qt::Window);
+    connect(screen, &LessonScreen::quitRequested, this, &Shell::end);
+
+    // What start-up once did for every screen before the child could open one. The screens that
+    // run their show handler at creation run it now, unheard, as it was while sound was still off.
+    if (screen->facts().runsShowAtCreation) {
+        const bool sound = soundEnabled();
+        setSoundEnabled(false);
+        screen->FormCreate();
+        setSoundEnabled(sound);
+    }
+    // Its clock would have ticked with the contents screen's since start-up: once that one shows
+    // the time, so does the new screen, instead of an empty panel for its first second.
+    if (const auto* status = contents_->findChild<StatusBar*>(u"StatusBar1"_s);
+        status && !status->panelText(1).isEmpty())
+        screen->Timer1Timer();
+    return screen;
 }
 
 TDataModule1* Shell::dataModule()
@@ -122,7 +157,7 @@ void Shell::end()
     if (ended_) return;
     ended_ = true;
     for (QWidget* screen : lessons_)
-        screen->hide();
+        if (screen) screen->hide();
     Q_EMIT ended();
 }
 
@@ -130,8 +165,19 @@ int Shell::run()
 {
     connect(this, &Shell::ended, qApp, &QApplication::quit, Qt::QueuedConnection);
     contents_->show();
-    centreOnScreen(contents_.get());
+    centreOnScreen(contents_);
     return QApplication::exec();
+}
+
+void Shell::refit()
+{
+    ScreenHost* host = hosts_.first();
+    const double scale = scaleForScreen(host->QWidget::screen(), frameOf(host));
+    if (scale == scale_) return;
+    scale_ = scale;
+    for (ScreenHost* h : hosts_)
+        h->setScale(scale);
+    centreOnScreen(contents_);
 }
 
 void applyLook(QApplication& app)
@@ -155,7 +201,9 @@ int startProgram(QApplication& app)
     loadPictures();
     app.setWindowIcon(QIcon(u":/kazemaru.svg"_s));
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/kyozai"_s;
-    Shell shell(folder);
+    // Chosen before any window is shown, with the frame a window manager usually draws; corrected
+    // from the real frame once the contents window is up.
+    Shell shell(folder, scaleForScreen(nullptr, assumedFrame()));
     return shell.run();
 }
 

@@ -1,9 +1,11 @@
 #pragma once
-// Builds the program exactly as start-up does — the drill store, the contents screen, then the
-// lesson screens in their start-up order — without running the event loop.
+// Builds the program exactly as start-up does — the drill store and the contents screen — without
+// running the event loop. Each lesson screen is built when it is first asked for (its button on the
+// contents screen, or form(n)), and does then what it did when it was made at start-up.
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <array>
 #include <memory>
 
 class QApplication;
@@ -15,6 +17,7 @@ namespace test {
 struct Probe; // tests/support/Probe.h
 }
 
+class ScreenHost;
 class TDataModule1;
 class TForm1;
 struct FrameFacts;
@@ -22,10 +25,12 @@ struct FrameFacts;
 class Shell : public QObject {
     Q_OBJECT
   public:
-    explicit Shell(const QString& databaseFolder); // the folder that holds the kyozai tables
+    // databaseFolder holds the kyozai tables. Below a scale of 1 (a screen too small for the
+    // program's windows) every screen is shown scaled down by that factor in a host window.
+    explicit Shell(const QString& databaseFolder, double scale = 1.0);
     ~Shell() override;
 
-    QWidget* form(int n); // TForm1 … TForm16
+    QWidget* form(int n); // TForm1 … TForm16, a lesson screen built on first request
     TDataModule1* dataModule();
     int run(); // show the contents screen, run the event loop
 
@@ -34,10 +39,16 @@ class Shell : public QObject {
 
   private:
     void end();
+    QWidget* build(int form);
+    bool hosted() const { return !hosts_.isEmpty(); }
+    void refit(); // the scale again, from the contents window's real frame
 
     std::unique_ptr<TDataModule1> data_;
-    std::unique_ptr<TForm1> contents_;
-    QList<QWidget*> lessons_; // TForm2 … TForm16, owned by the contents screen
+    double scale_;
+    std::unique_ptr<QWidget> contentsWindow_; // the contents screen, or the host that shows it
+    TForm1* contents_;
+    std::array<QWidget*, 15> lessons_{}; // TForm2 … TForm16 once built, owned by the contents window
+    QList<ScreenHost*> hosts_;           // the hosts of the screens shown scaled, the contents' first
     bool ended_ = false;
 
     friend struct test::Probe; // the tests read these; the program never needs them

@@ -1,11 +1,12 @@
 #include "app/Unit1.h"
 
 #include "app/HelpViewer.h"
-#include "app/records/RecordsWindow.h"
+#include "app/RecordsLoader.h"
 #include "frame/Clock.h"
 #include "frame/CuePlayer.h"
 #include "frame/Dialogs.h"
 #include "frame/FrameFacts.h"
+#include "frame/Windows.h"
 #include "frame/widgets/Factory.h"
 
 #include <QCloseEvent>
@@ -165,12 +166,11 @@ void TForm1::Timer3Timer()
 
 void TForm1::openLesson(int form)
 {
-    const int i = form - 2;
-    if (i < 0 || i >= lessons_.size() || !lessons_[i]) return;
-    QWidget* screen = lessons_[i];
+    if (form < 2 || form > 16 || !lessons_) return;
+    QWidget* screen = lessons_(form);
+    if (!screen) return;
     screen->show();
-    screen->raise();
-    screen->activateWindow();
+    bringToFront(screen);
 }
 
 void TForm1::CuteButton2Click()
@@ -196,11 +196,8 @@ void TForm1::About1Click()
 
 void TForm1::Kiroku1Click()
 {
-    if (!records_) records_ = new RecordsWindow(data_, this);
-    records_->reload();
-    records_->show();
-    records_->raise();
-    records_->activateWindow();
+    // Its charts come from a library of their own, loaded only when a grown-up first opens it.
+    if (RecordsWindow* window = openRecordsWindow(data_, this, records_)) records_ = window;
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

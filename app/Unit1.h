@@ -3,6 +3,7 @@
 #include "frame/PromptBlink.h"
 
 #include <QMainWindow>
+#include <functional>
 
 class QTimer;
 class QTextBrowser;
@@ -22,8 +23,9 @@ class TForm1 : public QMainWindow {
   public:
     explicit TForm1(QWidget* parent = nullptr);
 
-    // The lesson screens the fifteen buttons open: screens[i] is TForm(i + 2).
-    void setLessonScreens(const QList<QWidget*>& screens) { lessons_ = screens; }
+    // Where the fifteen buttons find the screen they open: source(n) gives TFormn, built when it
+    // is first asked for.
+    void setLessonSource(std::function<QWidget*(int form)> source) { lessons_ = std::move(source); }
     QString helpFile() const { return helpFile_; }
     // The store whose run history the records window shows.
     void setDataModule(TDataModule1* data) { data_ = data; }
@@ -47,7 +49,7 @@ class TForm1 : public QMainWindow {
 
   private:
     QWidget* page_;
-    QList<QWidget*> lessons_;
+    std::function<QWidget*(int form)> lessons_;
     QString helpFile_;
     StatusBar* status_ = nullptr;
     QTimer* timer3_;

@@ -1,6 +1,7 @@
 #include "frame/widgets/Factory.h"
 
 #include "frame/FrameFacts.h"
+#include "frame/Windows.h"
 
 #include <QScreen>
 #include <QSyntaxHighlighter>
@@ -133,6 +134,7 @@ QPlainTextEdit* makeMemo(QWidget* parent, const QString& name, const QRect& geom
 
 void centreOnScreen(QWidget* window)
 {
+    window = windowShowing(window);
     const QScreen* screen = window->screen();
     if (!screen) return;
     QRect frame = window->frameGeometry();

@@ -1,0 +1,121 @@
+// What start-up builds and loads: the contents screen alone, each lesson screen when it is first
+// asked for (doing then what it did when start-up built them all), and Qt Charts only with the
+// records window.
+#include "app/Shell.h"
+#include "app/Unit1.h"
+#include "app/records/RecordsWindow.h" // the type alone: this test does not link the library
+#include "frame/CuePlayer.h"
+#include "frame/LessonScreen.h"
+#include "tests/support/TestSupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QTimer>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+using namespace kazemaru;
+using test::child;
+
+namespace {
+
+QList<LessonScreen*> lessonScreensInProcess()
+{
+    QList<LessonScreen*> found;
+    for (QWidget* w : QApplication::allWidgets())
+        if (auto* s = qobject_cast<LessonScreen*>(w)) found.append(s);
+    return found;
+}
+
+bool mapped(const QString& library)
+{
+    QFile maps(u"/proc/self/maps"_s);
+    if (!maps.open(QIODevice::ReadOnly)) qFatal("cannot read /proc/self/maps");
+    return QString::fromLocal8Bit(maps.readAll()).contains(library);
+}
+
+} // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void lessonScreensAreBuiltWhenFirstAskedForAsStartUpBuiltThem()
+    {
+        test::Program program;
+        Shell& shell = program.shell;
+        auto* contents = static_cast<TForm1*>(shell.form(1));
+        QVERIFY(lessonScreensInProcess().isEmpty());
+        QVERIFY(program.harness.cues.empty());
+
+        std::vector<bool> heard;
+        setCueObserver([&](int n) {
+            program.harness.cues.push_back(n);
+            heard.push_back(soundEnabled());
+        });
+        // A screen that runs its show handler at creation runs it when built, before any showing,
+        // with its cue unheard, and is left hidden.
+        auto* division = static_cast<LessonScreen*>(shell.form(3));
+        QCOMPARE(lessonScreensInProcess(), QList<LessonScreen*>{division});
+        QCOMPARE(division->objectName(), u"TForm3"_s);
+        QVERIFY(!division->isVisible());
+        QCOMPARE(child<QLabel>(division, u"Label3"_s)->text(), u"メニューを えらんでね！"_s);
+        QVERIFY(child<QTimer>(division, u"Timer2"_s)->isActive());
+        QVERIFY(child<QTimer>(division, u"Timer1"_s)->isActive());
+        QCOMPARE(program.harness.cues, std::vector<int>{12});
+        QCOMPARE(heard, std::vector<bool>{false});
+        QCOMPARE(shell.form(3), division); // built once
+        QCOMPARE(program.harness.cues.size(), 1u);
+
+        // One that does not has an empty prompt line and no blink until it is shown.
+        auto* large = static_cast<LessonScreen*>(shell.form(5));
+        QVERIFY(child<QLabel>(large, u"Label3"_s)->text().isEmpty());
+        QVERIFY(!child<QTimer>(large, u"Timer2"_s)->isActive());
+        QCOMPARE(program.harness.cues.size(), 1u);
+        QVERIFY(child<StatusBar>(large, u"StatusBar1"_s)->panelText(1).isEmpty()); // no clock tick yet
+
+        // After the fanfare: the creation-time cue is still unheard, the shown screen's is heard,
+        // and the new screen's clock shows the time at once, as the contents screen's does.
+        contents->Timer1Timer();
+        contents->Timer3Timer();
+        QVERIFY(soundEnabled());
+        heard.clear();
+        program.harness.cues.clear();
+        child<QAbstractButton>(contents, u"CuteButton15"_s)->click(); // area, TForm14
+        auto* area = static_cast<LessonScreen*>(shell.form(14));
+        QVERIFY(area->isVisible());
+        QCOMPARE(program.harness.cues, (std::vector<int>{12, 12}));
+        QCOMPARE(heard, (std::vector<bool>{false, true}));
+        QVERIFY(soundEnabled());
+        QCOMPARE(child<StatusBar>(area, u"StatusBar1"_s)->panelText(1), u"05/17  03:42 PM"_s);
+        QCOMPARE(lessonScreensInProcess().size(), 3);
+    }
+
+    void qtChartsIsLoadedOnlyWithTheRecordsWindow()
+    {
+        test::Program program;
+        auto* contents = static_cast<TForm1*>(program.shell.form(1));
+        for (int n = 2; n <= 16; ++n)
+            QVERIFY(program.shell.form(n));
+        QVERIFY(!mapped(u"libQt6Charts"_s));
+        QVERIFY(!mapped(u"libkazemaru-records"_s));
+
+        child<QAction>(contents, u"Kiroku1"_s)->trigger();
+        QVERIFY(program.harness.dialogs.empty());
+        QWidget* records = test::Probe::recordsWindow(*contents);
+        QVERIFY(records && records->isVisible());
+        QCOMPARE(records->windowTitle(), u"ドリルのきろく"_s);
+        QVERIFY(mapped(u"libkazemaru-records.so"_s));
+        QVERIFY(mapped(u"libQt6Charts"_s));
+
+        // The second opening shows the same window again.
+        records->hide();
+        child<QAction>(contents, u"Kiroku1"_s)->trigger();
+        QCOMPARE(static_cast<QWidget*>(test::Probe::recordsWindow(*contents)), records);
+        QVERIFY(records->isVisible());
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "tst_startup.moc"
