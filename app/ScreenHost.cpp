@@ -14,7 +14,10 @@ ScreenHost::ScreenHost(QWidget* screen, double scale, QWidget* parent)
     if (parent) setWindowFlag(Qt::Window);
     setObjectName(screen->objectName() + QStringLiteral("Host"));
     setWindowTitle(screen->windowTitle());
+    // The host is the window that blocks the others while a lesson is open; the screen inside it
+    // is no window of its own and would only block its own host.
     setWindowModality(screen->windowModality());
+    screen->setWindowModality(Qt::NonModal);
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -24,13 +27,26 @@ ScreenHost::ScreenHost(QWidget* screen, double scale, QWidget* parent)
 
     auto* scene = new QGraphicsScene(this);
     setScene(scene);
-    proxy_ = scene->addWidget(screen, Qt::Widget);
-    // The view shows the screen whole wherever the screen thinks it stands.
-    const auto follow = [this] { setSceneRect(proxy_->geometry()); };
-    connect(proxy_, &QGraphicsWidget::geometryChanged, this, follow);
-    follow();
+    // Taken over hidden, as it was: taking it over must not show it (and run its show handler).
+    const bool shown = screen->isVisible();
+    screen->hide();
+    proxy_ = new QGraphicsProxyWidget(nullptr, Qt::Widget);
+    proxy_->setVisible(false);
+    proxy_->setWidget(screen);
+    // The host's own window has the frame: the screen is drawn without a second one in the scene.
+    proxy_->setWindowFlags(Qt::Widget);
+    scene->addItem(proxy_);
+    // The screen stands at the scene's origin, where the view shows it whole, wherever it is moved
+    // (a window's position means nothing inside the host; the host is the window that moves).
+    const auto pin = [this] {
+        if (!proxy_->pos().isNull()) proxy_->setPos(0, 0);
+    };
+    connect(proxy_, &QGraphicsWidget::geometryChanged, this, pin);
+    pin();
+    scene->setSceneRect(QRectF(QPointF(0, 0), QSizeF(screen->size())));
     screen->installEventFilter(this);
     setScale(scale);
+    if (shown) screen->show();
 }
 
 void ScreenHost::setScale(double scale)

@@ -99,8 +99,6 @@ Shell::Shell(const QString& databaseFolder, double scale)
         auto* host = new ScreenHost(contents_, scale_);
         hosts_.append(host);
         contentsWindow_.reset(host);
-        // The window system tells the real frame once the window is on the screen.
-        connect(host, &ScreenHost::firstPainted, this, &Shell::refit);
     } else {
         contentsWindow_.reset(contents_);
     }
@@ -164,6 +162,9 @@ void Shell::end()
 int Shell::run()
 {
     connect(this, &Shell::ended, qApp, &QApplication::quit, Qt::QueuedConnection);
+    // The window system tells the contents window's real frame once it is on the screen; the scale
+    // chosen with an assumed frame is chosen again from it.
+    if (hosted()) connect(hosts_.first(), &ScreenHost::firstPainted, this, &Shell::refit);
     contents_->show();
     centreOnScreen(contents_);
     return QApplication::exec();

@@ -52,7 +52,8 @@ class SmallScreenTest : public QObject {
         QTest::newRow("one column short") << QSize(962, 760) << titleBar << 0.99;
         // 792 / 955 = 0.829… across, 556 / 716 = 0.776… down: the smaller holds.
         QTest::newRow("800 × 600") << QSize(800, 600) << titleBar << 0.77;
-        QTest::newRow("narrow and tall") << QSize(600, 1200) << titleBar << 0.62;
+        // 592 / 955 = 0.619…
+        QTest::newRow("narrow and tall") << QSize(600, 1200) << titleBar << 0.61;
         QTest::newRow("too small to read scaled further") << QSize(320, 240) << titleBar << 0.5;
     }
     void scaleForScreens()
@@ -102,6 +103,7 @@ class SmallScreenTest : public QObject {
         auto* contentsHost = qobject_cast<QGraphicsView*>(windowShowing(contents));
         QVERIFY(contentsHost && contentsHost != contents);
         QCOMPARE(contentsHost->size(), QSize(764, 573)); // 955 × 716 at 0.8, rounded up
+        QVERIFY(!contentsHost->isVisible());
         contents->show();
         QVERIFY(contentsHost->isVisible());
         QVERIFY(QTest::qWaitForWindowExposed(contentsHost));
@@ -114,6 +116,7 @@ class SmallScreenTest : public QObject {
         QVERIFY(lessonHost && lessonHost->isVisible() && lessonHost != contentsHost);
         QCOMPARE(lessonHost->windowModality(), Qt::ApplicationModal);
         QCOMPARE(lessonHost->windowTitle(), u"Kazemaru"_s);
+        QCOMPARE(lessonHost->size(), QSize(764, 573));
         QVERIFY(QTest::qWaitForWindowExposed(lessonHost));
         for (int form = 2; form <= 16; ++form)
             QCOMPARE(shell.form(form)->isVisible(), form == 4);
