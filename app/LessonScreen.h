@@ -5,6 +5,7 @@
 #include "app/FrameFacts.h"
 #include "app/PlaceValue.h"
 #include "app/widgets/Factory.h"
+#include "data/LearningRecord.h"
 
 #include <QDialog>
 #include <QHash>
@@ -100,6 +101,9 @@ class LessonScreen : public QDialog {
 
   Q_SIGNALS:
     void quitRequested();
+    // Every judgement in test mode and in the drills, with every field but uid and childUid,
+    // which the receiver gives it.
+    void answerJudged(const kazemaru::AnswerRecord& answer);
 
   protected:
     // Per-lesson parts of the frame's handlers. Each returns the prompt to blink where it has one.

@@ -1,8 +1,10 @@
 #include "app/Shell.h"
 
 #include "app/LessonScreen.h"
+#include "app/Dialogs.h"
 #include "app/Unit1.h"
 #include "app/widgets/Factory.h"
+#include "data/AnswerRecorder.h"
 #include "data/untDTM.h"
 #include "lessons/area/Unit14.h"
 #include "lessons/decimals/Unit10.h"
@@ -24,6 +26,7 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QTranslator>
 
 using namespace Qt::StringLiterals;
@@ -81,6 +84,8 @@ Shell::Shell(const QString& databaseFolder)
     loadPictures();
     QApplication::setApplicationName(u"Kazemaru"_s);
     data_ = std::make_unique<TDataModule1>(databaseFolder);
+    answers_ = std::make_unique<AnswerRecorder>(databaseFolder, data_->learningRecord());
+    connect(answers_.get(), &AnswerRecorder::storeFailed, this, &Shell::answerStoreFailed);
     contents_ = std::make_unique<TForm1>();
     connect(contents_.get(), &TForm1::quitRequested, this, &Shell::end);
 
@@ -91,10 +96,11 @@ Shell::Shell(const QString& databaseFolder)
         screen->setWindowFlag(Qt::Window);
         lessons_[form - 2] = screen;
         connect(screen, &LessonScreen::quitRequested, this, &Shell::end);
+        connect(screen, &LessonScreen::answerJudged, answers_.get(), &AnswerRecorder::record);
         if (screen->facts().runsShowAtCreation) screen->FormCreate();
     }
     contents_->setLessonScreens(lessons_);
-    contents_->setDataModule(data_.get());
+    contents_->setDataModule(data_.get(), answers_.get());
 }
 
 Shell::~Shell() = default;
@@ -108,6 +114,13 @@ QWidget* Shell::form(int n)
 TDataModule1* Shell::dataModule()
 {
     return data_.get();
+}
+
+void Shell::answerStoreFailed(const QString& text)
+{
+    // Shown over the lesson, once until the store takes answers again; the lesson goes on.
+    reportError(text + u"\nレッスンは このまま つづけられます。きろくできなかった こたえは、"
+                       u"書きこめるように なったら 書きこみます。"_s);
 }
 
 void Shell::end()
@@ -124,6 +137,8 @@ int Shell::run()
     connect(this, &Shell::ended, qApp, &QApplication::quit, Qt::QueuedConnection);
     contents_->show();
     centreOnScreen(contents_.get());
+    // Once the screen is up, so that opening the record never delays its first picture.
+    QTimer::singleShot(0, contents_.get(), &TForm1::openRecord);
     return QApplication::exec();
 }
 

@@ -11,6 +11,7 @@ class QWidget;
 
 namespace kazemaru {
 
+class AnswerRecorder;
 class TDataModule1;
 class TForm1;
 
@@ -22,6 +23,7 @@ class Shell : public QObject {
 
     QWidget* form(int n); // TForm1 … TForm16
     TDataModule1* dataModule();
+    AnswerRecorder* answerRecorder() { return answers_.get(); } // every lesson's judged answers
     int run(); // show the contents screen, run the event loop
 
     bool hasEnded() const { return ended_; }
@@ -31,8 +33,10 @@ class Shell : public QObject {
 
   private:
     void end();
+    void answerStoreFailed(const QString& text);
 
     std::unique_ptr<TDataModule1> data_;
+    std::unique_ptr<AnswerRecorder> answers_; // after the data module, so it is gone before it
     std::unique_ptr<TForm1> contents_;
     QList<QWidget*> lessons_; // TForm2 … TForm16, owned by the contents screen
     bool ended_ = false;

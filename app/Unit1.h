@@ -1,5 +1,7 @@
 #pragma once
-// The contents screen: seven chapters, fifteen lesson buttons, help, About and quit.
+// The contents screen: seven chapters, fifteen lesson buttons, help, About and quit; who is
+// studying (asked at start when two or more children study here, shown in the status bar); and
+// for grown-ups the records window and the children's names.
 #include "app/LessonScreen.h"
 
 #include <QMainWindow>
@@ -9,6 +11,9 @@ class QTextBrowser;
 
 namespace kazemaru {
 
+class AnswerRecorder;
+class ChildPicker;
+class ChildrenDialog;
 class RecordsWindow;
 class TDataModule1;
 
@@ -21,9 +26,16 @@ class TForm1 : public QMainWindow {
     void setLessonScreens(const QList<QWidget*>& screens) { lessons_ = screens; }
     QString helpFile() const { return helpFile_; }
     QWidget* helpViewer() const;
-    // The store whose run history the records window shows.
-    void setDataModule(TDataModule1* data) { data_ = data; }
+    // The store whose children, answers and run history this screen and the records window show,
+    // and the recorder of the answers.
+    void setDataModule(TDataModule1* data, AnswerRecorder* answers = nullptr)
+    {
+        data_ = data;
+        answers_ = answers;
+    }
     RecordsWindow* recordsWindow() const { return records_; }
+    ChildrenDialog* childrenDialog() const { return children_; }
+    ChildPicker* childPicker() const { return picker_; }
 
   public Q_SLOTS:
     void FormCreate();
@@ -34,7 +46,15 @@ class TForm1 : public QMainWindow {
     void utorial1Click();    // help contents
     void About1Click();
     void Kiroku1Click();       // the records window for grown-ups
+    void Namae1Click();        // the children's names, for grown-ups
+    void CuteButton18Click();  // "こうたい": another child studies now
     void openLesson(int form); // what each of the fifteen lesson buttons does
+    // At start, once the screen is up: opens the record, asks who is studying when two or more
+    // children do, and shows who it is. A record of a later release ends the program after a box.
+    void openRecord();
+    // The child studies `lesson`'s menu item `subTopic` in test mode, opened as the child would:
+    // the lesson's button, its menu, its mode button.
+    void practise(const QString& childUid, int lesson, int subTopic);
 
   Q_SIGNALS:
     void quitRequested();
@@ -43,6 +63,9 @@ class TForm1 : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void childChosen(const QString& uid);
+    void showChild();
+
     QWidget* page_;
     QList<QWidget*> lessons_;
     QString helpFile_;
@@ -52,7 +75,11 @@ class TForm1 : public QMainWindow {
     bool fanfarePlayed_ = false;
     mutable QWidget* helpViewer_ = nullptr;
     TDataModule1* data_ = nullptr;
+    AnswerRecorder* answers_ = nullptr;
     RecordsWindow* records_ = nullptr;
+    ChildrenDialog* children_ = nullptr;
+    ChildPicker* picker_ = nullptr;
+    QAbstractButton* turn_ = nullptr;
 };
 
 } // namespace kazemaru

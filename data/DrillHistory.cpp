@@ -1,5 +1,6 @@
 #include "data/DrillHistory.h"
 
+#include "data/KyozaiSchema.h"
 #include "data/untDTM.h"
 
 #include <QHash>
@@ -66,8 +67,10 @@ const TableDef& drillHistoryTable()
                                  {u"rights"_s, u"INTEGER"_s},
                                  {u"score"_s, u"INTEGER"_s},
                                  {u"seconds"_s, u"INTEGER"_s},
-                                 {u"ending"_s, u"TEXT"_s}},
-                                {{u"drill"_s, u"sub_topic"_s, u"started"_s}}};
+                                 {u"ending"_s, u"TEXT"_s},
+                                 {u"uid"_s, u"TEXT"_s},
+                                 {u"child_uid"_s, u"TEXT"_s},
+                                 {u"sent"_s, u"INTEGER"_s}}};
     return table;
 }
 
@@ -92,6 +95,12 @@ StoreError historyFailed(const QString& what, const QString& message)
     return u"ドリルの れきし（%1）を %2。\n%3"_s.arg(historyName, what, message);
 }
 
+// The condition that keeps one child's runs (through their index), or none for every child's.
+QString ofChild(const QString& childUid)
+{
+    return childUid.isEmpty() ? QString() : u"child_uid = ? AND"_s;
+}
+
 QString queryError(const TableStore& store, const QSqlQuery& q)
 {
     return store.filePath() + u": "_s + q.lastError().text().trimmed();
@@ -110,19 +119,24 @@ StoreError TDataModule1::tryRecordRun(const DrillRunRecord& run)
                            run.rights,
                            run.score,
                            run.seconds,
-                           runEndCode(run.ending)};
+                           runEndCode(run.ending),
+                           run.uid.isEmpty() ? newRowUid() : run.uid,
+                           run.childUid.isEmpty() ? record_.currentChildUid() : run.childUid,
+                           QVariant()};
     if (!store_.append(historyName, row)) return historyFailed(u"書きこめませんでした"_s, store_.lastError());
     return std::nullopt;
 }
 
-StoreError TDataModule1::tryReadRuns(int drill, int subTopic, QList<DrillRunRecord>& runs)
+StoreError TDataModule1::tryReadRuns(int drill, int subTopic, QList<DrillRunRecord>& runs, const QString& childUid)
 {
     runs.clear();
     if (!store_.open()) return historyFailed(u"読めませんでした"_s, store_.lastError());
     QSqlQuery q(store_.database());
     q.setForwardOnly(true);
-    const bool ok = q.prepare(u"SELECT started, places, time_limit, problems, rights, score, seconds, ending "
-                              u"FROM drill_runs WHERE drill = ? AND sub_topic = ? ORDER BY started, rowid"_s);
+    const bool ok = q.prepare(u"SELECT started, places, time_limit, problems, rights, score, seconds, ending, uid, "
+                              u"child_uid FROM drill_runs WHERE %1 drill = ? AND sub_topic = ? ORDER BY started, rowid"_s
+                                  .arg(ofChild(childUid)));
+    if (!childUid.isEmpty()) q.addBindValue(childUid);
     q.addBindValue(drill);
     q.addBindValue(subTopic);
     if (!ok || !q.exec()) return historyFailed(u"読めませんでした"_s, queryError(store_, q));
@@ -139,19 +153,23 @@ StoreError TDataModule1::tryReadRuns(int drill, int subTopic, QList<DrillRunReco
         r.score = q.value(5).toInt();
         r.seconds = q.value(6).toInt();
         r.ending = runEndFromCode(q.value(7).toString());
+        r.uid = q.value(8).toString();
+        r.childUid = q.value(9).toString();
         runs.append(r);
     }
     return std::nullopt;
 }
 
-StoreError TDataModule1::tryReadRunKinds(QList<DrillRunKind>& kinds)
+StoreError TDataModule1::tryReadRunKinds(QList<DrillRunKind>& kinds, const QString& childUid)
 {
     kinds.clear();
     if (!store_.open()) return historyFailed(u"読めませんでした"_s, store_.lastError());
     QSqlQuery q(store_.database());
     q.setForwardOnly(true);
-    if (!q.exec(u"SELECT drill, sub_topic, count(*), max(started) FROM drill_runs GROUP BY drill, sub_topic "
-                u"ORDER BY drill, sub_topic"_s))
+    const bool ok = q.prepare(u"SELECT drill, sub_topic, count(*), max(started) FROM drill_runs WHERE %1 1 "
+                              u"GROUP BY drill, sub_topic ORDER BY drill, sub_topic"_s.arg(ofChild(childUid)));
+    if (!childUid.isEmpty()) q.addBindValue(childUid);
+    if (!ok || !q.exec())
         return historyFailed(u"読めませんでした"_s, queryError(store_, q));
     StampReader stamp;
     while (q.next())

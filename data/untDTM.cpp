@@ -1,6 +1,7 @@
 #include "data/untDTM.h"
 
 #include "app/Dialogs.h"
+#include "data/KyozaiSchema.h"
 
 #include <QHeaderView>
 #include <QSqlError>
@@ -116,8 +117,10 @@ TDataModule1::TDataModule1(const QString& databaseFolder, QObject* parent)
     : QObject(parent)
     , DBISAMQuery2(new DrillQueryModel(DrillTable::Division, this))
     , DBISAMQuery4(new DrillQueryModel(DrillTable::Decimal, this))
-    , store_(databaseFolder, {designs[0].table, designs[1].table, drillHistoryTable()})
+    , store_(databaseFolder, {designs[0].table, designs[1].table, drillHistoryTable(), childrenTable(), answersTable()},
+             kyozaiUpgrades())
     , tables_{{DBISAMQuery2}, {DBISAMQuery4}}
+    , record_(store_)
 {
     for (const DrillTableDesign& d : designs)
         query(d.id)->setObjectName(d.queryName);
@@ -130,10 +133,7 @@ TDataModule1::~TDataModule1()
         t.query->clear();
 }
 
-namespace {
-
-// What a parent can do about the fault, in plain words; empty when there is nothing to say.
-QString advice(StoreFault fault)
+QString storeFaultAdvice(StoreFault fault)
 {
     switch (fault) {
     case StoreFault::Locked:
@@ -146,16 +146,21 @@ QString advice(StoreFault fault)
     case StoreFault::NotADatabase: return u"きろくの ファイルが こわれているか、ドリルの きろくでは ありません。"_s;
     case StoreFault::CannotOpen: return u"きろくの フォルダーか ファイルを ひらけません。"_s;
     case StoreFault::Disk: return u"ディスクの 読み書きに しっぱいしました。"_s;
+    case StoreFault::Newer:
+        return u"きろくの ファイルは、この Kazemaru より あたらしい Kazemaru で つくられたので、"
+               u"この Kazemaru では つかえません。ファイルは そのままに してあります。"_s;
     case StoreFault::None:
     case StoreFault::Other: break;
     }
     return {};
 }
 
+namespace {
+
 // The box's text: what could not be done, the advice, and the store's own message.
 QString failureText(const QString& table, const QString& what, StoreFault fault, const QString& message)
 {
-    const QString plain = advice(fault);
+    const QString plain = storeFaultAdvice(fault);
     return u"ドリルの きろく（%1）を %2。\n%3%4"_s.arg(table, what, plain.isEmpty() ? QString() : plain + u'\n',
                                                        message);
 }

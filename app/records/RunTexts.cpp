@@ -22,15 +22,15 @@ QString paceText(const DrillRunRecord& run)
     return QString::number(run.secondsPerProblem(), 'f', 1);
 }
 
+} // namespace
+
 QString csvField(const QString& text)
 {
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n')) return text;
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r')) return text;
     QString inner = text;
     inner.replace(u"\""_s, u"\"\""_s);
     return u'"' + inner + u'"';
 }
-
-} // namespace
 
 QString drillName(int drill)
 {

@@ -19,6 +19,9 @@ QStringList runColumnTitles();
 QString runCell(const DrillRunRecord& run, int column);
 bool runCellIsNumber(int column);
 
+// One CSV field: quoted (with its quotes doubled) when it holds a comma, a quote or a line break.
+QString csvField(const QString& text);
+
 // The CSV text of `runs` in the order given: UTF-8 with a byte-order mark (so spreadsheets read
 // the Japanese), a header row, then one run a line; texts with a comma or quote are quoted.
 QByteArray runsCsv(const QList<DrillRunRecord>& runs);
