@@ -206,14 +206,14 @@ class TestRecords : public QObject {
         QVERIFY(p.harness.dialogs.empty());
         savePicture(window, u"records-empty.png"_s);
 
-        // A history that cannot be read: one box with the store's message, and the window says so.
+        // A record that cannot be read: one box with the store's message, and the window says so.
         QTemporaryDir dir;
         QVERIFY(makeBlockingFile(dir.filePath(u"blocked"_s)));
         Shell blocked(dir.filePath(u"blocked/kyozai"_s));
         window = openRecords(blocked);
         QCOMPARE(p.harness.dialogs.size(), size_t(1));
-        QVERIFY(p.harness.dialogs[0].text.contains(u"drill_runs"_s));
-        QVERIFY(child<QLabel>(window, u"Label2"_s)->text().startsWith(u"ドリルの きろくを 読めませんでした。"_s));
+        QVERIFY(p.harness.dialogs[0].text.contains(u"cannot create the database folder"_s));
+        QVERIFY(child<QLabel>(window, u"Label2"_s)->text().startsWith(u"きろくを 読めませんでした。"_s));
     }
 };
 
