@@ -64,13 +64,13 @@ ChildPicker::ChildPicker(QWidget* parent)
     grid_->setHorizontalSpacing(24);
     grid_->setVerticalSpacing(24);
     grid_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    buttons_->setAutoFillBackground(false);
     auto* scroll = new QScrollArea(this);
     scroll->setWidget(buttons_);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
-    scroll->viewport()->setAutoFillBackground(false);
-    buttons_->setAttribute(Qt::WA_TranslucentBackground);
+    scroll->setPalette(pal);
+    buttons_->setPalette(pal);
+    buttons_->setAutoFillBackground(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 64, 24, 24);
@@ -89,7 +89,8 @@ void ChildPicker::ask(const QList<ChildProfile>& children)
     for (int i = 0; i < children.size(); ++i) {
         const ChildProfile& child = children[i];
         auto* button = makeButton(
-            buttons_, {u"Child%1"_s.arg(i + 1), child.name, 0, 0, 280, 72, childColour(child.colour), colour::navy}, 28);
+            buttons_, {u"Child%1"_s.arg(i + 1), child.name, 0, 0, 280, 72, childColour(child.colour), colour::navy},
+            28);
         button->setFixedSize(280, 72);
         connect(button, &QAbstractButton::clicked, this, [this, uid = child.uid] {
             hide();

@@ -178,9 +178,7 @@ bool ChildrenDialog::nameFits(const QString& name, const QString& exceptUid)
     switch (LearningRecordStore::checkName(name, children_, exceptUid)) {
     case NameCheck::Fine: note_->clear(); return true;
     case NameCheck::Empty: note_->setText(u"なまえを 入れてください。"_s); break;
-    case NameCheck::TooLong:
-        note_->setText(u"なまえは %1もじまでです。"_s.arg(LearningRecordStore::nameLength));
-        break;
+    case NameCheck::TooLong: note_->setText(u"なまえは %1もじまでです。"_s.arg(LearningRecordStore::nameLength)); break;
     case NameCheck::Taken: note_->setText(u"「%1」は もう います。ちがう なまえに してください。"_s.arg(name)); break;
     }
     name_->setFocus();
@@ -198,6 +196,9 @@ void ChildrenDialog::CuteButton1Click()
     }
     reload();
     select(added.uid);
+    // The next child gets a colour of their own unless the grown-up picks another.
+    name_->clear();
+    colours_->button((added.colour + 1) % LearningRecordStore::colourCount)->setChecked(true);
     Q_EMIT childrenChanged();
 }
 
@@ -223,7 +224,8 @@ void ChildrenDialog::CuteButton3Click()
     if (row < 0 || children_.size() < 2) return;
     const ChildProfile child = children_[row];
     if (showDialog(DialogKind::Confirm, u"「%1」を けしますか？\n「%1」の こたえと ドリルの きろくも すべて けします。"
-                                        u"けした きろくは もとに もどせません。"_s.arg(child.name)) != DialogAnswer::Yes)
+                                        u"けした きろくは もとに もどせません。"_s.arg(child.name)) !=
+        DialogAnswer::Yes)
         return;
     if (answers_) {
         // Answers on their way to the disk must not outlive the child.

@@ -1,7 +1,7 @@
 #include "app/Shell.h"
 
-#include "app/LessonScreen.h"
 #include "app/Dialogs.h"
+#include "app/LessonScreen.h"
 #include "app/Unit1.h"
 #include "app/widgets/Factory.h"
 #include "data/AnswerRecorder.h"

@@ -24,7 +24,7 @@ class Shell : public QObject {
     QWidget* form(int n); // TForm1 … TForm16
     TDataModule1* dataModule();
     AnswerRecorder* answerRecorder() { return answers_.get(); } // every lesson's judged answers
-    int run(); // show the contents screen, run the event loop
+    int run();                                                  // show the contents screen, run the event loop
 
     bool hasEnded() const { return ended_; }
 

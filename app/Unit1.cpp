@@ -213,10 +213,11 @@ void TForm1::openRecord()
     if (StoreError error = record.tryReadChildren(children)) {
         if (data_->store().lastFault() == StoreFault::Newer) {
             // The file stays as it is: a later release may still read it.
-            reportError(u"べんきょうの きろくの ファイルは、この Kazemaru より あたらしい Kazemaru で つくられました。\n"
-                        u"この Kazemaru では つかえないので、Kazemaru を おわります。"
-                        u"ファイルは そのままに してあります。あたらしい Kazemaru を つかってください。\n%1"_s.arg(
-                            data_->store().filePath()));
+            reportError(
+                u"べんきょうの きろくの ファイルは、この Kazemaru より あたらしい Kazemaru で つくられました。\n"
+                u"この Kazemaru では つかえないので、Kazemaru を おわります。"
+                u"ファイルは そのままに してあります。あたらしい Kazemaru を つかってください。\n%1"_s.arg(
+                    data_->store().filePath()));
             Q_EMIT quitRequested();
             return;
         }

@@ -101,7 +101,8 @@ void AnswerRecorder::writeLoop()
             const QString plain = storeFaultAdvice(store.lastFault());
             const QString text = u"こたえの きろくを 書きこめませんでした。\n%1%2"_s.arg(
                 plain.isEmpty() ? QString() : plain + u'\n', store.lastError());
-            QMetaObject::invokeMethod(this, [this, text] { Q_EMIT storeFailed(text); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, text] { Q_EMIT storeFailed(text); }, Qt::QueuedConnection);
         }
         stored_.wakeAll();
         if (stopping_) break; // the last try was made

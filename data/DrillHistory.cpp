@@ -133,9 +133,10 @@ StoreError TDataModule1::tryReadRuns(int drill, int subTopic, QList<DrillRunReco
     if (!store_.open()) return historyFailed(u"読めませんでした"_s, store_.lastError());
     QSqlQuery q(store_.database());
     q.setForwardOnly(true);
-    const bool ok = q.prepare(u"SELECT started, places, time_limit, problems, rights, score, seconds, ending, uid, "
-                              u"child_uid FROM drill_runs WHERE %1 drill = ? AND sub_topic = ? ORDER BY started, rowid"_s
-                                  .arg(ofChild(childUid)));
+    const bool ok =
+        q.prepare(u"SELECT started, places, time_limit, problems, rights, score, seconds, ending, uid, "
+                  u"child_uid FROM drill_runs WHERE %1 drill = ? AND sub_topic = ? ORDER BY started, rowid"_s.arg(
+                      ofChild(childUid)));
     if (!childUid.isEmpty()) q.addBindValue(childUid);
     q.addBindValue(drill);
     q.addBindValue(subTopic);
@@ -169,8 +170,7 @@ StoreError TDataModule1::tryReadRunKinds(QList<DrillRunKind>& kinds, const QStri
     const bool ok = q.prepare(u"SELECT drill, sub_topic, count(*), max(started) FROM drill_runs WHERE %1 1 "
                               u"GROUP BY drill, sub_topic ORDER BY drill, sub_topic"_s.arg(ofChild(childUid)));
     if (!childUid.isEmpty()) q.addBindValue(childUid);
-    if (!ok || !q.exec())
-        return historyFailed(u"読めませんでした"_s, queryError(store_, q));
+    if (!ok || !q.exec()) return historyFailed(u"読めませんでした"_s, queryError(store_, q));
     StampReader stamp;
     while (q.next())
         kinds.append({q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt(), stamp(q.value(3).toString())});

@@ -121,9 +121,9 @@ StoreError LearningRecordStore::tryRemoveChild(const QString& uid)
             return failed(u"消せませんでした"_s, u"the last child is never removed"_s, StoreFault::Other);
         }
     }
-    for (const QString& statement : {u"DELETE FROM answers WHERE child_uid = ?"_s,
-                                     u"DELETE FROM drill_runs WHERE child_uid = ?"_s,
-                                     u"DELETE FROM children WHERE uid = ?"_s}) {
+    for (const QString& statement :
+         {u"DELETE FROM answers WHERE child_uid = ?"_s, u"DELETE FROM drill_runs WHERE child_uid = ?"_s,
+          u"DELETE FROM children WHERE uid = ?"_s}) {
         Statement s(store_, statement, {uid});
         if (!s) return undo(s);
     }
@@ -153,8 +153,7 @@ StoreError LearningRecordStore::tryReadSummary(const QString& childUid, QList<It
     if (!s) return failed(u"読めませんでした"_s, s.message, s.fault);
     while (s.query.next())
         items.append({s.query.value(0).toInt(), s.query.value(1).toInt(), s.query.value(2).toInt(),
-                      s.query.value(3).toInt(),
-                      QDateTime::fromString(s.query.value(4).toString(), Qt::ISODateWithMs)});
+                      s.query.value(3).toInt(), QDateTime::fromString(s.query.value(4).toString(), Qt::ISODateWithMs)});
     return std::nullopt;
 }
 
@@ -173,13 +172,12 @@ StoreError LearningRecordStore::tryReadWeakItems(const QString& childUid, QList<
                 {childUid, weakWindow, weakAtLeast, weakShownAtMost});
     if (!s) return failed(u"読めませんでした"_s, s.message, s.fault);
     while (s.query.next())
-        items.append({s.query.value(0).toInt(), s.query.value(1).toInt(), s.query.value(2).toInt(),
-                      s.query.value(3).toInt()});
+        items.append(
+            {s.query.value(0).toInt(), s.query.value(1).toInt(), s.query.value(2).toInt(), s.query.value(3).toInt()});
     return std::nullopt;
 }
 
-StoreError LearningRecordStore::readAnswers(const QString& where, const QVariantList& values,
-                                            QList<AnswerRecord>& rows)
+StoreError LearningRecordStore::readAnswers(const QString& where, const QVariantList& values, QList<AnswerRecord>& rows)
 {
     rows.clear();
     if (!store_.open()) return failed(u"読めませんでした"_s, store_.lastError(), store_.lastFault());
@@ -225,15 +223,16 @@ QString LearningRecordStore::stampText(const QDateTime& at)
 {
     const int offset = at.offsetFromUtc() / 60;
     const int hours = std::abs(offset) / 60, minutes = std::abs(offset) % 60;
-    return at.toString(u"yyyy-MM-ddTHH:mm:ss.zzz"_s) +
-           u"%1%2:%3"_s.arg(QChar(offset < 0 ? u'-' : u'+')).arg(hours, 2, 10, QChar(u'0')).arg(minutes, 2, 10, QChar(u'0'));
+    return at.toString(u"yyyy-MM-ddTHH:mm:ss.zzz"_s) + u"%1%2:%3"_s.arg(QChar(offset < 0 ? u'-' : u'+'))
+                                                           .arg(hours, 2, 10, QChar(u'0'))
+                                                           .arg(minutes, 2, 10, QChar(u'0'));
 }
 
 QVariantList LearningRecordStore::answerRow(const AnswerRecord& a)
 {
-    return {a.uid,        a.childUid,     stampText(a.answeredAt), a.lesson,           a.subTopic,
-            text(a.kind), text(a.problem), text(a.given),          text(a.expected),   a.right ? 1 : 0,
-            a.seconds,    a.attempt,      QVariant()};
+    return {a.uid,           a.childUid,    stampText(a.answeredAt), a.lesson,        a.subTopic, text(a.kind),
+            text(a.problem), text(a.given), text(a.expected),        a.right ? 1 : 0, a.seconds,  a.attempt,
+            QVariant()};
 }
 
 } // namespace kazemaru

@@ -40,16 +40,15 @@ class LearningRecordStore {
   public:
     explicit LearningRecordStore(TableStore& store);
 
-    static constexpr int nameLength = 10;  // characters
-    static constexpr int colourCount = 6;  // profile colours 0 … 5
-    static constexpr int weakWindow = 20;  // the last answers of an item that say whether it is weak
-    static constexpr int weakAtLeast = 5;  // fewer answers than this say nothing yet
+    static constexpr int nameLength = 10; // characters
+    static constexpr int colourCount = 6; // profile colours 0 … 5
+    static constexpr int weakWindow = 20; // the last answers of an item that say whether it is weak
+    static constexpr int weakAtLeast = 5; // fewer answers than this say nothing yet
     static constexpr int weakShownAtMost = 5;
 
     // Whether `name` may be given to a child: not blank, at most nameLength characters, and no
     // other child (any but `exceptUid`) called the same.
-    static NameCheck checkName(const QString& name, const QList<ChildProfile>& children,
-                               const QString& exceptUid = {});
+    static NameCheck checkName(const QString& name, const QList<ChildProfile>& children, const QString& exceptUid = {});
 
     // The children in the order they were added (there is always at least one).
     StoreError tryReadChildren(QList<ChildProfile>& children);

@@ -82,7 +82,7 @@ class TDataModule1 : public QObject {
     // every child when `childUid` is empty.
     StoreError tryRecordRun(const DrillRunRecord& run); // stored on return
     StoreError tryReadRuns(int drill, int subTopic, QList<DrillRunRecord>& runs,
-                           const QString& childUid = {});                                  // oldest first
+                           const QString& childUid = {});                                 // oldest first
     StoreError tryReadRunKinds(QList<DrillRunKind>& kinds, const QString& childUid = {}); // by drill, sub-topic
 
     TableStore& store() { return store_; }

@@ -156,9 +156,8 @@ bool TableStore::open()
     // synchronous=FULL a committed row is on the disk when the append returns, so it survives a
     // power cut too. Another program holding the database is waited for a second at most.
     bool ready = exec(u"PRAGMA busy_timeout=%1"_s.arg(busyTimeoutMs)) &&
-                 exec(u"SELECT count(*) FROM sqlite_master"_s) && refuseNewer() &&
-                 exec(u"PRAGMA journal_mode=WAL"_s) && exec(u"PRAGMA synchronous=FULL"_s) &&
-                 (upgrades_.isEmpty() ? makeMissingTables() : upgrade());
+                 exec(u"SELECT count(*) FROM sqlite_master"_s) && refuseNewer() && exec(u"PRAGMA journal_mode=WAL"_s) &&
+                 exec(u"PRAGMA synchronous=FULL"_s) && (upgrades_.isEmpty() ? makeMissingTables() : upgrade());
     if (!ready) {
         const QString message = lastError_;
         const StoreFault fault = lastFault_;

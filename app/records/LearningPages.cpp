@@ -68,6 +68,7 @@ void fillRow(QTreeWidgetItem* row, int answers, int rights, const QDateTime& las
     row->setText(3, last.toString(u"yyyy/MM/dd"_s));
     for (int c = 1; c <= 2; ++c)
         row->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+    row->setTextAlignment(3, Qt::AlignCenter);
     for (int c = 0; c < 4; ++c)
         row->setBackground(c, rateColour(rights, answers));
 }
@@ -90,7 +91,8 @@ LessonTablePage::LessonTablePage(QWidget* parent)
     table_->setItemsExpandable(false);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setFocusPolicy(Qt::NoFocus);
-    table_->setStyleSheet(u"QTreeWidget { background-color: #FFFBF0; }"_s);
+    table_->setUniformRowHeights(true);
+    table_->setStyleSheet(u"QTreeWidget { background-color: #FFFBF0; } QTreeWidget::item { padding: 3px 0px; }"_s);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 8, 0, 0);
     layout->addWidget(table_);
@@ -133,16 +135,17 @@ WeakItemsPage::WeakItemsPage(QWidget* parent)
     : QWidget(parent)
     , pages_(new QStackedWidget(this))
 {
-    table_ = makeTable(this, u"WeakList"_s, {u"レッスン"_s, u"メニュー"_s, u"さいきんの こたえ"_s, u"○の わりあい"_s, {}});
+    table_ =
+        makeTable(this, u"WeakList"_s, {u"レッスン"_s, u"メニュー"_s, u"さいきんの こたえ"_s, u"○の わりあい"_s, {}});
     table_->verticalHeader()->setDefaultSectionSize(44);
     const int widths[] = {300, 220, 150, 110};
     for (int c = 0; c < int(std::size(widths)); ++c)
         table_->setColumnWidth(c, widths[c]);
     none_ = makeNote(this, u"WeakNone"_s);
-    none_->setText(u"にがてな ところは まだ ありません。\n\nおなじ メニューで %1もん いじょう こたえて、×が あると、"
-                   u"さいきんの %2もんの ○の わりあいが ひくい じゅんに ここに でます。"_s.arg(
-                       LearningRecordStore::weakAtLeast)
-                       .arg(LearningRecordStore::weakWindow));
+    none_->setText(
+        u"にがてな ところは まだ ありません。\n\nおなじ メニューで %1もん いじょう こたえて、×が あると、"
+        u"さいきんの %2もんの ○の わりあいが ひくい じゅんに ここに でます。"_s.arg(LearningRecordStore::weakAtLeast)
+            .arg(LearningRecordStore::weakWindow));
     pages_->addWidget(table_);
     pages_->addWidget(none_);
     auto* layout = new QVBoxLayout(this);
@@ -153,6 +156,9 @@ WeakItemsPage::WeakItemsPage(QWidget* parent)
 void WeakItemsPage::showItems(const QList<WeakItem>& items)
 {
     items_ = items;
+    // The old rows' buttons go now, not later: no click may reach an item no longer shown.
+    for (int row = 0; row < table_->rowCount(); ++row)
+        delete table_->cellWidget(row, 4);
     table_->setRowCount(0);
     pages_->setCurrentWidget(items.isEmpty() ? static_cast<QWidget*>(none_) : table_);
     for (const WeakItem& item : items) {
@@ -163,10 +169,9 @@ void WeakItemsPage::showItems(const QList<WeakItem>& items)
         table_->setItem(row, 2, cell(u"%1もん中 ○%2"_s.arg(item.answers).arg(item.rights), true));
         table_->setItem(row, 3, cell(percentText(item.rights, item.answers), true));
         table_->item(row, 3)->setBackground(rateColour(item.rights, item.answers));
-        auto* practise = makeButton(nullptr,
-                                    {u"Practise%1"_s.arg(row + 1), u"れんしゅうする"_s, 0, 0, 150, 34,
-                                     colour::pink, colour::navy},
-                                    16);
+        auto* practise = makeButton(
+            nullptr, {u"Practise%1"_s.arg(row + 1), u"れんしゅうする"_s, 0, 0, 150, 34, colour::pink, colour::navy},
+            16);
         connect(practise, &QAbstractButton::clicked, this,
                 [this, item] { Q_EMIT this->practise(item.lesson, item.subTopic); });
         auto* holder = new QWidget;
@@ -189,7 +194,7 @@ AnswersPage::AnswersPage(QWidget* parent)
 
     table_ = makeTable(this, u"AnswerGrid"_s,
                        {u"日時"_s, u"メニュー"_s, u"もんだい"_s, u"こたえ"_s, u"正しい答え"_s, u"○×"_s, u"びょう"_s});
-    const int widths[] = {150, 170, 220, 110, 110, 110};
+    const int widths[] = {130, 165, 235, 85, 95, 90};
     for (int c = 0; c < int(std::size(widths)); ++c)
         table_->setColumnWidth(c, widths[c]);
     none_ = makeNote(this, u"AnswersNone"_s);
@@ -230,7 +235,9 @@ void AnswersPage::showAnswers(const QList<AnswerRecord>& answers)
         const AnswerRecord& a = answers[row];
         table_->setItem(row, 0, cell(a.answeredAt.toString(u"yyyy/MM/dd HH:mm"_s)));
         table_->setItem(row, 1, cell(itemName(a.lesson, a.subTopic)));
-        table_->setItem(row, 2, cell(a.problem));
+        // A problem shown on two lines reads as one here.
+        table_->setItem(row, 2, cell(QString(a.problem).replace(u'\n', u'　')));
+        table_->item(row, 2)->setToolTip(a.problem);
         table_->setItem(row, 3, cell(a.given, true));
         table_->setItem(row, 4, cell(a.expected, true));
         table_->setItem(row, 5, cell(markText(a)));

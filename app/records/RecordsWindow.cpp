@@ -261,7 +261,7 @@ RecordsWindow::RecordsWindow(TDataModule1* data, QWidget* parent, AnswerRecorder
     tabs_->setFont(programFont(16, true));
     for (QWidget* page : {static_cast<QWidget*>(lessonTable_), static_cast<QWidget*>(weakItems_),
                           static_cast<QWidget*>(answersPage_), drills})
-        page->setFont(programFont(15));
+        page->setFont(programFont(16));
     tabs_->addTab(lessonTable_, u"べんきょうの きろく"_s);
     tabs_->addTab(weakItems_, u"にがて"_s);
     tabs_->addTab(answersPage_, u"こたえ"_s);
@@ -332,8 +332,8 @@ void RecordsWindow::showChild()
 void RecordsWindow::showLessonAnswers(int lesson)
 {
     QList<AnswerRecord> rows;
-    if (StoreError error = data_->learningRecord().tryReadLatestAnswers(childUid(), lesson, AnswersPage::latestCount,
-                                                                        rows))
+    if (StoreError error =
+            data_->learningRecord().tryReadLatestAnswers(childUid(), lesson, AnswersPage::latestCount, rows))
         reportError(*error);
     answersPage_->showAnswers(rows);
 }
@@ -461,7 +461,8 @@ void RecordsWindow::CuteButton3Click()
         reportError(*error);
         return;
     }
-    const QString path = chooser_ ? chooser_(this, suggestedFile(u"こたえ-%1"_s.arg(childBox_->currentText()))) : QString();
+    const QString path =
+        chooser_ ? chooser_(this, suggestedFile(u"こたえ-%1"_s.arg(childBox_->currentText()))) : QString();
     if (!path.isEmpty()) writeCsv(path, answersCsv(rows, childBox_->currentText()));
 }
 

@@ -6,8 +6,8 @@
 #include "tests/support/TestSupport.h"
 
 #include <QRegularExpression>
-#include <QSqlQueryModel>
 #include <QSet>
+#include <QSqlQueryModel>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -17,8 +17,7 @@ using namespace kazemaru::test;
 
 namespace {
 
-const QString runFields =
-    u"started, drill, sub_topic, places, time_limit, problems, rights, score, seconds, ending"_s;
+const QString runFields = u"started, drill, sub_topic, places, time_limit, problems, rights, score, seconds, ending"_s;
 
 QList<ChildProfile> childrenOf(TDataModule1& dm)
 {
@@ -41,7 +40,8 @@ void store(TDataModule1& dm, const QString& child, int lesson, int subTopic, boo
     a.expected = u"1"_s;
     a.right = right;
     a.seconds = 3.5;
-    if (!dm.store().append(u"answers"_s, LearningRecordStore::answerRow(a))) qFatal("%s", qPrintable(dm.store().lastError()));
+    if (!dm.store().append(u"answers"_s, LearningRecordStore::answerRow(a)))
+        qFatal("%s", qPrintable(dm.store().lastError()));
 }
 
 } // namespace
@@ -70,8 +70,8 @@ class TestLearningRecord : public QObject {
         QCOMPARE(runs.size(), 11);
         QCOMPARE(division.size(), 3);
         QCOMPARE(decimal.size(), 2);
-        QCOMPARE(runs.first().mid(1), (QStringList{u"2026-04-21 16:05:00"_s, u"8"_s, u"1"_s, u"<null>"_s, u"0"_s, u"5"_s,
-                                                  u"3"_s, u"60"_s, u"100"_s, u"stop"_s}));
+        QCOMPARE(runs.first().mid(1), (QStringList{u"2026-04-21 16:05:00"_s, u"8"_s, u"1"_s, u"<null>"_s, u"0"_s,
+                                                   u"5"_s, u"3"_s, u"60"_s, u"100"_s, u"stop"_s}));
 
         Harness h;
         {
@@ -162,8 +162,8 @@ class TestLearningRecord : public QObject {
         QCOMPARE(LearningRecordStore::checkName(u"はなこ"_s, family, u"b"_s), NameCheck::Fine); // her own name
 
         QTemporaryDir tmp;
-        const QStringList names{u"'; DROP--"_s, u"O'Brien\\"_s, u"\"たろう\""_s, u"さくら　はな"_s, u"𠮷田"_s,
-                                u"a\\'b\"c,d"_s};
+        const QStringList names{u"'; DROP--"_s,    u"O'Brien\\"_s, u"\"たろう\""_s,
+                                u"さくら　はな"_s, u"𠮷田"_s,      u"a\\'b\"c,d"_s};
         {
             TDataModule1 dm(tmp.path());
             for (const QString& name : names) {
@@ -248,20 +248,21 @@ class TestLearningRecord : public QObject {
         };
         const auto run = [](int n, bool right) { return QList<bool>(n, right); };
         const QList<Item> items{
-            {3, 1, run(5, false) + run(20, true)},              // last 20 all ○: not weak
-            {3, 2, run(2, true) + run(12, false) + run(8, true)}, // last 20: 8 ○ = 40 %
-            {13, 2, run(4, false)},                               // too few to say
-            {15, 1, run(3, true) + run(3, false)},                // 3 of 6 = 50 %
-            {2, 3, run(4, false) + run(1, true)},                 // 1 of 5 = 20 %
-            {8, 1, run(7, true) + run(3, false)},                 // 7 of 10 = 70 %
+            {3, 1, run(5, false) + run(20, true)},                   // last 20 all ○: not weak
+            {3, 2, run(2, true) + run(12, false) + run(8, true)},    // last 20: 8 ○ = 40 %
+            {13, 2, run(4, false)},                                  // too few to say
+            {15, 1, run(3, true) + run(3, false)},                   // 3 of 6 = 50 %
+            {2, 3, run(4, false) + run(1, true)},                    // 1 of 5 = 20 %
+            {8, 1, run(7, true) + run(3, false)},                    // 7 of 10 = 70 %
             {16, 4, run(10, false) + run(2, false) + run(18, true)}, // last 20: 18 ○ = 90 %
-            {9, 1, run(4, true) + run(1, false)},                 // 4 of 5 = 80 %
+            {9, 1, run(4, true) + run(1, false)},                    // 4 of 5 = 80 %
         };
         QDateTime at(QDate(2026, 5, 1), QTime(16, 0));
         QVERIFY(dm.store().database().transaction());
         for (int i = 0; i < 30; ++i) // answered in turns, so that the items' answers interleave
             for (const Item& item : items)
-                if (i < item.marks.size()) store(dm, child, item.lesson, item.subTopic, item.marks[i], at = at.addSecs(7));
+                if (i < item.marks.size())
+                    store(dm, child, item.lesson, item.subTopic, item.marks[i], at = at.addSecs(7));
         for (int i = 0; i < 10; ++i)
             store(dm, other.uid, 2, 3, true, at.addSecs(i)); // another child's answers count for her only
         QVERIFY(dm.store().database().commit());
@@ -290,9 +291,8 @@ class TestLearningRecord : public QObject {
         }
         // The longest item's latest answer is the child's 107th (8 × 4 + 7 + 5 + 4 × 4 + 3 × 12 + 2 × 3 + 5),
         // each 7 seconds after the one before.
-        const auto longest = std::find_if(summary.cbegin(), summary.cend(), [](const ItemSummary& x) {
-            return x.lesson == 16;
-        });
+        const auto longest =
+            std::find_if(summary.cbegin(), summary.cend(), [](const ItemSummary& x) { return x.lesson == 16; });
         QCOMPARE(longest->last, QDateTime(QDate(2026, 5, 1), QTime(16, 12, 29)));
     }
 };

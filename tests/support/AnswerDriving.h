@@ -53,8 +53,8 @@ inline AnswerRecord answerInTest(Harness& h, LessonScreen* screen, const QString
     a.lesson = screen->facts().form;
     a.subTopic = screen->subTopic();
     a.problem = child<QLabel>(screen, question)->text();
-    a.given = given;
-    a.expected = expected;
+    a.given = QString::number(given.toInt());
+    a.expected = QString::number(expected.toInt());
     a.right = judgeMark(screen) == QStringLiteral("○");
     a.seconds = seconds;
     a.attempt = attempt;
@@ -67,8 +67,7 @@ inline AnswerRecord answerInTest(Harness& h, LessonScreen* screen, const QString
 // The answers as stored, for comparing with what was reported: everything but the ids.
 inline QVariantList figures(const AnswerRecord& a)
 {
-    return {a.answeredAt, a.lesson, a.subTopic, a.kind, a.problem, a.given, a.expected, a.right, a.seconds,
-            a.attempt};
+    return {a.answeredAt, a.lesson, a.subTopic, a.kind, a.problem, a.given, a.expected, a.right, a.seconds, a.attempt};
 }
 
 } // namespace kazemaru::test

@@ -11,6 +11,7 @@
 #include <QLineSeries>
 #include <QSqlQuery>
 #include <QSqlQueryModel>
+#include <QTabWidget>
 #include <QtTest>
 #include <memory>
 
@@ -56,8 +57,11 @@ RecordsWindow* openRecords(Shell& shell)
     return static_cast<TForm1*>(shell.form(1))->recordsWindow();
 }
 
+// A picture of the window's drill page.
 void savePicture(QWidget* window, const QString& name)
 {
+    auto* pages = child<QTabWidget>(window, u"PageControl1"_s);
+    pages->setCurrentIndex(pages->count() - 1);
     const QString folder = qEnvironmentVariable("KAZEMARU_SHOTS");
     QCoreApplication::processEvents(); // the chart lays out its title and legend
     if (!folder.isEmpty()) window->grab().save(folder + u'/' + name);
