@@ -40,8 +40,10 @@ QSqlError toVersion1(const QSqlDatabase& db)
              u"lesson INTEGER NOT NULL, sub_topic INTEGER NOT NULL, kind TEXT NOT NULL, problem TEXT NOT NULL, "
              u"given TEXT NOT NULL, expected TEXT NOT NULL, correct INTEGER NOT NULL, seconds REAL NOT NULL, "
              u"attempt INTEGER NOT NULL, sent INTEGER)"_s,
-             // The records window reads a child's items, their last answers and marks from this index alone.
+             // The records window reads a child's items, their last answers and marks from this index
+             // alone, and a lesson's latest answers through the next.
              u"CREATE INDEX answers_by_child ON answers (child_uid, lesson, sub_topic, answered_at, correct)"_s,
+             u"CREATE INDEX answers_by_lesson ON answers (child_uid, lesson, answered_at)"_s,
              u"CREATE INDEX answers_unsent ON answers (answered_at) WHERE sent IS NULL"_s,
              u"ALTER TABLE drill_runs ADD COLUMN uid TEXT"_s, u"ALTER TABLE drill_runs ADD COLUMN child_uid TEXT"_s,
              u"ALTER TABLE drill_runs ADD COLUMN sent INTEGER"_s});

@@ -157,23 +157,29 @@ StoreError LearningRecordStore::tryReadSummary(const QString& childUid, QList<It
     return std::nullopt;
 }
 
-StoreError LearningRecordStore::tryReadWeakItems(const QString& childUid, QList<WeakItem>& items)
+StoreError LearningRecordStore::tryReadWeakItems(const QString& childUid, const QList<ItemSummary>& answered,
+                                                 QList<WeakItem>& weak)
 {
-    items.clear();
+    weak.clear();
     if (!store_.open()) return failed(u"読めませんでした"_s, store_.lastError(), store_.lastFault());
-    // Each item's answers numbered from its newest; the last weakWindow of them are counted.
-    Statement s(store_,
-                u"SELECT lesson, sub_topic, count(*), sum(correct) FROM ("
-                u"  SELECT lesson, sub_topic, correct, row_number() OVER ("
-                u"    PARTITION BY lesson, sub_topic ORDER BY answered_at DESC, rowid DESC) AS latest"
-                u"  FROM answers WHERE child_uid = ?) "
-                u"WHERE latest <= ? GROUP BY lesson, sub_topic HAVING count(*) >= ? AND sum(correct) < count(*) "
-                u"ORDER BY 1.0 * sum(correct) / count(*), lesson, sub_topic LIMIT ?"_s,
-                {childUid, weakWindow, weakAtLeast, weakShownAtMost});
-    if (!s) return failed(u"読めませんでした"_s, s.message, s.fault);
-    while (s.query.next())
-        items.append(
-            {s.query.value(0).toInt(), s.query.value(1).toInt(), s.query.value(2).toInt(), s.query.value(3).toInt()});
+    // Each item's latest answers, read backwards through the index: a few rows an item, however
+    // long the child's record has grown.
+    for (const ItemSummary& item : answered) {
+        if (item.answers < weakAtLeast) continue;
+        Statement s(store_,
+                    u"SELECT count(*), coalesce(sum(correct), 0) FROM (SELECT correct FROM answers "
+                    u"WHERE child_uid = ? AND lesson = ? AND sub_topic = ? ORDER BY answered_at DESC LIMIT ?)"_s,
+                    {childUid, item.lesson, item.subTopic, weakWindow});
+        if (!s) return failed(u"読めませんでした"_s, s.message, s.fault);
+        if (!s.query.next()) continue;
+        const int answers = s.query.value(0).toInt(), rights = s.query.value(1).toInt();
+        if (answers >= weakAtLeast && rights < answers) weak.append({item.lesson, item.subTopic, answers, rights});
+    }
+    // Lowest rate first (compared as fractions, exactly), then in the contents screen's order.
+    std::stable_sort(weak.begin(), weak.end(), [](const WeakItem& a, const WeakItem& b) {
+        return qint64(a.rights) * b.answers < qint64(b.rights) * a.answers;
+    });
+    if (weak.size() > weakShownAtMost) weak.resize(weakShownAtMost);
     return std::nullopt;
 }
 

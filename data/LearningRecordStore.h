@@ -63,10 +63,10 @@ class LearningRecordStore {
     void setCurrentChildUid(const QString& uid) { current_ = uid; }
 
     // For the records window, of one child: every menu item answered (by lesson, item), the
-    // weak items (lowest ○ rate first, at most weakShownAtMost, none without a ×), a lesson's
-    // latest answers (newest first) and all answers (oldest first).
+    // weak items among those answered (lowest ○ rate first, at most weakShownAtMost, none without
+    // a ×), a lesson's latest answers (newest first) and all answers (oldest first).
     StoreError tryReadSummary(const QString& childUid, QList<ItemSummary>& items);
-    StoreError tryReadWeakItems(const QString& childUid, QList<WeakItem>& items);
+    StoreError tryReadWeakItems(const QString& childUid, const QList<ItemSummary>& answered, QList<WeakItem>& weak);
     StoreError tryReadLatestAnswers(const QString& childUid, int lesson, int limit, QList<AnswerRecord>& rows);
     StoreError tryReadAnswers(const QString& childUid, QList<AnswerRecord>& rows);
 

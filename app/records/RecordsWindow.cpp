@@ -317,7 +317,7 @@ void RecordsWindow::showChild()
     QList<ItemSummary> items;
     QList<WeakItem> weak;
     StoreError error = record.tryReadSummary(childUid(), items);
-    if (!error) error = record.tryReadWeakItems(childUid(), weak);
+    if (!error) error = record.tryReadWeakItems(childUid(), items, weak);
     if (error) reportError(*error);
     lessonTable_->showItems(items);
     weakItems_->showItems(weak);

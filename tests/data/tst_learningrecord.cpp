@@ -267,18 +267,20 @@ class TestLearningRecord : public QObject {
             store(dm, other.uid, 2, 3, true, at.addSecs(i)); // another child's answers count for her only
         QVERIFY(dm.store().database().commit());
 
+        QList<ItemSummary> summary;
+        QVERIFY(!dm.learningRecord().tryReadSummary(child, summary));
         QList<WeakItem> weak;
-        QVERIFY(!dm.learningRecord().tryReadWeakItems(child, weak));
+        QVERIFY(!dm.learningRecord().tryReadWeakItems(child, summary, weak));
         const auto figures = [](const WeakItem& w) { return QList<int>{w.lesson, w.subTopic, w.answers, w.rights}; };
         QList<QList<int>> got;
         for (const WeakItem& w : weak)
             got << figures(w);
         QCOMPARE(got, (QList<QList<int>>{{2, 3, 5, 1}, {3, 2, 20, 8}, {15, 1, 6, 3}, {8, 1, 10, 7}, {9, 1, 5, 4}}));
-        QVERIFY(!dm.learningRecord().tryReadWeakItems(other.uid, weak));
+        QList<ItemSummary> hers;
+        QVERIFY(!dm.learningRecord().tryReadSummary(other.uid, hers));
+        QVERIFY(!dm.learningRecord().tryReadWeakItems(other.uid, hers, weak));
         QVERIFY(weak.isEmpty());
 
-        QList<ItemSummary> summary;
-        QVERIFY(!dm.learningRecord().tryReadSummary(child, summary));
         QCOMPARE(summary.size(), items.size());
         QCOMPARE(summary[0].lesson, 2); // by lesson and item
         for (const Item& item : items) {
