@@ -23,6 +23,7 @@
 #include "lessons/rules/Unit15.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QStandardPaths>
@@ -41,6 +42,34 @@ namespace kazemaru {
 namespace {
 
 using Factory = LessonScreen* (*)(TDataModule1* data, QWidget* parent);
+
+// Opens the learning record once the contents screen has been painted the first time, so that
+// the disk is never waited for before the child sees the screen.
+class RecordAfterFirstPaint : public QObject {
+  public:
+    explicit RecordAfterFirstPaint(TForm1* contents)
+        : QObject(contents)
+        , contents_(contents)
+    {
+        contents->installEventFilter(this);
+        if (QWidget* page = contents->centralWidget()) page->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            contents_->removeEventFilter(this);
+            if (QWidget* page = contents_->centralWidget()) page->removeEventFilter(this);
+            QTimer::singleShot(0, contents_, &TForm1::openRecord);
+            deleteLater();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    TForm1* contents_;
+};
 
 template <typename Screen> LessonScreen* make(TDataModule1*, QWidget* parent)
 {
@@ -135,10 +164,9 @@ void Shell::end()
 int Shell::run()
 {
     connect(this, &Shell::ended, qApp, &QApplication::quit, Qt::QueuedConnection);
+    new RecordAfterFirstPaint(contents_.get());
     contents_->show();
     centreOnScreen(contents_.get());
-    // Once the screen is up, so that opening the record never delays its first picture.
-    QTimer::singleShot(0, contents_.get(), &TForm1::openRecord);
     return QApplication::exec();
 }
 
