@@ -23,8 +23,8 @@
 #include "lessons/rules/Unit15.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QDir>
+#include <QEvent>
 #include <QLibraryInfo>
 #include <QStandardPaths>
 #include <QTimer>
