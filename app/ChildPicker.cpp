@@ -1,6 +1,7 @@
 #include "app/ChildPicker.h"
 
 #include "app/FrameFacts.h"
+#include "app/GrownUpWindow.h"
 #include "app/widgets/Factory.h"
 
 #include <QAbstractButton>
@@ -53,11 +54,7 @@ ChildPicker::ChildPicker(QWidget* parent)
 
     auto* question = new QLabel(u"だれが べんきょうする？"_s, this);
     question->setObjectName(u"Label1"_s);
-    QFont f = question->font();
-    f.setFamilies(programFamilies());
-    f.setPixelSize(36);
-    f.setBold(true);
-    question->setFont(f);
+    question->setFont(programFont(36, true));
     question->setStyleSheet(u"color: #000080;"_s);
     question->setAlignment(Qt::AlignCenter);
 

@@ -3,6 +3,7 @@
 #include "app/ChildPicker.h"
 #include "app/Dialogs.h"
 #include "app/FrameFacts.h"
+#include "app/GrownUpWindow.h"
 #include "app/widgets/Factory.h"
 #include "data/AnswerRecorder.h"
 #include "data/LearningRecordStore.h"
@@ -20,15 +21,6 @@ using namespace Qt::StringLiterals;
 
 namespace kazemaru {
 namespace {
-
-QFont programFont(int pixelSize, bool bold = false)
-{
-    QFont f;
-    f.setFamilies(programFamilies());
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    return f;
-}
 
 QIcon swatch(int colour)
 {
@@ -50,19 +42,7 @@ ChildrenDialog::ChildrenDialog(LearningRecordStore& record, AnswerRecorder* answ
     , answers_(answers)
 {
     setObjectName(u"ChildrenDialog"_s);
-    setWindowFlag(Qt::Window);
-    setWindowTitle(u"こどもの なまえ"_s);
-    setFont(programFont(16));
-    resize(600, 520);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, colour::background);
-    setPalette(pal);
-
-    auto* title = new QLabel(u"こどもの なまえ"_s, this);
-    title->setObjectName(u"Label1"_s);
-    title->setFont(programFont(24, true));
-    title->setStyleSheet(u"color: #000080;"_s);
+    QLabel* title = setUpGrownUpWindow(this, u"こどもの なまえ"_s, 600, 520, 16);
 
     list_ = new QListWidget(this);
     list_->setObjectName(u"ListBox1"_s);

@@ -82,25 +82,22 @@ QString secondsText(double seconds)
 
 QByteArray answersCsv(const QList<AnswerRecord>& answers, const QString& childName)
 {
-    QStringList lines{u"日時,なまえ,レッスン,メニュー,しゅるい,もんだい,こたえ,正しい答え,○×,なんかいめ,びょう"_s};
+    QList<QStringList> rows{{u"日時"_s, u"なまえ"_s, u"レッスン"_s, u"メニュー"_s, u"しゅるい"_s, u"もんだい"_s,
+                             u"こたえ"_s, u"正しい答え"_s, u"○×"_s, u"なんかいめ"_s, u"びょう"_s}};
     for (const AnswerRecord& a : answers) {
-        const QStringList fields{a.answeredAt.toString(u"yyyy-MM-dd HH:mm:ss"_s),
-                                 childName,
-                                 lessonName(a.lesson),
-                                 itemName(a.lesson, a.subTopic),
-                                 a.kind,
-                                 a.problem,
-                                 a.given,
-                                 a.expected,
-                                 a.right ? u"○"_s : u"×"_s,
-                                 QString::number(a.attempt),
-                                 secondsText(a.seconds)};
-        QStringList quoted;
-        for (const QString& f : fields)
-            quoted << csvField(f);
-        lines << quoted.join(u',');
+        rows << QStringList{a.answeredAt.toString(u"yyyy-MM-dd HH:mm:ss"_s),
+                            childName,
+                            lessonName(a.lesson),
+                            itemName(a.lesson, a.subTopic),
+                            a.kind,
+                            a.problem,
+                            a.given,
+                            a.expected,
+                            a.right ? u"○"_s : u"×"_s,
+                            QString::number(a.attempt),
+                            secondsText(a.seconds)};
     }
-    return "\xEF\xBB\xBF" + (lines.join(u"\r\n"_s) + u"\r\n"_s).toUtf8();
+    return csvDocument(rows);
 }
 
 } // namespace kazemaru

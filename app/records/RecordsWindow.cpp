@@ -2,6 +2,7 @@
 
 #include "app/Dialogs.h"
 #include "app/FrameFacts.h"
+#include "app/GrownUpWindow.h"
 #include "app/records/LearningPages.h"
 #include "app/records/LessonTexts.h"
 #include "app/records/RunTexts.h"
@@ -73,15 +74,6 @@ class RunsModel : public QAbstractTableModel {
 
 namespace {
 
-QFont programFont(int pixelSize, bool bold = false)
-{
-    QFont f;
-    f.setFamilies(programFamilies());
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    return f;
-}
-
 const QColor scoreColour{0x1F, 0x5F, 0xC0};
 const QColor paceColour{0xE0, 0x70, 0x10};
 
@@ -129,19 +121,7 @@ RecordsWindow::RecordsWindow(TDataModule1* data, QWidget* parent, AnswerRecorder
     , chooser_(defaultChooser)
 {
     setObjectName(u"RecordsWindow"_s);
-    setWindowFlag(Qt::Window);
-    setWindowTitle(u"きろく"_s);
-    setFont(programFont(15));
-    resize(955, 716);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, colour::background);
-    setPalette(pal);
-
-    auto* title = new QLabel(u"きろく"_s, this);
-    title->setObjectName(u"Label1"_s);
-    title->setFont(programFont(24, true));
-    title->setStyleSheet(u"color: #000080;"_s);
+    QLabel* title = setUpGrownUpWindow(this, u"きろく"_s, 955, 716, 15);
 
     chooserBox_ = new QComboBox(this);
     chooserBox_->setObjectName(u"ComboBox1"_s);
