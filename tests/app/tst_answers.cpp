@@ -253,7 +253,9 @@ class TestAnswers : public QObject {
         nameAction(d, u"はなこ"_s, 1, 2);
         QCOMPARE(status(p), u"べんきょうする人： はなこ"_s);
 
-        // One child's answers and runs go with them; the others' stay.
+        // One child's answers and runs go with them; the others' stay, and so do the drill tables.
+        QVERIFY(!p.shell.dataModule()->tryAppendRow(DrillTable::Decimal,
+                                                    {1, u"　1.2 + 3.4"_s, u"4.6"_s, u"4.6"_s, u"○"_s}));
         const QDateTime at = h.now;
         for (const ChildProfile& c : childrenOf(p)) {
             p.shell.dataModule()->learningRecord().setCurrentChildUid(c.uid);
@@ -287,7 +289,12 @@ class TestAnswers : public QObject {
         RawFile file(p.shell.dataModule()->store().filePath());
         QCOMPARE(file.value(u"SELECT count(*) FROM answers"_s), u"2"_s);
         QCOMPARE(file.value(u"SELECT count(*) FROM drill_runs"_s), u"2"_s);
-        QCOMPARE(h.dialogs.size(), size_t(2)); // the two questions
+        QCOMPARE(file.value(u"SELECT count(*) FROM dorills"_s), u"1"_s);
+        // The last of them stays whatever is asked of the store.
+        QVERIFY(p.shell.dataModule()->learningRecord().tryRemoveChild(family[0].uid) == std::nullopt);
+        QVERIFY(p.shell.dataModule()->learningRecord().tryRemoveChild(family[1].uid).has_value());
+        QCOMPARE(childrenOf(p).size(), 1);
+        QCOMPARE(h.dialogs.size(), size_t(2)); // the two questions, and no box from the store
     }
 };
 

@@ -188,50 +188,6 @@ class TestLearningRecord : public QObject {
         }
     }
 
-    void removingAChildRemovesTheirRecordsOnly()
-    {
-        Harness h;
-        QTemporaryDir tmp;
-        TDataModule1 dm(tmp.path());
-        const QString first = childrenOf(dm)[0].uid;
-        ChildProfile second;
-        QVERIFY(!dm.learningRecord().tryAddChild(u"じろう"_s, 1, second));
-        const QDateTime at(QDate(2026, 5, 17), QTime(15, 0));
-        for (int i = 0; i < 6; ++i) {
-            store(dm, first, 3, 1, true, at.addSecs(i));
-            store(dm, second.uid, 3, 1, false, at.addSecs(i));
-        }
-        for (const QString& child : {first, second.uid, second.uid}) {
-            DrillRunRecord run;
-            run.started = at;
-            run.drill = 8;
-            run.subTopic = 1;
-            run.childUid = child;
-            QVERIFY(!dm.tryRecordRun(run));
-        }
-        QVERIFY(!dm.tryAppendRow(DrillTable::Division, {1, u"　50 ÷ 7"_s, 7, 7, u" ○"_s, 1, 1}));
-
-        QVERIFY(!dm.learningRecord().tryRemoveChild(second.uid));
-        QCOMPARE(childrenOf(dm).size(), 1);
-        QList<AnswerRecord> left;
-        QVERIFY(!dm.learningRecord().tryReadAnswers(second.uid, left));
-        QVERIFY(left.isEmpty());
-        QVERIFY(!dm.learningRecord().tryReadAnswers(first, left));
-        QCOMPARE(left.size(), 6);
-        QList<DrillRunRecord> runs;
-        QVERIFY(!dm.tryReadRuns(8, 1, runs));
-        QCOMPARE(runs.size(), 1);
-        QCOMPARE(runs[0].childUid, first);
-        QVERIFY(!dm.tryRequery(DrillTable::Division));
-        QCOMPARE(dm.DBISAMQuery2->rowCount(), 1); // the drill's table is nobody's
-
-        // The last child stays, with everything of theirs.
-        QVERIFY(dm.learningRecord().tryRemoveChild(first));
-        QCOMPARE(childrenOf(dm).size(), 1);
-        QVERIFY(!dm.learningRecord().tryReadAnswers(first, left));
-        QCOMPARE(left.size(), 6);
-    }
-
     void weakItemsAreTheLowestOverTheLastTwenty()
     {
         Harness h;
