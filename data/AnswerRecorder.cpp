@@ -7,10 +7,21 @@
 
 #include <QDeadlineTimer>
 #include <QMetaObject>
+#include <QSqlQuery>
 
 using namespace Qt::StringLiterals;
 
 namespace kazemaru {
+namespace {
+
+QString firstChild(const TableStore& store)
+{
+    QSqlQuery q(store.database());
+    return q.exec(u"SELECT uid FROM children ORDER BY position, rowid LIMIT 1"_s) && q.next() ? q.value(0).toString()
+                                                                                              : QString();
+}
+
+} // namespace
 
 AnswerRecorder::AnswerRecorder(const QString& folder, LearningRecordStore& children, QObject* parent)
     : QObject(parent)
@@ -52,8 +63,8 @@ bool AnswerRecorder::waitUntilStored(int timeoutMs)
 {
     QDeadlineTimer deadline(timeoutMs);
     QMutexLocker lock(&mutex_);
-    while (!line_.empty())
-        if (!stored_.wait(&mutex_, deadline)) return line_.empty();
+    while (!line_.empty() || writing_)
+        if (!stored_.wait(&mutex_, deadline)) return line_.empty() && !writing_;
     return true;
 }
 
@@ -85,10 +96,16 @@ void AnswerRecorder::writeLoop()
         while (line_.empty() && !stopping_)
             wake_.wait(&mutex_);
         if (line_.empty()) break;
-        const AnswerRecord next = line_.front();
+        AnswerRecord next = line_.front();
+        writing_ = true;
         lock.unlock();
-        const bool stored = store.append(answersTable().name, LearningRecordStore::answerRow(next));
+        // An answer judged while the store could not say who is studying belongs to the first
+        // child, who studies when no one was chosen.
+        if (next.childUid.isEmpty() && store.open()) next.childUid = firstChild(store);
+        const bool stored =
+            !next.childUid.isEmpty() && store.append(answersTable().name, LearningRecordStore::answerRow(next));
         lock.relock();
+        writing_ = false;
         if (stored) {
             // The first in line may have gone meanwhile with a child who was removed.
             if (!line_.empty() && line_.front().uid == next.uid) line_.pop_front();

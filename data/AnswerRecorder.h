@@ -35,8 +35,9 @@ class AnswerRecorder : public QObject {
     // How long a refused answer waits before it is tried again without a new answer.
     void setRetryInterval(int ms);
 
-    // Waits until every answer handed on is stored, at most `timeoutMs`; false when some are
-    // still waiting then (the store refuses them, or the disk is slow).
+    // Waits until every answer handed on is stored (or forgotten) and none is being written, at
+    // most `timeoutMs`; false when some are still waiting then (the store refuses them, or the
+    // disk is slow).
     bool waitUntilStored(int timeoutMs);
     // Answers handed on and not stored yet.
     int waiting() const;
@@ -63,6 +64,7 @@ class AnswerRecorder : public QObject {
     QWaitCondition stored_; // the line grew shorter
     std::deque<AnswerRecord> line_;
     bool stopping_ = false;
+    bool writing_ = false; // the first in line is being written
     bool failing_ = false; // a failure was told and no answer stored since
     int retryMs_ = 3000;
     std::unique_ptr<QThread> writer_;
