@@ -113,10 +113,12 @@ QList<ButtonFact> drillButtons()
 }
 
 // The written long-division screens: next, step, point and restore above the usual bottom row.
-// The restore button stands beside the step button, clear of the judge mark below it.
+// The restore button stands over the quit button, under the figure's left part: below the
+// lowest row (its box ends at 540), left of the judge mark (from 752) and of the remainder, and
+// right of the step text; the point memo covers it whole on all three screens.
 QList<ButtonFact> longDivisionButtons()
 {
-    return {next(472), step(u"CuteButton5"_s, 840, 520), point(), restore(u"CuteButton7"_s, 736, 520), mode(), back(),
+    return {next(472), step(u"CuteButton5"_s, 840, 520), point(), restore(u"CuteButton7"_s, 632, 544), mode(), back(),
             quit()};
 }
 

@@ -162,6 +162,8 @@ CuteButton* LessonScreen::addButton(const ButtonFact& fact)
 SimpleComboBox* LessonScreen::addMenu(const MenuFact& m)
 {
     auto* box = new SimpleComboBox(m.items, this);
+    // Menu items such as "×÷のある計算" keep their signs as large as the kanji beside them.
+    alignByCharacters(box);
     box->setObjectName(m.name);
     box->setGeometry(m.left, m.top, m.width, m.height);
     box->setText(m.field);
@@ -292,6 +294,7 @@ void LessonScreen::ComboBox1Change()
 
 void LessonScreen::CuteButton3Click()
 {
+    const bool memoWasShown = overlay_;
     screenReset();
     QString text;
     if (mode_ == Study) {
@@ -301,7 +304,12 @@ void LessonScreen::CuteButton3Click()
         setLessonMode(Study);
         text = studyEntered();
     }
-    promptBlink(text);
+    // A screen that leaves its prompt alone still drops the memo's own prompt: the reset has
+    // closed the memo it speaks of, as the point button would.
+    if (!text.isNull())
+        promptBlink(text);
+    else if (memoWasShown)
+        promptBlink(prompt::chooseMenuQuoted);
     playCue(cue::choice);
 }
 
@@ -363,6 +371,13 @@ QString LessonScreen::nextInStudy()
 QString LessonScreen::nextInTest()
 {
     return pendingPrompt();
+}
+
+void LessonScreen::setJudgeMark(Label* mark)
+{
+    judgeMark_ = mark;
+    // "×" as large and round as "○": the Japanese face has both.
+    alignByCharacters(mark);
 }
 
 void LessonScreen::judge(bool right)

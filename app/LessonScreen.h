@@ -111,11 +111,12 @@ class LessonScreen : public QDialog {
     virtual void resetCountersOnShow() {}
     virtual bool nextEnabledOnShow() const { return false; }
     virtual QString openingPrompt() const { return facts_.prompt.text; }
-    virtual QString menuChosen();   // after the sub-topic is set
-    virtual QString testEntered();  // the mode button switched to test mode
-    virtual QString studyEntered(); // the mode button switched to study mode
-    virtual QString nextInStudy();  // the next button in study mode
-    virtual QString nextInTest();   // the next button in test mode
+    virtual QString menuChosen(); // after the sub-topic is set
+    // The mode button switched to test or study mode; a null prompt leaves the prompt line alone.
+    virtual QString testEntered();
+    virtual QString studyEntered();
+    virtual QString nextInStudy(); // the next button in study mode
+    virtual QString nextInTest();  // the next button in test mode
 
     // Frame operations the lessons call.
     void setLessonMode(int mode);
@@ -127,7 +128,7 @@ class LessonScreen : public QDialog {
     // false when nothing is chosen. storePlace also plays the digit cue.
     bool takeDigit(int number);
     void storePlace(int number, int cue = cue::digit);
-    void setJudgeMark(Label* mark) { judgeMark_ = mark; }
+    void setJudgeMark(Label* mark);
     // pixelSize > 0: a hand of that size instead of the frame's.
     void setMemoLines(const QStringList& lines, const QRect& geometry, int pixelSize = 0);
 

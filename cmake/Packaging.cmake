@@ -39,6 +39,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-motoya-l-maruberi, qt6-translations-l10n, libqt6sql6-sqlite, qt6-qpa-plugins")
+    "fonts-motoya-l-maruberi, fonts-comfortaa, qt6-translations-l10n, libqt6sql6-sqlite, qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

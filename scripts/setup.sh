@@ -3,7 +3,7 @@
 # Safe to run again: packages already present are left alone.
 set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev libqt6sql6-sqlite qt6-multimedia-dev
-          qt6-svg-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n fonts-motoya-l-maruberi xvfb xauth
+          qt6-svg-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n fonts-motoya-l-maruberi fonts-comfortaa xvfb xauth
           dpkg-dev file desktop-file-utils appstream)
 missing=()
 for p in "${packages[@]}"; do

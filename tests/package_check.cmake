@@ -43,7 +43,7 @@ if(NOT count EQUAL 20)
 endif()
 
 run(dpkg-deb -f "${deb}" Depends)
-foreach(dependency libqt6widgets6 libqt6multimedia6 libqt6sql6 libqt6svg6 fonts-motoya-l-maruberi
+foreach(dependency libqt6widgets6 libqt6multimedia6 libqt6sql6 libqt6svg6 fonts-motoya-l-maruberi fonts-comfortaa
                    qt6-translations-l10n libqt6sql6-sqlite)
     string(FIND "${out}" "${dependency}" at)
     if(at EQUAL -1)

@@ -3,6 +3,7 @@
 #include "app/Dialogs.h"
 #include "app/FrameFacts.h"
 #include "app/GrownUpWindow.h"
+#include "app/records/ChartScale.h"
 #include "app/records/LearningPages.h"
 #include "app/records/LessonTexts.h"
 #include "app/records/RunTexts.h"
@@ -80,6 +81,19 @@ const QColor paceColour{0xE0, 0x70, 0x10};
 // Markers on each run while they stay apart; a long history draws the lines alone.
 constexpr int markedRunsAtMost = 60;
 
+// Room below 0 and above the top of each value axis, in hundredths of its range, so that the
+// markers of a 0 or a full score are drawn whole; both axes keep their grid lines together.
+constexpr double axisRoom = 6;
+
+// A value axis from 0 to `top` with five even steps, and room for the markers at both ends.
+void setValueScale(QValueAxis* axis, double top)
+{
+    axis->setRange(-top * axisRoom / 100, top * (100 + axisRoom) / 100);
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(top / 5);
+}
+
 QString defaultChooser(QWidget* parent, const QString& suggested)
 {
     return QFileDialog::getSaveFileName(parent, u"CSVファイルに ほぞん"_s, suggested, u"CSV (*.csv)"_s);
@@ -133,6 +147,9 @@ RecordsWindow::RecordsWindow(TDataModule1* data, QWidget* parent, AnswerRecorder
     connect(export_, &QAbstractButton::clicked, this, &RecordsWindow::CuteButton1Click);
     auto* close = makeButton(this, {u"CuteButton2"_s, u"とじる"_s, 0, 0, 90, 32, colour::navy, colour::cream}, 16);
     connect(close, &QAbstractButton::clicked, this, &RecordsWindow::CuteButton2Click);
+    // The layout keeps the buttons as made, with air around their captions.
+    for (QPushButton* b : std::initializer_list<QPushButton*>{export_, close})
+        b->setMinimumSize(b->size());
 
     childBox_ = new QComboBox(this);
     childBox_->setObjectName(u"ComboBox2"_s);
@@ -142,6 +159,7 @@ RecordsWindow::RecordsWindow(TDataModule1* data, QWidget* parent, AnswerRecorder
     exportAnswers_ = makeButton(
         this, {u"CuteButton3"_s, u"こたえを CSVで ほぞん"_s, 0, 0, 210, 32, colour::skyBlue, colour::navy}, 16);
     connect(exportAnswers_, &QAbstractButton::clicked, this, &RecordsWindow::CuteButton3Click);
+    exportAnswers_->setMinimumSize(exportAnswers_->size());
 
     auto* top = new QHBoxLayout;
     top->addWidget(title);
@@ -175,8 +193,7 @@ RecordsWindow::RecordsWindow(TDataModule1* data, QWidget* parent, AnswerRecorder
     dates->setFormat(u"M/d"_s);
     dates->setTitleText(u"日づけ"_s);
     auto* points = new QValueAxis(chart_);
-    points->setRange(0, 100);
-    points->setTickCount(6);
+    setValueScale(points, 100);
     points->setLabelFormat(u"%d"_s);
     points->setLabelsColor(scoreColour);
     auto* seconds = new QValueAxis(chart_);
@@ -403,16 +420,12 @@ void RecordsWindow::fillChart(int drill, int subTopic)
     // Ranges first, then the points: each change of either makes the chart place every point anew.
     score_->clear();
     pace_->clear();
-    // Half a day of room at each end keeps a single run, or the first and last, off the frame.
-    const QDateTime first = runs_.first().started.addSecs(-12 * 3600);
-    const QDateTime last = runs_.last().started.addSecs(12 * 3600);
+    const DateScale scale = dateScale(runs_.first().started, runs_.last().started);
     auto* dates = static_cast<QDateTimeAxis*>(chart_->axes(Qt::Horizontal).value(0));
-    dates->setRange(first, last);
-    const qint64 days = first.daysTo(last);
-    dates->setTickCount(int(std::clamp<qint64>(days + 1, 2, 10)));
+    dates->setRange(scale.start, scale.end);
+    dates->setTickCount(scale.ticks);
     auto* seconds = static_cast<QValueAxis*>(chart_->axes(Qt::Vertical).value(1));
-    seconds->setRange(0, std::max(10.0, std::ceil(slowest * 1.2 / 10) * 10));
-    seconds->setTickCount(6);
+    setValueScale(seconds, std::max(10.0, std::ceil(slowest * 1.2 / 10) * 10));
 
     const bool marked = runs_.size() <= markedRunsAtMost;
     score_->setPointsVisible(marked);

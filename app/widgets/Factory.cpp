@@ -3,10 +3,55 @@
 #include "app/FrameFacts.h"
 
 #include <QScreen>
+#include <QSyntaxHighlighter>
 
 using namespace Qt::StringLiterals;
 
 namespace kazemaru {
+namespace {
+
+// Full-width digits, points and letters are an em wide each, the ink in the middle or, for the
+// point, at the left, so "０．１ｃｍ" reads "0. 1 c m". Within a memo each run of them is set
+// close, with the same small gap between the inks, as Japanese type sets a number in prose; the
+// text itself stays as it is.
+class FullWidthRuns : public QSyntaxHighlighter {
+  public:
+    using QSyntaxHighlighter::QSyntaxHighlighter;
+
+  protected:
+    void highlightBlock(const QString& text) override;
+};
+
+bool setClose(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= u'０' && u <= u'９') || u == u'．' || (u >= u'Ａ' && u <= u'Ｚ') || (u >= u'ａ' && u <= u'ｚ');
+}
+
+void FullWidthRuns::highlightBlock(const QString& text)
+{
+    QFont face = document()->defaultFont();
+    face.setFamilies(alignedFamilies());
+    const QFontMetricsF metrics(face);
+    const qreal gap = metrics.horizontalAdvance(u'０') / 12;
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = start;
+        while (end < text.size() && setClose(text[end]))
+            ++end;
+        // Each character but the run's last ends where the next one's ink, one gap on, begins.
+        for (qsizetype i = start; i + 1 < end; ++i) {
+            const qreal advance = metrics.horizontalAdvance(text[i]);
+            const qreal wanted = metrics.boundingRect(text[i]).right() + gap - metrics.boundingRect(text[i + 1]).left();
+            QTextCharFormat close;
+            close.setFontLetterSpacingType(QFont::PercentageSpacing);
+            close.setFontLetterSpacing(100 * wanted / advance);
+            setFormat(int(i), 1, close);
+        }
+        start = end + 1;
+    }
+}
+
+} // namespace
 
 Label* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top, int pixelSize, bool bold,
                  const QColor& colour)
@@ -40,7 +85,19 @@ CuteButton* makeButton(QWidget* parent, const ButtonFact& fact, int pixelSize)
 
 QStringList programFamilies()
 {
+    return QStringList{u"Comfortaa"_s} + alignedFamilies();
+}
+
+QStringList alignedFamilies()
+{
     return {u"HG丸ｺﾞｼｯｸM-PRO"_s, u"MotoyaLMaru"_s, u"Noto Sans CJK JP"_s};
+}
+
+void alignByCharacters(QWidget* widget)
+{
+    QFont f = widget->font();
+    f.setFamilies(alignedFamilies());
+    widget->setFont(f);
 }
 
 QStringList digitItems()
@@ -68,6 +125,7 @@ QPlainTextEdit* makeMemo(QWidget* parent, const QString& name, const QRect& geom
     memo->setObjectName(name);
     memo->setReadOnly(true);
     memo->setGeometry(geometry);
+    new FullWidthRuns(memo->document());
     memo->setPlainText(lines.join(u'\n'));
     memo->hide();
     return memo;

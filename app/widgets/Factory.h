@@ -23,8 +23,15 @@ CuteButton* makeButton(QWidget* parent, const ButtonFact& fact, int pixelSize = 
 SimpleComboBox* makeDigitSelector(QWidget* parent, const QString& name, int left, int top, const QString& heading,
                                   int width = 25, int height = 225);
 
-// The rounded font families every screen asks for, the first one the machine has.
+// The rounded font families every screen asks for: a proportional rounded Latin face first, so
+// that digits, points and Latin letters read as words and numbers ("9.889", not "9. 889"), then
+// the rounded Japanese faces, the first one the machine has, for kana, kanji and full-width
+// characters. Within a run of Japanese text Qt keeps its digits in the Japanese face.
 QStringList programFamilies();
+// The rounded Japanese faces alone: every half-width character is half an em, every full-width
+// one an em, for text whose characters line up from line to line or with marks drawn beside it.
+QStringList alignedFamilies();
+void alignByCharacters(QWidget* widget);
 
 // The items of a digit selector.
 QStringList digitItems();

@@ -3,7 +3,6 @@
 #include "app/Palette.h"
 #include "app/Prompts.h"
 
-
 using namespace Qt::StringLiterals;
 
 namespace kazemaru {
@@ -48,18 +47,16 @@ void ColumnScreen::screenReset()
     button(5)->setText(written::stepCaption(1));
 }
 
+// The mode button leaves the prompt line as it is: a null prompt.
 QString ColumnScreen::testEntered()
 {
-    const QString missing = missingChoice();
-    if (!missing.isEmpty()) return missing;
-    button(4)->setEnabled(true);
-    return prompt()->text();
+    if (missingChoice().isEmpty()) button(4)->setEnabled(true);
+    return QString();
 }
 
 QString ColumnScreen::studyEntered()
 {
-    const QString missing = missingChoice();
-    return missing.isEmpty() ? prompt()->text() : missing;
+    return QString();
 }
 
 QString ColumnScreen::nextInStudy()
@@ -68,6 +65,8 @@ QString ColumnScreen::nextInStudy()
     if (!missing.isEmpty()) return missing;
     problem_ = drawProblem();
     walk_ = walkOf(problem_);
+    // The example's problem stands above it from the start; the figure waits for step 1.
+    label(4)->setText(problem_.questionText());
     button(5)->setEnabled(true);
     return prompt::goOnStep;
 }

@@ -142,6 +142,8 @@ void LongDivisionScreen::CuteButton7Click()
     selectorSetUp(SelectorMode::Quotient);
     placeForRestore(figure_);
     layOutProblem();
+    // The entry starts again, so the prompt asks for it again.
+    promptBlink(entry_->firstPrompt());
     playCue(cue::digit);
 }
 

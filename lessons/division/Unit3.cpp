@@ -23,7 +23,6 @@ const SelectorDesign selectorDesigns[] = {
 };
 constexpr int selectorTop = 328;
 
-
 } // namespace
 
 TForm3::TForm3(QWidget* parent)
@@ -33,6 +32,8 @@ TForm3::TForm3(QWidget* parent)
     for (const LabelDesign& l : labelDesigns)
         label(l.number)->hide();
     setJudgeMark(label(6));
+    // The explanation's runs of spaces set the equals signs of a chain one under another.
+    alignByCharacters(label(5));
     addDigitSelectors(selectorDesigns, selectorTop);
 }
 

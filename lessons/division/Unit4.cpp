@@ -29,8 +29,8 @@ LongDivisionDesign TForm4::design()
     d.figure = figureDesign({QString(), 672, 316, 20, false}, {QString(), oneDigitColumn1, 316, 60, false},
                             oneDigitRows(), 696, 105, 704, 97, 680);
     d.memoLines = memoLines();
-    d.memoGeometry = QRect(104, 128, 720, 440);
-    d.memoPixelSize = 13; // all 33 lines fit in the box without scrolling
+    d.memoGeometry = QRect(104, 128, 720, 456); // down to 584: over the restore button too
+    d.memoPixelSize = 13;                       // all 33 lines fit in the box without scrolling
     return d;
 }
 

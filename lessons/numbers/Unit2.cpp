@@ -90,6 +90,9 @@ TForm2::TForm2(QWidget* parent)
     for (int n = firstHead; n <= lastHead; ++n)
         addLabel(u"Label%1"_s.arg(n), heads[n - firstHead], headLefts[n - firstHead], 153, 16, true, colour::navy);
     addLabels(labelDesigns);
+    // The sample digits stand under their column heads, the separators between digit groups.
+    alignByCharacters(label(sample));
+    alignByCharacters(label(digits));
     label(sample)->setText(placeValueChartSample());
     setPitch(label(sample), u"9 "_s, chartPitch);
     label(sample)->fit();
@@ -120,6 +123,7 @@ void TForm2::screenReset()
 {
     LessonScreen::screenReset();
     entry_.clear();
+    kanjiJudged_ = false;
     for (int n = explanation; n <= problemLine; ++n)
         label(n)->hide();
     for (int n = 1; n <= 7; ++n)
@@ -296,10 +300,13 @@ void TForm2::ComboBox12Change()
 void TForm2::ComboBox11Change()
 {
     const SimpleComboBox* box = selector(placeSelector);
-    if (box->itemIndex() == judgeItem)
+    if (box->itemIndex() == judgeItem) {
+        // Judging empties the entry: a second "◆" must not turn the mark just earned into "×".
+        if (kanjiJudged_ && entry_.isEmpty()) return;
         judgeKanji();
-    else if (box->itemIndex() >= 0)
+    } else if (box->itemIndex() >= 0) {
         appendKanji(box->items()[box->itemIndex()]);
+    }
 }
 
 void TForm2::appendKanji(const QString& kanji)
@@ -319,6 +326,7 @@ void TForm2::judgeKanji()
     label(answer)->show();
     const bool right = largeNumberKanjiRight(problem_, entry_);
     entry_.clear();
+    kanjiJudged_ = true;
     judge(right);
 }
 

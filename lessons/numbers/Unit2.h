@@ -50,6 +50,7 @@ class TForm2 : public LessonScreen {
 
     LargeNumberProblem problem_; // empty while no problem is posed
     QString entry_;
+    bool kanjiJudged_ = false; // a kanji entry was judged since the last reset
 };
 
 } // namespace kazemaru

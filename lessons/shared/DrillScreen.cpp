@@ -52,6 +52,7 @@ DrillScreen::DrillScreen(int form, const DrillDesign& design, TDataModule1* data
     grid_->setObjectName(u"DBGrid1"_s);
     grid_->setGeometry(design_.grid);
     grid_->hide();
+    alignByCharacters(grid_); // its "○" and "×" alike, in the Japanese face
     if (data_) data_->bindGrid(grid_, design_.table);
 
     if (design_.emptyStatusBar) {
@@ -84,8 +85,30 @@ void DrillScreen::screenReset()
         button(n)->setEnabled(false);
     timeSelector_->setEnabled(false);
     setSelectorsEnabled(false);
-    grid_->hide();
+    showGrid(false);
     setOverlay(false);
+}
+
+// What the grid would cut through stays out of sight while it is open: the answer's selectors as
+// a row, and the problem and summary lines; they come back when it closes.
+void DrillScreen::showGrid(bool on)
+{
+    const QRect area = design_.grid;
+    bool selectorsCovered = false;
+    for (const SelectorDesign& s : design_.selectors)
+        selectorsCovered = selectorsCovered || selector(s.number)->geometry().intersects(area);
+    for (const SelectorDesign& s : design_.selectors)
+        selector(s.number)->setVisible(!(on && selectorsCovered));
+    QList<QWidget*> lines{storeNote_};
+    for (const LabelDesign& l : labelTable)
+        lines.append(label(l.number));
+    for (QWidget* line : lines)
+        line->setVisible(!(on && line->geometry().intersects(area)));
+    grid_->setVisible(on);
+    if (!on) return;
+    grid_->raise();
+    // The menu stays whole where the grid reaches under it: the child may choose again.
+    if (menu()->geometry().intersects(area)) menu()->raise();
 }
 
 // A run left behind stops: its countdown must not end it over another screen later.
@@ -267,13 +290,12 @@ void DrillScreen::CuteButton6Click()
 {
     if (overlay()) {
         setOverlay(false);
-        grid_->hide();
+        showGrid(false);
         promptBlink(wellDone);
     } else {
         setOverlay(true);
         grid_->move(design_.grid.topLeft());
-        grid_->show();
-        grid_->raise();
+        showGrid(true);
         timer3_->stop();
         promptBlink(u"もういちど「けっか」ボタンをおすと、きえるよ！"_s);
     }

@@ -88,6 +88,7 @@ class DrillScreen : public LessonScreen {
     void recordRun(RunEnd how);
     void abandonRun();
     void setSelectorsEnabled(bool on);
+    void showGrid(bool on);
     void showStoreError(const StoreError& error);
 
     DrillDesign design_;

@@ -1,5 +1,6 @@
 // The drill run history and the records window, through the real drills on a real database folder.
 #include "app/Unit1.h"
+#include "app/records/ChartScale.h"
 #include "app/records/RecordsWindow.h"
 #include "data/untDTM.h"
 #include "lessons/decimals/Unit12.h"
@@ -73,6 +74,34 @@ class TestRecords : public QObject {
     Q_OBJECT
 
   private Q_SLOTS:
+    // The chart's date ticks: at noon, the same number of whole days apart, two to ten of them,
+    // and every run at least three hours inside either end.
+    void dateTicks_data()
+    {
+        QTest::addColumn<QDateTime>("first");
+        QTest::addColumn<QDateTime>("last");
+        const QDate day(2026, 4, 20);
+        QTest::newRow("one run") << QDateTime(day, QTime(15, 0)) << QDateTime(day, QTime(15, 0));
+        QTest::newRow("just after midnight, late at night")
+            << QDateTime(day, QTime(0, 30)) << QDateTime(day.addDays(1), QTime(23, 50));
+        QTest::newRow("three weeks") << QDateTime(day, QTime(16, 11)) << QDateTime(day.addDays(22), QTime(16, 40));
+        QTest::newRow("a year") << QDateTime(day, QTime(9, 0)) << QDateTime(day.addDays(365), QTime(12, 0));
+    }
+    void dateTicks()
+    {
+        QFETCH(QDateTime, first);
+        QFETCH(QDateTime, last);
+        const DateScale scale = dateScale(first, last);
+        QCOMPARE(scale.start.time(), QTime(12, 0));
+        QCOMPARE(scale.end.time(), QTime(12, 0));
+        QVERIFY(scale.ticks >= 2 && scale.ticks <= 10);
+        QCOMPARE(scale.start.daysTo(scale.end), qint64(scale.stepDays) * (scale.ticks - 1));
+        QVERIFY(scale.start.secsTo(first) >= 3 * 3600);
+        QVERIFY(last.secsTo(scale.end) >= 3 * 3600);
+        // No more than one step of empty days after the last run.
+        QVERIFY(last.daysTo(scale.end) <= scale.stepDays + 1);
+    }
+
     void endedAndLeftRunsAreKeptForGood()
     {
         QTemporaryDir dir;

@@ -4,6 +4,8 @@
 #include "lessons/decimals/Unit12.h"
 #include "tests/support/DrillDriving.h"
 
+#include <QApplication>
+#include <QFontMetricsF>
 #include <QRandomGenerator>
 #include <QSqlQueryModel>
 #include <QtTest>
@@ -96,6 +98,11 @@ class TestDecimalDrill : public QObject {
         h.queueDraws({0, 5, 0});
         drillButton(form, 3)->click();
         QCOMPARE(drillText(form, u"Label4"_s), u"1.05 - 1.01 = ?"_s);
+        // In the program's look the number reads as one: its point is narrower than a digit.
+        applyLook(*qApp);
+        TForm12 looked(&dm, nullptr);
+        const QFontMetricsF problemFont(child<QLabel>(&looked, u"Label4"_s)->font());
+        QVERIFY(problemFont.horizontalAdvance(u"1.05"_s) < 3.6 * problemFont.horizontalAdvance(u'0'));
         QCOMPARE(drillText(form, u"Label2"_s), u"答えを 大きい位から じゅんに えらんでね！"_s);
         QCOMPARE(drillText(form, u"Label9"_s), u"小\n数\n点"_s);
         QVERIFY(drillBox(form, 4)->isEnabled() && !drillBox(form, 3)->isEnabled());
@@ -121,6 +128,14 @@ class TestDecimalDrill : public QObject {
         drillButton(form, 5)->click();
         QCOMPARE(drillText(form, u"Label7"_s), u"せいせき： 50 てん"_s);
         QVERIFY(resultGridShown(form, dm.DBISAMQuery4, QRect(230, 112, 491, 401)));
+        // The summary lines start left of the grid: out of sight while it is open; the selectors
+        // stand clear of it and stay.
+        for (int n = 5; n <= 8; ++n)
+            QVERIFY(child<QLabel>(&form, u"Label%1"_s.arg(n))->isHidden());
+        for (int n = 3; n <= 7; ++n)
+            QVERIFY(!drillBox(form, n)->isHidden());
+        drillButton(form, 6)->click();
+        QVERIFY(!child<QLabel>(&form, u"Label7"_s)->isHidden());
         QVERIFY(h.dialogs.empty());
     }
 };

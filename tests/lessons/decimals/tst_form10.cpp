@@ -98,6 +98,44 @@ class TestForm10 : public QObject {
         QVERIFY(!s.button(5)->isEnabled());
     }
 
+    // The example's problem line stands from the next button on, before step 1; a three-step
+    // subtraction, whose last step leaves the line alone, keeps it to the end.
+    void exampleShowsItsProblem()
+    {
+        Shown s;
+        pose(s, 2, Study, {0, 3, 2, 4, 2}); // A = 3 + 2, B = 2, a = 4, b = 2
+        QCOMPARE(s.text(u"Label4"_s), u"5.4 - 2.2 = ?"_s);
+        QCOMPARE(s.text(u"Label6"_s), QString());
+        for (int step = 1; step <= 3; ++step)
+            s.button(5)->click();
+        QVERIFY(s.button(4)->isEnabled()); // the example is over
+        QCOMPARE(s.text(u"Label8"_s), u"3.2"_s);
+        QCOMPARE(s.text(u"Label4"_s), u"5.4 - 2.2 = ?"_s);
+    }
+
+    // The mode button leaves the prompt line as it is, without blinking it again; only the point
+    // memo's own prompt goes when the reset closes the memo.
+    void modeButtonLeavesThePrompt()
+    {
+        Shown s;
+        s.box(1)->choose(0);
+        auto* blink = test::child<QTimer>(s.screen.get(), u"Timer2"_s);
+        for (int tick = 0; tick < 3; ++tick)
+            s.screen->invokeHandler("Timer2Timer");
+        QVERIFY(!blink->isActive());
+        for (const QString& caption : {u"テスト"_s, u"べんきょう"_s}) {
+            s.button(3)->click();
+            QCOMPARE(s.button(3)->text(), caption);
+            QCOMPARE(s.text(u"Label3"_s), goOn);
+            QVERIFY(!blink->isActive());
+            QCOMPARE(s.screen->blinkTicks(), 3);
+            QCOMPARE(s.harness.lastCue(), 12);
+        }
+        s.button(6)->click();
+        s.button(3)->click();
+        QCOMPARE(s.text(u"Label3"_s), u"「メニュー」を えらんでね！"_s);
+    }
+
     // A subtraction entered column by column: borrow marks and strike lines over the lending
     // digits, one selector open at a time, and after judging nothing more to choose.
     void subtractionEntered()

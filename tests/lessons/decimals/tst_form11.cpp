@@ -74,6 +74,7 @@ class TestForm11 : public QObject {
         Shown s;
         pose(s, 2, 2, Study, {3001, 4}); // 4.002 - 1.005
         QCOMPARE(s.text(u"Label3"_s), u"「ステップ」ボタンですすめてね！"_s);
+        QCOMPARE(s.text(u"Label4"_s), u"4.002 - 1.005 = ?"_s); // the problem stands before step 1
         for (int step = 1; step <= 5; ++step)
             s.button(5)->click();
         QCOMPARE(s.text(u"Label6"_s), u"4.002"_s);

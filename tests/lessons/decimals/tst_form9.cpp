@@ -4,7 +4,10 @@
 #include "lessons/decimals/Unit9.h"
 #include "tests/support/TestSupport.h"
 
+#include <QFontInfo>
 #include <QImage>
+#include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QtTest>
 #include <memory>
 
@@ -69,6 +72,24 @@ class TestForm9 : public QObject {
         QCOMPARE(screen->lessonMode(), int(Study));
         QVERIFY(!visible(u"Memo1"_s));
         QVERIFY(h->cues.empty());
+    }
+
+    // "０．１ｃｍ" in the explanation reads as one quantity: its five full-width characters, an em
+    // each as typed, are set close, together narrower than three and a half ems; the text stays.
+    void fullWidthNumbersSetClose()
+    {
+        box(1)->choose(0);
+        auto* memo = child<QPlainTextEdit>(screen.get(), u"Memo1"_s);
+        const QString quantity = u"０．１ｃｍ"_s;
+        const int at = int(memo->toPlainText().indexOf(quantity));
+        QVERIFY(at > 0);
+        QTextCursor cursor(memo->document());
+        cursor.setPosition(at);
+        const int left = memo->cursorRect(cursor).left();
+        cursor.setPosition(at + int(quantity.size()));
+        const int width = memo->cursorRect(cursor).left() - left;
+        const int em = QFontInfo(memo->font()).pixelSize();
+        QVERIFY2(width > 2 * em && width < 3.5 * em, qPrintable(u"%1 px at %2 px a character"_s.arg(width).arg(em)));
     }
 
     void studyRevealsTheAnswer()

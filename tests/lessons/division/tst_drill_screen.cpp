@@ -201,8 +201,18 @@ class TestDrillScreen : public QObject {
         QCOMPARE(grid->model()->headerData(grid->horizontalHeader()->logicalIndex(3), Qt::Horizontal).toString(),
                  u"あまり（正）"_s);
         QCOMPARE(d.prompt(), u"もういちど「けっか」ボタンをおすと、きえるよ！"_s);
+        // What the grid would cut through is out of sight while it is open, and back after.
+        const auto behind = [&](bool hidden) {
+            for (int n = 3; n <= 8; ++n) {
+                QCOMPARE(drillBox(d.form, n)->isHidden(), hidden);
+                QCOMPARE(child<QLabel>(&d.form, u"Label%1"_s.arg(n))->isHidden(), hidden);
+            }
+        };
+        behind(true);
         drillButton(d.form, 6)->click();
         QVERIFY(grid->isHidden() && !d.form.overlay());
+        behind(false);
+        QCOMPARE(d.text(u"Label5"_s), u"もんだい： 2"_s);
         QCOMPARE(d.prompt(), u"おつかれさま！"_s);
         QVERIFY(d.h.cues.empty());
 

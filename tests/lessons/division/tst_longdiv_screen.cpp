@@ -291,7 +291,7 @@ void LongDivisionScreen::restoreAfterJudgingStartsAgain()
     QCOMPARE(s.label(13)->x(), 740);
     QVERIFY(s.shown(u"ComboBox4"_s) && s.box(4)->isEnabled() && !s.shown(u"Shape2"_s));
     QVERIFY(s.button(4)->isEnabled());
-    QCOMPARE(s.prompt(), goOn);
+    QCOMPARE(s.prompt(), u"商の百の位を 答えてね！"_s); // the entry is asked for again
     QCOMPARE(s.h.cues, std::vector<int>{17});
 
     // Again, with a remainder that is not below the divisor: 3 × 301 + 3 is 906, but wrong.

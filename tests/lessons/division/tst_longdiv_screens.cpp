@@ -1,6 +1,8 @@
 // The two- and three-digit long-division screens driven through their widgets, each handler
 // once: examples walked to the end, a test problem entered through the selectors and judged,
-// restore, the menu change, the next button before a menu choice, and the point memo.
+// restore, the menu change, the next button before a menu choice, and the point memo; and where
+// the restore button stands on all three long-division screens.
+#include "lessons/division/Unit4.h"
 #include "lessons/division/Unit6.h"
 #include "lessons/division/Unit7.h"
 #include "tests/support/TestSupport.h"
@@ -20,11 +22,13 @@ struct Screen {
 
     explicit Screen(int n)
     {
-        if (n == 6)
+        if (n == 4)
+            form.reset(new TForm4(nullptr));
+        else if (n == 6)
             form.reset(new TForm6(nullptr));
         else
             form.reset(new TForm7(nullptr));
-        quotientBox = n == 6 ? 5 : 6;
+        quotientBox = n == 4 ? 4 : n - 1;
         form->FormCreate();
     }
     QLabel* label(int n) const { return test::child<QLabel>(form.get(), u"Label%1"_s.arg(n)); }
@@ -62,6 +66,8 @@ class LongDivisionScreens : public QObject {
     void nextBeforeAnyMenuChoicePosesNothing();
     void pointMemo_data();
     void pointMemo();
+    void restoreButtonClearOfTheFigure_data();
+    void restoreButtonClearOfTheFigure();
 };
 
 void LongDivisionScreens::longestExampleToItsEnd_data()
@@ -158,6 +164,7 @@ void LongDivisionScreens::testProblemEnteredAndJudged()
     // The restore button lays the same problem out again for a fresh attempt, which is judged too.
     s.button(7)->click();
     QCOMPARE(s.text(4), problem);
+    QCOMPARE(s.prompt(), firstPrompt);
     QCOMPARE(s.text(6), QString());
     QCOMPARE(s.text(7), QString());
     QVERIFY(!s.box(s.quotientBox)->isHidden() && s.box(s.quotientBox)->isEnabled());
@@ -212,6 +219,66 @@ void LongDivisionScreens::pointMemo()
     QCOMPARE(memo->y(), top);
     QCOMPARE(memo->document()->blockCount(), lines);
     QCOMPARE(memo->toPlainText().split(u'\n').value(1), u"　【計算のポイント】"_s);
+}
+
+void LongDivisionScreens::restoreButtonClearOfTheFigure_data()
+{
+    QTest::addColumn<int>("form");
+    QTest::addColumn<int>("subTopic");
+    QTest::addColumn<int>("example"); // 0: a test problem, entered to the end and judged
+    QTest::addColumn<QList<int>>("draws");
+    QTest::addColumn<QList<int>>("script");
+    // The figures that reach furthest down and right: three quotient digits and a remainder row.
+    QTest::newRow("TForm4 436 ÷ 3, step 4") << 4 << 2 << 1 << QList<int>{} << QList<int>{};
+    QTest::newRow("TForm4 436 ÷ 3, judged")
+        << 4 << 2 << 0 << QList<int>{5, 1, 334, 0} << QList<int>{-2, 3, 13, -5, 12, 16, -6, 15, 1};
+    QTest::newRow("TForm6 5642 ÷ 43, step 4") << 6 << 3 << 1 << QList<int>{} << QList<int>{};
+    QTest::newRow("TForm6 5642 ÷ 43, judged")
+        << 6 << 3 << 0 << QList<int>{3, 3, 2, 2, 4, 2} << QList<int>{-2, 43, 134, -4, 129, 52, -2, 43, 9};
+    QTest::newRow("TForm7 47134 ÷ 324, step 4") << 7 << 2 << 2 << QList<int>{} << QList<int>{};
+    QTest::newRow("TForm7 47134 ÷ 324, judged")
+        << 7 << 2 << 0 << QList<int>{2, 2, 3, 37133} << QList<int>{-2, 324, 1473, -5, 1296, 1774, -6, 1620, 154};
+}
+
+// No label, line or picture of the figure, nor the judge mark, the problem line or the step text
+// reaches the restore button; the point memo covers it whole.
+void LongDivisionScreens::restoreButtonClearOfTheFigure()
+{
+    QFETCH(int, form);
+    QFETCH(int, subTopic);
+    QFETCH(int, example);
+    QFETCH(QList<int>, draws);
+    QFETCH(QList<int>, script);
+
+    Screen s(form);
+    s.menu(subTopic);
+    if (example == 0) {
+        s.button(3)->click();
+        s.h.draws.assign(draws.begin(), draws.end());
+        s.button(4)->click();
+        s.write(script);
+        QCOMPARE(s.text(6), u"○"_s);
+    } else {
+        for (int i = 1; i <= example; ++i) {
+            s.button(4)->click();
+            while (s.button(5)->isEnabled())
+                s.button(5)->click();
+        }
+        QVERIFY(s.text(5).startsWith(u"【ステップ４】"_s));
+    }
+    QVERIFY(!s.text(15).isEmpty()); // the last difference row is written
+
+    const QRect restore = s.button(7)->geometry();
+    QStringList reached;
+    for (const QWidget* w : s.form->findChildren<QWidget*>()) {
+        const QString name = w->objectName();
+        const bool figure = name.startsWith(u"Shape"_s) || name == u"Image2"_s || name == u"Image3"_s;
+        const auto* text = qobject_cast<const QLabel*>(w);
+        const bool label = text && name.startsWith(u"Label"_s) && !text->text().isEmpty();
+        if ((figure || label) && !w->isHidden() && w->geometry().intersects(restore)) reached << name;
+    }
+    QVERIFY2(reached.isEmpty(), qPrintable(reached.join(u' ')));
+    QVERIFY(test::child<QWidget>(s.form.get(), u"Memo1"_s)->geometry().contains(restore));
 }
 
 QTEST_MAIN(LongDivisionScreens)

@@ -104,7 +104,7 @@ class TestForm2 : public QObject {
         QCOMPARE(prompt(), goOn);
     }
 
-    // The largest number kanji by kanji; then "◆" on the emptied entry.
+    // The largest number kanji by kanji; then "◆" on the emptied entry, and a new numeral.
     void kanjiAnswer()
     {
         poseWriting(0, 999'999'998);
@@ -127,7 +127,22 @@ class TestForm2 : public QObject {
         QCOMPARE(text(24), u"答え：九千九百九十九兆九千九百九十九億八千万"_s);
         QVERIFY(button(4)->isEnabled());
         QCOMPARE(prompt(), goOn);
-        box(11)->choose(diamond); // nothing entered since
+        // A second "◆" on the emptied entry keeps the mark just earned, without a cue.
+        h->cues.clear();
+        box(11)->choose(diamond);
+        QCOMPARE(text(21), u"○"_s);
+        QVERIFY(h->cues.empty());
+        // A new numeral is judged again: 一千万 is not the number.
+        enter({{12, 0}, {11, sen}, {11, man}, {11, diamond}});
+        QCOMPARE(text(21), u"×"_s);
+        QCOMPARE(h->lastCue(), 13);
+    }
+
+    // Before any judgement "◆" on an empty entry judges it, wrong.
+    void diamondOnAnEmptyEntry()
+    {
+        poseWriting(0, 1);
+        box(11)->choose(diamond);
         QCOMPARE(text(21), u"×"_s);
         QCOMPARE(h->lastCue(), 13);
     }
