@@ -1,6 +1,7 @@
 #include "app/records/LearningPages.h"
 
 #include "app/FrameFacts.h"
+#include "app/GrownUpWindow.h"
 #include "app/records/LessonTexts.h"
 #include "app/widgets/Factory.h"
 
@@ -36,6 +37,7 @@ QTableWidget* makeTable(QWidget* parent, const QString& name, const QStringList&
 {
     auto* table = new QTableWidget(0, int(titles.size()), parent);
     table->setObjectName(name);
+    table->setFont(programFont(15));
     table->setHorizontalHeaderLabels(titles);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -80,12 +82,13 @@ LessonTablePage::LessonTablePage(QWidget* parent)
     , table_(new QTreeWidget(this))
 {
     table_->setObjectName(u"LessonTable"_s);
+    table_->setFont(programFont(15));
     table_->setColumnCount(4);
     table_->setHeaderLabels({u"レッスン ／ メニュー"_s, u"こたえた かず"_s, u"○の わりあい"_s, u"さいごに やった日"_s});
     table_->header()->setDefaultAlignment(Qt::AlignCenter);
     table_->header()->setStretchLastSection(true);
-    table_->setColumnWidth(0, 420);
-    table_->setColumnWidth(1, 150);
+    table_->setColumnWidth(0, 400);
+    table_->setColumnWidth(1, 190);
     table_->setColumnWidth(2, 120);
     table_->setRootIsDecorated(false);
     table_->setItemsExpandable(false);
@@ -194,7 +197,7 @@ AnswersPage::AnswersPage(QWidget* parent)
 
     table_ = makeTable(this, u"AnswerGrid"_s,
                        {u"日時"_s, u"メニュー"_s, u"もんだい"_s, u"こたえ"_s, u"正しい答え"_s, u"○×"_s, u"びょう"_s});
-    const int widths[] = {130, 165, 235, 85, 95, 90};
+    const int widths[] = {150, 175, 200, 75, 85, 100};
     for (int c = 0; c < int(std::size(widths)); ++c)
         table_->setColumnWidth(c, widths[c]);
     none_ = makeNote(this, u"AnswersNone"_s);
