@@ -82,6 +82,9 @@ ChildrenDialog::ChildrenDialog(LearningRecordStore& record, AnswerRecorder* answ
     rename_ = makeButton(this, {u"CuteButton2"_s, u"かえる"_s, 0, 0, 110, 34, colour::mint, colour::navy});
     remove_ = makeButton(this, {u"CuteButton3"_s, u"けす"_s, 0, 0, 110, 34, colour::maroon, colour::cream});
     auto* close = makeButton(this, {u"CuteButton4"_s, u"とじる"_s, 0, 0, 90, 34, colour::navy, colour::cream});
+    // The layout keeps the buttons as made, with air around their captions.
+    for (QPushButton* b : std::initializer_list<QPushButton*>{add, rename_, remove_, close})
+        b->setMinimumSize(b->size());
     connect(add, &QAbstractButton::clicked, this, &ChildrenDialog::CuteButton1Click);
     connect(rename_, &QAbstractButton::clicked, this, &ChildrenDialog::CuteButton2Click);
     connect(remove_, &QAbstractButton::clicked, this, &ChildrenDialog::CuteButton3Click);
