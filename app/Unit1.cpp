@@ -268,6 +268,7 @@ void TForm1::Namae1Click()
         connect(children_, &ChildrenDialog::childrenChanged, this, [this] {
             showChild();
             if (records_ && records_->isVisible()) records_->reload();
+            if (picker_->isVisible()) CuteButton18Click(); // asks again, with the names as they are now
         });
     }
     children_->reload();

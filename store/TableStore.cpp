@@ -215,8 +215,11 @@ bool TableStore::refuseNewer()
 
 bool TableStore::upgrade()
 {
-    // Read again inside the transaction: another copy of the program may have upgraded the file
-    // between the first look and the write lock.
+    const int seen = fileVersion();
+    if (seen < 0) return false;
+    if (seen == schemaVersion()) return true;
+    // Read again under the write lock: another copy of the program may have upgraded the file
+    // since the first look.
     if (!exec(u"BEGIN IMMEDIATE"_s)) return false;
     const auto rollBack = [this] {
         const QString message = lastError_;
@@ -226,7 +229,6 @@ bool TableStore::upgrade()
     };
     const int from = fileVersion();
     if (from < 0 || !refuseNewer()) return rollBack();
-    if (from == schemaVersion()) return exec(u"COMMIT"_s) || rollBack();
     for (int k = from; k < schemaVersion(); ++k) {
         if (const QSqlError error = upgrades_[k](database()); error.isValid()) {
             fail(u"%1: upgrade to schema version %2: %3"_s.arg(filePath()).arg(k + 1).arg(errorText(error)), error);
