@@ -1,8 +1,8 @@
 #include "app/ChildPicker.h"
 
-#include "app/FrameFacts.h"
 #include "app/GrownUpWindow.h"
-#include "app/widgets/Factory.h"
+#include "frame/FrameFacts.h"
+#include "frame/widgets/Factory.h"
 
 #include <QAbstractButton>
 #include <QGridLayout>

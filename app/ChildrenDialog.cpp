@@ -1,12 +1,12 @@
 #include "app/ChildrenDialog.h"
 
 #include "app/ChildPicker.h"
-#include "app/Dialogs.h"
-#include "app/FrameFacts.h"
 #include "app/GrownUpWindow.h"
-#include "app/widgets/Factory.h"
 #include "data/AnswerRecorder.h"
 #include "data/LearningRecordStore.h"
+#include "frame/Dialogs.h"
+#include "frame/FrameFacts.h"
+#include "frame/widgets/Factory.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>

@@ -26,7 +26,6 @@ class ChildrenDialog : public QDialog {
 
     // Reads the children afresh; false (after a box) when they cannot be read.
     bool reload();
-    const QList<ChildProfile>& children() const { return children_; }
 
   public Q_SLOTS:
     void ListBox1Click();    // a child chosen in the list: their name and colour to edit

@@ -1,7 +1,7 @@
 #include "app/GrownUpWindow.h"
 
-#include "app/Palette.h"
-#include "app/widgets/Factory.h"
+#include "frame/Palette.h"
+#include "frame/widgets/Factory.h"
 
 #include <QDialog>
 #include <QLabel>

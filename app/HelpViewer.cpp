@@ -1,6 +1,6 @@
 #include "app/HelpViewer.h"
 
-#include "app/widgets/Factory.h"
+#include "frame/widgets/Factory.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,11 +1,11 @@
 #include "app/Shell.h"
 
-#include "app/Dialogs.h"
-#include "app/LessonScreen.h"
 #include "app/Unit1.h"
-#include "app/widgets/Factory.h"
 #include "data/AnswerRecorder.h"
 #include "data/untDTM.h"
+#include "frame/Dialogs.h"
+#include "frame/LessonScreen.h"
+#include "frame/widgets/Factory.h"
 #include "lessons/area/Unit14.h"
 #include "lessons/decimals/Unit10.h"
 #include "lessons/decimals/Unit11.h"
@@ -41,8 +41,6 @@ static void loadPictures()
 namespace kazemaru {
 namespace {
 
-using Factory = LessonScreen* (*)(TDataModule1* data, QWidget* parent);
-
 // Opens the learning record once the contents screen has been painted the first time, so that
 // the disk is never waited for before the child sees the screen.
 class RecordAfterFirstPaint : public QObject {
@@ -71,42 +69,51 @@ class RecordAfterFirstPaint : public QObject {
     TForm1* contents_;
 };
 
-template <typename Screen> LessonScreen* make(TDataModule1*, QWidget* parent)
-{
-    return new Screen(parent);
-}
-template <typename Drill> LessonScreen* makeDrill(TDataModule1* data, QWidget* parent)
-{
-    return new Drill(data, parent);
-}
-
+// One lesson of the registry: its frame facts and how its screen is made.
 struct ScreenEntry {
-    int form;
-    Factory factory;
+    const FrameFacts& (*facts)();
+    LessonScreen* (*make)(TDataModule1* data, QWidget* parent);
 };
+
+template <typename Screen> constexpr ScreenEntry lesson()
+{
+    return {Screen::frameFacts, [](TDataModule1*, QWidget* parent) -> LessonScreen* { return new Screen(parent); }};
+}
+template <typename Drill> constexpr ScreenEntry drill()
+{
+    return {Drill::frameFacts,
+            [](TDataModule1* data, QWidget* parent) -> LessonScreen* { return new Drill(data, parent); }};
+}
 
 // The lesson screens in their start-up order (the second decimal lesson before the first).
 // clang-format off
 constexpr ScreenEntry screens[] = {
-    {2, make<TForm2>}, // large numbers
-    {3, make<TForm3>}, // dividing tens and hundreds
-    {4, make<TForm4>}, // long division, one digit
-    {5, make<TForm5>}, // dividing by tens and hundreds
-    {6, make<TForm6>}, // long division, two digits
-    {7, make<TForm7>}, // long division, three digits
-    {8, makeDrill<TForm8>}, // division drill
-    {9, make<TForm9>}, // structure of decimals
-    {11, make<TForm11>}, // decimal columns, up to three places
-    {10, make<TForm10>}, // decimal columns, one place
-    {12, makeDrill<TForm12>}, // decimal drill
-    {13, make<TForm13>}, // rounding
-    {14, make<TForm14>}, // area
-    {15, make<TForm15>}, // rules of calculation
-    {16, make<TForm16>}, // fractions
+    lesson<TForm2>(),  // large numbers
+    lesson<TForm3>(),  // dividing tens and hundreds
+    lesson<TForm4>(),  // long division, one digit
+    lesson<TForm5>(),  // dividing by tens and hundreds
+    lesson<TForm6>(),  // long division, two digits
+    lesson<TForm7>(),  // long division, three digits
+    drill<TForm8>(),   // division drill
+    lesson<TForm9>(),  // structure of decimals
+    lesson<TForm11>(), // decimal columns, up to three places
+    lesson<TForm10>(), // decimal columns, one place
+    drill<TForm12>(),  // decimal drill
+    lesson<TForm13>(), // rounding
+    lesson<TForm14>(), // area
+    lesson<TForm15>(), // rules of calculation
+    lesson<TForm16>(), // fractions
 };
 // clang-format on
 
 } // namespace
+
+const FrameFacts& frameFacts(int form)
+{
+    for (const ScreenEntry& entry : screens)
+        if (entry.facts().form == form) return entry.facts();
+    qFatal("frameFacts: no lesson screen TForm%d", form);
+}
 
 Shell::Shell(const QString& databaseFolder)
 {
@@ -120,8 +127,8 @@ Shell::Shell(const QString& databaseFolder)
 
     lessons_.resize(15);
     for (const ScreenEntry& entry : screens) {
-        const int form = entry.form;
-        LessonScreen* screen = entry.factory(data_.get(), contents_.get());
+        const int form = entry.facts().form;
+        LessonScreen* screen = entry.make(data_.get(), contents_.get());
         screen->setWindowFlag(Qt::Window);
         lessons_[form - 2] = screen;
         connect(screen, &LessonScreen::quitRequested, this, &Shell::end);

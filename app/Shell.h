@@ -11,9 +11,14 @@ class QWidget;
 
 namespace kazemaru {
 
+namespace test {
+struct Probe; // tests/support/Probe.h
+}
+
 class AnswerRecorder;
 class TDataModule1;
 class TForm1;
+struct FrameFacts;
 
 class Shell : public QObject {
     Q_OBJECT
@@ -23,10 +28,7 @@ class Shell : public QObject {
 
     QWidget* form(int n); // TForm1 … TForm16
     TDataModule1* dataModule();
-    AnswerRecorder* answerRecorder() { return answers_.get(); } // every lesson's judged answers
-    int run();                                                  // show the contents screen, run the event loop
-
-    bool hasEnded() const { return ended_; }
+    int run(); // show the contents screen, run the event loop
 
   Q_SIGNALS:
     void ended();
@@ -40,7 +42,14 @@ class Shell : public QObject {
     std::unique_ptr<TForm1> contents_;
     QList<QWidget*> lessons_; // TForm2 … TForm16, owned by the contents screen
     bool ended_ = false;
+
+    friend struct test::Probe; // the tests read these; the program never needs them
+    bool hasEnded() const { return ended_; }
+    AnswerRecorder* answerRecorder() const { return answers_.get(); } // every lesson's judged answers
 };
+
+// The frame facts of lesson screen TForm<form>, 2 … 16, as its lesson gives them.
+const FrameFacts& frameFacts(int form);
 
 // Applies the program's fonts and Japanese dialog buttons to the application.
 void applyLook(QApplication& app);

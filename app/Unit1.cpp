@@ -2,12 +2,15 @@
 
 #include "app/ChildPicker.h"
 #include "app/ChildrenDialog.h"
-#include "app/Clock.h"
-#include "app/CuePlayer.h"
-#include "app/Dialogs.h"
 #include "app/HelpViewer.h"
 #include "app/records/RecordsWindow.h"
 #include "data/untDTM.h"
+#include "frame/Clock.h"
+#include "frame/CuePlayer.h"
+#include "frame/Dialogs.h"
+#include "frame/FrameFacts.h"
+#include "frame/LessonScreen.h"
+#include "frame/widgets/Factory.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>

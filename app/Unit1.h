@@ -2,19 +2,25 @@
 // The contents screen: seven chapters, fifteen lesson buttons, help, About and quit; who is
 // studying (asked at start when two or more children study here, shown in the status bar); and
 // for grown-ups the records window and the children's names.
-#include "app/LessonScreen.h"
+#include "frame/PromptBlink.h"
 
 #include <QMainWindow>
 
+class QAbstractButton;
 class QTimer;
 class QTextBrowser;
 
 namespace kazemaru {
 
+namespace test {
+struct Probe; // tests/support/Probe.h
+}
+
 class AnswerRecorder;
 class ChildPicker;
 class ChildrenDialog;
 class RecordsWindow;
+class StatusBar;
 class TDataModule1;
 
 class TForm1 : public QMainWindow {
@@ -25,7 +31,6 @@ class TForm1 : public QMainWindow {
     // The lesson screens the fifteen buttons open: screens[i] is TForm(i + 2).
     void setLessonScreens(const QList<QWidget*>& screens) { lessons_ = screens; }
     QString helpFile() const { return helpFile_; }
-    QWidget* helpViewer() const;
     // The store whose children, answers and run history this screen and the records window show,
     // and the recorder of the answers.
     void setDataModule(TDataModule1* data, AnswerRecorder* answers = nullptr)
@@ -33,9 +38,6 @@ class TForm1 : public QMainWindow {
         data_ = data;
         answers_ = answers;
     }
-    RecordsWindow* recordsWindow() const { return records_; }
-    ChildrenDialog* childrenDialog() const { return children_; }
-    ChildPicker* childPicker() const { return picker_; }
 
   public Q_SLOTS:
     void FormCreate();
@@ -80,6 +82,12 @@ class TForm1 : public QMainWindow {
     ChildrenDialog* children_ = nullptr;
     ChildPicker* picker_ = nullptr;
     QAbstractButton* turn_ = nullptr;
+
+    friend struct test::Probe; // the tests read these; the program never needs them
+    QWidget* helpViewer() const;
+    RecordsWindow* recordsWindow() const { return records_; }
+    ChildrenDialog* childrenDialog() const { return children_; }
+    ChildPicker* childPicker() const { return picker_; }
 };
 
 } // namespace kazemaru

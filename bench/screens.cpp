@@ -3,8 +3,8 @@
 //   screens OUT.png FORM [STEP …]
 // A STEP is a handler name ("CuteButton4Click"), "ComboBox3=5" (the child chooses item 5) or
 // "draws=7,3,12" (the next random draws, in order, so that a chosen problem is posed).
-#include "app/Random.h"
 #include "app/Shell.h"
+#include "frame/Random.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -13,7 +13,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/widgets/SimpleComboBox.h"
+#include "frame/widgets/SimpleComboBox.h"
 
 using namespace Qt::StringLiterals;
 

@@ -22,6 +22,10 @@
 
 namespace kazemaru {
 
+namespace test {
+struct Probe; // tests/support/Probe.h
+}
+
 class LearningRecordStore;
 
 class AnswerRecorder : public QObject {
@@ -31,9 +35,6 @@ class AnswerRecorder : public QObject {
     AnswerRecorder(const QString& folder, LearningRecordStore& children, QObject* parent = nullptr);
     // Writes what waits (one more try for answers the store refused), then stops the writer.
     ~AnswerRecorder() override;
-
-    // How long a refused answer waits before it is tried again without a new answer.
-    void setRetryInterval(int ms);
 
     // Waits until every answer handed on is stored (or forgotten) and none is being written, at
     // most `timeoutMs`; false when some are still waiting then (the store refuses them, or the
@@ -68,6 +69,10 @@ class AnswerRecorder : public QObject {
     bool failing_ = false; // a failure was told and no answer stored since
     int retryMs_ = 3000;
     std::unique_ptr<QThread> writer_;
+
+    friend struct test::Probe; // the tests shorten it; the program keeps the default
+    // How long a refused answer waits before it is tried again without a new answer.
+    void setRetryInterval(int ms);
 };
 
 } // namespace kazemaru

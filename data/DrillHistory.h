@@ -5,6 +5,7 @@
 #include "store/TableStore.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -44,5 +45,18 @@ const TableDef& drillHistoryTable();
 // The ending as stored ("stop", "timeup", "abandon") and as a grown-up reads it.
 QString runEndCode(RunEnd e);
 QString runEndText(RunEnd e);
+RunEnd runEndFromCode(const QString& code); // an unknown code reads as left
+
+// A start time as stored: "2026-05-17 15:42:00", which sorts as text in time order.
+QString stampText(const QDateTime& t);
+
+// Reads stored start times back as local times; one reader serves a whole query.
+class StampReader {
+  public:
+    QDateTime operator()(const QString& text);
+
+  private:
+    QHash<QDate, int> offsets_; // the local offset of each day met
+};
 
 } // namespace kazemaru

@@ -72,10 +72,10 @@ class LearningRecordStore {
 
     // An answer's values in the order of the table answers.
     static QVariantList answerRow(const AnswerRecord& answer);
-    // The answer's time as stored: local time with its offset, to the millisecond.
-    static QString stampText(const QDateTime& at);
 
   private:
+    // The answer's time as stored: local time with its offset, to the millisecond.
+    static QString stampText(const QDateTime& at);
     StoreError failed(const QString& what, const QString& message, StoreFault fault) const;
     StoreError readAnswers(const QString& where, const QVariantList& values, QList<AnswerRecord>& rows);
 

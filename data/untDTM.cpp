@@ -1,10 +1,10 @@
 #include "data/untDTM.h"
 
-#include "app/Dialogs.h"
 #include "data/KyozaiSchema.h"
 
 #include <QHeaderView>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QSqlQueryModel>
 #include <QSqlRecord>
 #include <QTableView>
@@ -157,19 +157,34 @@ QString storeFaultAdvice(StoreFault fault)
 
 namespace {
 
-// The box's text: what could not be done, the advice, and the store's own message.
-QString failureText(const QString& table, const QString& what, StoreFault fault, const QString& message)
+// The box's text: what could not be done to which record, the advice, and the store's own message.
+QString failureText(const QString& record, const QString& what, StoreFault fault, const QString& message)
 {
     const QString plain = storeFaultAdvice(fault);
-    return u"ドリルの きろく（%1）を %2。\n%3%4"_s.arg(table, what, plain.isEmpty() ? QString() : plain + u'\n',
-                                                       message);
+    return u"%1を %2。\n%3%4"_s.arg(record, what, plain.isEmpty() ? QString() : plain + u'\n', message);
+}
+
+QString drillRecord(DrillTable t)
+{
+    return u"ドリルの きろく（%1）"_s.arg(TDataModule1::tableName(t));
+}
+
+QString historyRecord()
+{
+    return u"ドリルの れきし（%1）"_s.arg(drillHistoryTable().name);
+}
+
+// The condition that keeps one child's runs (through their index), or none for every child's.
+QString ofChild(const QString& childUid)
+{
+    return childUid.isEmpty() ? QString() : u"child_uid = ? AND"_s;
 }
 
 } // namespace
 
 StoreError TDataModule1::failed(const QString& what, DrillTable t) const
 {
-    return failureText(tableName(t), what, store_.lastFault(), store_.lastError());
+    return failureText(drillRecord(t), what, store_.lastFault(), store_.lastError());
 }
 
 StoreError TDataModule1::requeryModel(DrillTable t)
@@ -181,7 +196,7 @@ StoreError TDataModule1::requeryModel(DrillTable t)
         const StoreFault fault = TableStore::faultOf(s.query->lastError());
         s.query->clear();
         s.open = false;
-        return failureText(tableName(t), u"読めませんでした"_s, fault, message);
+        return failureText(drillRecord(t), u"読めませんでした"_s, fault, message);
     }
     // The tables hold one run each; fetching everything makes the grid and the row count whole.
     while (s.query->canFetchMore())
@@ -208,29 +223,84 @@ StoreError TDataModule1::tryAppendRow(DrillTable t, const QVariantList& valuesBy
     return requeryModel(t);
 }
 
-namespace {
-
-bool shown(const StoreError& error)
+StoreError TDataModule1::historyFailed(const QString& what) const
 {
-    if (error) reportError(*error);
-    return !error;
+    return failureText(historyRecord(), what, store_.lastFault(), store_.lastError());
 }
 
-} // namespace
-
-bool TDataModule1::requery(DrillTable t)
+StoreError TDataModule1::historyQueryFailed(const QSqlQuery& q) const
 {
-    return shown(tryRequery(t));
+    return failureText(historyRecord(), u"読めませんでした"_s, TableStore::faultOf(q.lastError()),
+                       store_.filePath() + u": "_s + q.lastError().text().trimmed());
 }
 
-bool TDataModule1::clear(DrillTable t)
+StoreError TDataModule1::tryRecordRun(const DrillRunRecord& run)
 {
-    return shown(tryClear(t));
+    const QVariantList row{stampText(run.started),
+                           run.drill,
+                           run.subTopic,
+                           run.places,
+                           run.timeLimit,
+                           run.problems,
+                           run.rights,
+                           run.score,
+                           run.seconds,
+                           runEndCode(run.ending),
+                           run.uid.isEmpty() ? newRowUid() : run.uid,
+                           run.childUid.isEmpty() ? record_.currentChildUid() : run.childUid,
+                           QVariant()};
+    if (!store_.append(drillHistoryTable().name, row)) return historyFailed(u"書きこめませんでした"_s);
+    return std::nullopt;
 }
 
-bool TDataModule1::appendRow(DrillTable t, const QVariantList& valuesByPosition)
+StoreError TDataModule1::tryReadRuns(int drill, int subTopic, QList<DrillRunRecord>& runs, const QString& childUid)
 {
-    return shown(tryAppendRow(t, valuesByPosition));
+    runs.clear();
+    if (!store_.open()) return historyFailed(u"読めませんでした"_s);
+    QSqlQuery q(store_.database());
+    q.setForwardOnly(true);
+    const bool ok =
+        q.prepare(u"SELECT started, places, time_limit, problems, rights, score, seconds, ending, uid, "
+                  u"child_uid FROM drill_runs WHERE %1 drill = ? AND sub_topic = ? ORDER BY started, rowid"_s.arg(
+                      ofChild(childUid)));
+    if (!childUid.isEmpty()) q.addBindValue(childUid);
+    q.addBindValue(drill);
+    q.addBindValue(subTopic);
+    if (!ok || !q.exec()) return historyQueryFailed(q);
+    StampReader stamp;
+    while (q.next()) {
+        DrillRunRecord r;
+        r.started = stamp(q.value(0).toString());
+        r.drill = drill;
+        r.subTopic = subTopic;
+        r.places = q.value(1).toString();
+        r.timeLimit = q.value(2).toInt();
+        r.problems = q.value(3).toInt();
+        r.rights = q.value(4).toInt();
+        r.score = q.value(5).toInt();
+        r.seconds = q.value(6).toInt();
+        r.ending = runEndFromCode(q.value(7).toString());
+        r.uid = q.value(8).toString();
+        r.childUid = q.value(9).toString();
+        runs.append(r);
+    }
+    return std::nullopt;
+}
+
+StoreError TDataModule1::tryReadRunKinds(QList<DrillRunKind>& kinds, const QString& childUid)
+{
+    kinds.clear();
+    if (!store_.open()) return historyFailed(u"読めませんでした"_s);
+    QSqlQuery q(store_.database());
+    q.setForwardOnly(true);
+    const bool ok = q.prepare(u"SELECT drill, sub_topic, count(*), max(started) FROM drill_runs WHERE %1 1 "
+                              u"GROUP BY drill, sub_topic ORDER BY drill, sub_topic"_s.arg(ofChild(childUid)));
+    if (!childUid.isEmpty()) q.addBindValue(childUid);
+    if (!ok || !q.exec()) return historyQueryFailed(q);
+    StampReader stamp;
+    while (q.next())
+        kinds.append({q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt(), stamp(q.value(3).toString())});
+    return std::nullopt;
 }
 
 void setResultGridLook(QTableView* view)

@@ -12,10 +12,15 @@
 #include <QVariantList>
 #include <optional>
 
+class QSqlQuery;
 class QSqlQueryModel;
 class QTableView;
 
 namespace kazemaru {
+
+namespace test {
+struct Probe; // tests/support/Probe.h
+}
 
 enum class DrillTable { Division, Decimal };
 
@@ -58,7 +63,6 @@ class TDataModule1 : public QObject {
 
     QSqlQueryModel* query(DrillTable t) const { return state(t).query; }
     static QString tableName(DrillTable t) { return drillTableDesign(t).table.name; }
-    bool isQueryOpen(DrillTable t) const { return state(t).open; }
 
     // Each operation opens the database on first use and gives back what went wrong, if anything;
     // nothing stored is lost by a failure, and the next call tries again. No box is shown: the
@@ -66,12 +70,6 @@ class TDataModule1 : public QObject {
     StoreError tryRequery(DrillTable t);                                         // reads the table afresh
     StoreError tryClear(DrillTable t);                                           // deletes every row
     StoreError tryAppendRow(DrillTable t, const QVariantList& valuesByPosition); // stored on return
-
-    // The same for callers without a screen of their own (maintenance, tests): a failure is shown
-    // in an error box carrying the store's message, and gives false.
-    bool requery(DrillTable t);
-    bool clear(DrillTable t);
-    bool appendRow(DrillTable t, const QVariantList& valuesByPosition);
 
     // Shows the table's query in `view`: the grid's columns (titles centred, fields, widths) in
     // their order, in the look of a results grid.
@@ -98,10 +96,15 @@ class TDataModule1 : public QObject {
     const TableState& state(DrillTable t) const { return tables_[int(t)]; }
     StoreError requeryModel(DrillTable t);
     StoreError failed(const QString& what, DrillTable t) const;
+    StoreError historyFailed(const QString& what) const;
+    StoreError historyQueryFailed(const QSqlQuery& q) const;
 
     TableStore store_;
     TableState tables_[2];
     LearningRecordStore record_;
+
+    friend struct test::Probe; // the tests read these; the program never needs them
+    bool isQueryOpen(DrillTable t) const { return state(t).open; }
 };
 
 // The look of every results grid: a cream background, read-only, no row numbers, titles centred.

@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev libqt6sql6-sqlite qt6-multimedia-dev
           qt6-svg-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n fonts-motoya-l-maruberi fonts-comfortaa xvfb xauth
-          dpkg-dev file desktop-file-utils appstream
+          dpkg-dev file desktop-file-utils appstream clang-format
           postgresql libqt6sql6-psql openssl)
 missing=()
 for p in "${packages[@]}"; do

@@ -71,11 +71,7 @@ class TableStore {
     // store's version. True when open.
     bool open();
 
-    // The schema version this store brings its file to (0 without upgrade steps).
-    int schemaVersion() const { return int(upgrades_.size()); }
-    bool isOpen() const { return open_; }
-
-    // The connection, for query models; valid only while isOpen().
+    // The connection, for query models; valid once open() gave true.
     QSqlDatabase database() const;
 
     // Deletes every row of the table.
@@ -99,7 +95,8 @@ class TableStore {
     bool fail(const QString& message, const QSqlError& error);
     bool exec(const QString& statement);
     bool makeMissingTables();
-    int fileVersion(); // the file's user_version; -1 when it cannot be read
+    int schemaVersion() const { return int(upgrades_.size()); } // what this store brings its file to
+    int fileVersion();                                          // the file's user_version; -1 when it cannot be read
     bool refuseNewer();
     bool upgrade();
     const TableDef* table(const QString& name) const;

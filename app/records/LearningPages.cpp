@@ -1,9 +1,9 @@
 #include "app/records/LearningPages.h"
 
-#include "app/FrameFacts.h"
 #include "app/GrownUpWindow.h"
 #include "app/records/LessonTexts.h"
-#include "app/widgets/Factory.h"
+#include "frame/FrameFacts.h"
+#include "frame/widgets/Factory.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -158,7 +158,6 @@ WeakItemsPage::WeakItemsPage(QWidget* parent)
 
 void WeakItemsPage::showItems(const QList<WeakItem>& items)
 {
-    items_ = items;
     // The old rows' buttons go now, not later: no click may reach an item no longer shown.
     for (int row = 0; row < table_->rowCount(); ++row)
         delete table_->cellWidget(row, 4);

@@ -15,6 +15,10 @@ class QTreeWidget;
 
 namespace kazemaru {
 
+namespace test {
+struct Probe; // tests/support/Probe.h
+}
+
 class LessonTablePage : public QWidget {
     Q_OBJECT
   public:
@@ -22,10 +26,12 @@ class LessonTablePage : public QWidget {
     // Every lesson in the contents screen's order with its menu items; items without answers
     // are marked as not practised yet.
     void showItems(const QList<ItemSummary>& items);
-    QTreeWidget* table() const { return table_; }
 
   private:
     QTreeWidget* table_;
+
+    friend struct test::Probe; // the tests read it; the program never needs it
+    QTreeWidget* table() const { return table_; }
 };
 
 class WeakItemsPage : public QWidget {
@@ -33,14 +39,12 @@ class WeakItemsPage : public QWidget {
   public:
     explicit WeakItemsPage(QWidget* parent);
     void showItems(const QList<WeakItem>& items);
-    const QList<WeakItem>& items() const { return items_; }
 
   Q_SIGNALS:
     // "れんしゅうする" on an item's row.
     void practise(int lesson, int subTopic);
 
   private:
-    QList<WeakItem> items_;
     QStackedWidget* pages_;
     QTableWidget* table_;
     QLabel* none_;

@@ -1,7 +1,8 @@
 #include "app/records/LessonTexts.h"
 
-#include "app/FrameFacts.h"
+#include "app/Shell.h"
 #include "app/records/RunTexts.h"
+#include "frame/FrameFacts.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,15 +1,15 @@
 #include "app/records/RecordsWindow.h"
 
-#include "app/Dialogs.h"
-#include "app/FrameFacts.h"
 #include "app/GrownUpWindow.h"
 #include "app/records/ChartScale.h"
 #include "app/records/LearningPages.h"
 #include "app/records/LessonTexts.h"
 #include "app/records/RunTexts.h"
-#include "app/widgets/Factory.h"
 #include "data/AnswerRecorder.h"
 #include "data/untDTM.h"
+#include "frame/Dialogs.h"
+#include "frame/FrameFacts.h"
+#include "frame/widgets/Factory.h"
 
 #include <QAbstractTableModel>
 #include <QChart>

@@ -22,6 +22,10 @@ class QTableView;
 
 namespace kazemaru {
 
+namespace test {
+struct Probe; // tests/support/Probe.h
+}
+
 class AnswerRecorder;
 class AnswersPage;
 class LessonTablePage;
@@ -40,18 +44,12 @@ class RecordsWindow : public QDialog {
     void reload();
 
     QString childUid() const; // the child shown
-    LessonTablePage* lessonTable() const { return lessonTable_; }
-    WeakItemsPage* weakItems() const { return weakItems_; }
-    AnswersPage* answersPage() const { return answersPage_; }
 
     // Where the CSV file goes; by default a file dialog asks. Returns an empty path to cancel.
     using FileChooser = std::function<QString(QWidget* parent, const QString& suggestedPath)>;
     void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
 
     const QList<DrillRunRecord>& runs() const { return runs_; } // shown, oldest first
-    QLineSeries* scoreSeries() const { return score_; }
-    QLineSeries* paceSeries() const { return pace_; }
-    bool chartShown() const;
 
   public Q_SLOTS:
     void ComboBox1Change();  // the drill and menu item shown
@@ -93,6 +91,14 @@ class RecordsWindow : public QDialog {
     QTableView* grid_;
     RunsModel* model_;
     QPushButton* export_;
+
+    friend struct test::Probe; // the tests read these; the program never needs them
+    QLineSeries* scoreSeries() const { return score_; }
+    QLineSeries* paceSeries() const { return pace_; }
+    bool chartShown() const;
+    LessonTablePage* lessonTable() const { return lessonTable_; }
+    WeakItemsPage* weakItems() const { return weakItems_; }
+    AnswersPage* answersPage() const { return answersPage_; }
 };
 
 } // namespace kazemaru

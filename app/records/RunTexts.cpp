@@ -1,6 +1,7 @@
 #include "app/records/RunTexts.h"
 
-#include "app/FrameFacts.h"
+#include "app/Shell.h"
+#include "frame/FrameFacts.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,6 +1,6 @@
 #include "lessons/area/Unit14.h"
 
-#include "app/Prompts.h"
+#include "frame/Prompts.h"
 
 using namespace Qt::StringLiterals;
 
@@ -61,13 +61,32 @@ const FigureLabel figureLabels[] = {
     {21, 536, 344, u"図３．Ａ＋Ｂ", cutFigures},
 };
 
-const LabelDesign textDesign{4, 128, 392, 18, true, colour::navy};
-
+constexpr int explanation = 4;
+const LabelDesign textDesign{explanation, 128, 392, 18, true, colour::navy};
+constexpr int stepButton = 3; // the study-only screen's step button stands where the mode button would
 
 } // namespace
 
+// The frame facts: area: study only, so a step button instead of next and mode.
+const FrameFacts& TForm14::frameFacts()
+{
+    static const FrameFacts f{
+        .form = 14,
+        .titles = {facts::chapterTitle(u"面積"_s), facts::lessonTitle(u"長方形や正方形"_s)},
+        .menu = facts::menu({u"凸凹なしの形"_s, u"凸凹ありの形"_s, u"単位の関係"_s}),
+        .prompt = facts::promptLine(u"Label3"_s, prompt::chooseMenu),
+        .picture = u"Image3"_s,
+        .promptAfterJudging = QString(), // nothing is judged here
+        .quitQuestion = facts::mayQuitTight,
+        .buttons = {facts::step(u"CuteButton3"_s, 840, 568), facts::back(), facts::quit()},
+        .memoTop = std::nullopt,
+        .runsShowAtCreation = true,
+    };
+    return f;
+}
+
 TForm14::TForm14(QWidget* parent)
-    : LessonScreen(14, parent)
+    : LessonScreen(frameFacts(), parent)
 {
     // Created in number order, so a notch lies over the figure it cuts and under the next one.
     for (const ShapeDesign& s : shapeDesigns) {
@@ -101,22 +120,22 @@ void TForm14::screenReset()
 {
     LessonScreen::screenReset();
     walk_ = AreaWalk(subTopic());
-    label(4)->setText(QString());
+    label(explanation)->setText(QString());
     for (const ShapeDesign& s : shapeDesigns)
         numbered<Shape>(this, u"Shape"_s, s.number)->hide();
     for (const FigureLabel& l : figureLabels)
         label(l.number)->hide();
-    button(3)->setEnabled(false);
-    button(3)->setText(walk_.caption());
+    button(stepButton)->setEnabled(false);
+    button(stepButton)->setText(walk_.caption());
 }
 
 QString TForm14::menuChosen()
 {
     walk_ = AreaWalk(subTopic());
-    label(4)->setText(areaOpening(subTopic()));
-    button(3)->setText(walk_.caption());
+    label(explanation)->setText(areaOpening(subTopic()));
+    button(stepButton)->setText(walk_.caption());
     if (walk_.stepCount() == 0) return prompt::chooseMenuQuoted; // the unit relations are text only
-    button(3)->setEnabled(true);
+    button(stepButton)->setEnabled(true);
     showFigures(subTopic() == 1 ? plainFigures : notchedShape);
     return prompt::goOnStep;
 }
@@ -125,8 +144,8 @@ void TForm14::CuteButton3Click()
 {
     if (walk_.stepCount() == 0) return;
     walk_.advance();
-    button(3)->setText(walk_.caption());
-    label(4)->setText(walk_.text());
+    button(stepButton)->setText(walk_.caption());
+    label(explanation)->setText(walk_.text());
     if (walk_.bringsCutFigures()) showFigures(cutFigures);
     if (walk_.atLastStep()) {
         promptBlink(prompt::chooseMenuQuoted);

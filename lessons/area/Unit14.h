@@ -1,7 +1,7 @@
 #pragma once
 // Area: rectangles and squares, notched shapes cut into rectangles three ways, and the area
 // units. Study only: a step button walks each explanation while its figures stay on screen.
-#include "app/LessonScreen.h"
+#include "frame/LessonScreen.h"
 #include "lessons/area/AreaWalk.h"
 
 namespace kazemaru {
@@ -11,7 +11,8 @@ class TForm14 : public LessonScreen {
   public:
     explicit TForm14(QWidget* parent);
 
-    const AreaWalk& walk() const { return walk_; }
+    // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
+    static const FrameFacts& frameFacts();
 
   public Q_SLOTS:
     void CuteButton3Click() override; // step button
@@ -24,6 +25,9 @@ class TForm14 : public LessonScreen {
     void showFigures(int group);
 
     AreaWalk walk_;
+
+    friend struct test::Probe; // the tests read these; the program never needs them
+    const AreaWalk& walk() const { return walk_; }
 };
 
 } // namespace kazemaru

@@ -1,6 +1,6 @@
 #include "lessons/decimals/ColumnFigure.h"
 
-#include "app/widgets/Factory.h"
+#include "frame/widgets/Factory.h"
 
 namespace kazemaru {
 

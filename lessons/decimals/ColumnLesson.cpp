@@ -48,13 +48,13 @@ OpenColumns ColumnEntry::openAt(int stage) const
     return open;
 }
 
-ColumnChoice ColumnEntry::choose(int column, int digit)
+written::EntryOutcome ColumnEntry::choose(int column, int digit)
 {
     if (judged_ || column < 1 || column > selectorColumns_ || digit < 0 || digit > 9) return {};
     if (column == stage_ + 1) return enter(column, digit);
     if (adding() && column == stage_ + 2) {
         chosen_[size_t(column)] = digit;
-        ColumnChoice c;
+        written::EntryOutcome c;
         c.taken = true;
         c.prompt = promptAfterCarry(stage_ + 1);
         return c;
@@ -62,7 +62,7 @@ ColumnChoice ColumnEntry::choose(int column, int digit)
     return {};
 }
 
-ColumnChoice ColumnEntry::enter(int column, int digit)
+written::EntryOutcome ColumnEntry::enter(int column, int digit)
 {
     stage_ = column;
     chosen_[size_t(column)] = digit;
@@ -78,22 +78,21 @@ ColumnChoice ColumnEntry::enter(int column, int digit)
     else if (next <= ownColumns_ && carried > 0)
         marks_.mark[size_t(column)] = 1;
 
-    ColumnChoice c;
+    written::EntryOutcome c;
     c.taken = true;
-    c.entersColumn = true;
     if (column == finalColumn()) {
         // A digit chosen beyond the entry's own columns leads the answer.
         if (next > ownColumns_ && next <= selectorColumns_ && carried > 0) {
             answerRow_.prepend(QString::number(carried));
             entered_ += carried * placeUnit(column);
-            c.leadingColumn = next;
+            leading_ = next;
         }
         judged_ = true;
         c.judged = true;
+        c.right = right();
         return c;
     }
-    c.setUp = true;
-    c.open = openAt(stage_);
+    c.setUp = openAt(stage_);
     c.prompt = promptAfter(column);
     return c;
 }

@@ -4,6 +4,7 @@
 // derives its own walk (step texts) and entry (prompts, how many columns it takes).
 #include "lessons/decimals/ColumnProblem.h"
 #include "lessons/shared/StepProtocol.h"
+#include "lessons/shared/WrittenEntry.h"
 
 #include <QList>
 #include <QPair>
@@ -48,23 +49,6 @@ inline constexpr OpenColumns openColumn(int column)
     return 1u << (column - 1);
 }
 
-// A prompt after a choice: blinked, or only set.
-struct EntryPrompt {
-    QString text;
-    bool blink = true;
-};
-
-// What a choice does to the screen besides the answer row and the marks.
-struct ColumnChoice {
-    bool taken = false;        // the choice counted (a digit cue unless it judged)
-    bool setUp = false;        // the selectors are cleared and only `open` ones stay enabled
-    OpenColumns open = 0;      // with setUp
-    EntryPrompt prompt;        // shown when its text is not empty
-    bool entersColumn = false; // the digit was written into the answer row
-    int leadingColumn = 0;     // a column whose digit, chosen before, was written with this one
-    bool judged = false;
-};
-
 // The answer entered column by column from the last place leftwards. In an addition a two-digit
 // column sum is entered as two choices: its tens digit first in the selector of the next column,
 // which only sets the carry mark there, then its ones digit in the column's own selector, which
@@ -72,22 +56,24 @@ struct ColumnChoice {
 // selector beyond it is the answer's leading digit, written with it. A subtraction's borrow marks
 // come from the problem's digits and appear once the column to their right is entered. Wrong
 // digits are not rejected: only judging says so.
-class ColumnEntry {
+class ColumnEntry : public written::Entry {
   public:
     // `ownColumns` are entered each in a stage of their own; the screen has selectors for
     // columns 1 … `selectorColumns`.
     ColumnEntry(const ColumnProblem& problem, int ownColumns, int selectorColumns);
-    virtual ~ColumnEntry() = default;
+    // The selectors open for the first column, as OpenColumns.
+    unsigned firstOpen() const override { return openAt(0); }
 
-    virtual QString firstPrompt() const = 0;
-    OpenColumns firstOpen() const { return openAt(0); }
-
-    // The child chose `digit` in the selector of `column`. Nothing happens once judged.
-    ColumnChoice choose(int column, int digit);
+    // The child chose `digit` in the selector of `column`. Nothing happens once judged. A set-up
+    // opens only the selectors its OpenColumns name, all of them cleared.
+    written::EntryOutcome choose(int column, int digit);
 
     QString answerRow() const { return answerRow_; }
     const ColumnMarks& marks() const { return marks_; }
-    int stage() const { return stage_; }
+    int stage() const { return stage_; } // columns entered
+    // The column whose digit, chosen before, was written with the final one to lead the answer;
+    // 0 when none.
+    int leadingColumn() const { return leading_; }
     bool judged() const { return judged_; }
     bool right() const { return entered_ == problem_.answer(); }
     // The column whose entry completes the answer.
@@ -98,9 +84,9 @@ class ColumnEntry {
 
   protected:
     // The prompt once `column` is entered and the next one is due.
-    virtual EntryPrompt promptAfter(int column) const = 0;
+    virtual written::EntryPrompt promptAfter(int column) const = 0;
     // The prompt after a carry digit was chosen while `column` is due (none: the prompt stays).
-    virtual EntryPrompt promptAfterCarry(int column) const
+    virtual written::EntryPrompt promptAfterCarry(int column) const
     {
         Q_UNUSED(column);
         return {};
@@ -109,17 +95,18 @@ class ColumnEntry {
     const ColumnProblem& problem() const { return problem_; }
 
   private:
-    ColumnChoice enter(int column, int digit);
+    written::EntryOutcome enter(int column, int digit);
     OpenColumns openAt(int stage) const;
 
     ColumnProblem problem_;
     int ownColumns_;
     int selectorColumns_;
-    int stage_ = 0;                         // columns entered
+    int stage_ = 0;                            // columns entered
     std::array<int, maxColumns + 1> chosen_{}; // the digit last chosen in the selector of a column
-    int entered_ = 0; // units of the last place, only what was written
+    int entered_ = 0;                          // units of the last place, only what was written
     QString answerRow_;
     ColumnMarks marks_;
+    int leading_ = 0;
     bool judged_ = false;
 };
 

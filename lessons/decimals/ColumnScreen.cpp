@@ -1,56 +1,62 @@
 #include "lessons/decimals/ColumnScreen.h"
 
-#include "app/Palette.h"
-#include "app/Prompts.h"
+#include "frame/Palette.h"
+#include "frame/Prompts.h"
 
 using namespace Qt::StringLiterals;
 
 namespace kazemaru {
+
+const LabelDesign columnProblemLine{WrittenScreen::problemLine, 120, 176, 40, false, colour::navy};
+const LabelDesign columnStepText{WrittenScreen::stepText, 120, 256, 24, true, colour::teal};
+
+QList<ButtonFact> columnButtons()
+{
+    using namespace facts;
+    return {next(472), step(u"CuteButton5"_s, 840, 520), point(), mode(), back(), quit()};
+}
+
 namespace {
 
-// The problem line and the step text.
-const LabelDesign labelDesigns[] = {
-    {4, 120, 176, 40, false, colour::navy},
-    {5, 120, 256, 24, true, colour::teal},
-};
+WrittenDesign writtenDesign(const ColumnScreenDesign& d)
+{
+    return {.labels = d.labels,
+            .judgeMark = d.judgeMark,
+            .selectors = d.selectors,
+            .selectorTop = d.selectorTop,
+            .stepPrompt = prompt::goOnStep,
+            .walksAgain = true,
+            .memoLines = d.memoLines,
+            .memoGeometry = d.memo,
+            // Short lines: a larger hand than the frame's fills the box and reads easily.
+            .memoPixelSize = 18};
+}
 
 } // namespace
 
-ColumnScreen::ColumnScreen(int form, QWidget* parent, const ColumnScreenDesign& design, const QStringList& memoLines)
-    : LessonScreen(form, parent)
-    , selectors_(design.selectors)
+ColumnScreen::ColumnScreen(const FrameFacts& facts, const ColumnScreenDesign& design, QWidget* parent)
+    : WrittenScreen(facts, writtenDesign(design), parent)
     , figure_(this, design.figure)
 {
-    addLabels(labelDesigns);
-    addLabels({&design.judgeMark, 1});
-    setJudgeMark(label(design.judgeMark.number));
-    addLabel(u"Label13"_s, u"小"_s, design.pointMarkerLeft, design.selectorTop, 19, false, colour::navy)->hide();
-
-    addDigitSelectors(selectors_, design.selectorTop);
-    spaceTheSevens(selectors_);
-    // Short lines: a larger hand than the frame's fills the box and reads easily.
-    setMemoLines(memoLines, design.memo, 18);
+    addLabel(u"Label%1"_s.arg(pointMarker), u"小"_s, design.pointMarkerLeft, design.selectorTop, 19, false,
+             colour::navy)
+        ->hide();
 }
 
 void ColumnScreen::screenReset()
 {
-    LessonScreen::screenReset();
+    WrittenScreen::screenReset();
     walk_.reset();
     entry_.reset();
-    label(4)->setText(QString());
-    label(5)->setText(QString());
     figure_.clear();
-    label(13)->hide();
-    hideSelectors(selectors_);
-    button(5)->setEnabled(false);
-    // An interrupted walk starts again at step 1.
-    button(5)->setText(written::stepCaption(1));
+    label(pointMarker)->hide();
+    button(stepButton)->setEnabled(false);
 }
 
 // The mode button leaves the prompt line as it is: a null prompt.
 QString ColumnScreen::testEntered()
 {
-    if (missingChoice().isEmpty()) button(4)->setEnabled(true);
+    if (missingChoice().isEmpty()) button(nextButton)->setEnabled(true);
     return QString();
 }
 
@@ -59,92 +65,72 @@ QString ColumnScreen::studyEntered()
     return QString();
 }
 
-QString ColumnScreen::nextInStudy()
+std::unique_ptr<written::StepWalk> ColumnScreen::makeWalk()
 {
-    const QString missing = missingChoice();
-    if (!missing.isEmpty()) return missing;
     problem_ = drawProblem();
-    walk_ = walkOf(problem_);
+    auto walk = walkFor(problem_);
     // The example's problem stands above it from the start; the figure waits for step 1.
-    label(4)->setText(problem_.questionText());
-    button(5)->setEnabled(true);
-    return prompt::goOnStep;
+    label(problemLine)->setText(problem_.questionText());
+    return walk;
 }
 
-QString ColumnScreen::nextInTest()
+std::unique_ptr<written::Entry> ColumnScreen::makeEntry()
 {
-    const QString missing = missingChoice();
-    if (!missing.isEmpty()) return missing;
     problem_ = drawProblem();
-    entry_ = entryOf(problem_);
-    label(4)->setText(problem_.questionText());
+    auto entry = entryFor(problem_);
+    label(problemLine)->setText(problem_.questionText());
     figure_.showProblem(problem_);
-    selectorSetUp(entry_->firstOpen());
-    return entry_->firstPrompt();
+    return entry;
 }
 
-void ColumnScreen::CuteButton5Click()
+void ColumnScreen::showFigure()
 {
-    if (!walk_) return;
-    const written::StepShown shown = walk_->nextStep();
-    figure_.showProblem(problem_);
-    figure_.setAnswerRow(walk_->answerRow());
-    figure_.showMarks(walk_->marks());
-    const written::StepReaction reaction = written::showStep(shown, {label(5), label(4), button(5), button(4)});
-    label(4)->fit(); // set through QLabel, which does not size the box to the text
-    label(5)->fit();
-    // The example can be walked again from step 1.
-    button(5)->setEnabled(true);
-    playCue(reaction.cue);
-    promptBlink(reaction.prompt);
+    if (walk()) {
+        figure_.showProblem(problem_);
+        figure_.setAnswerRow(walk()->answerRow());
+        figure_.showMarks(walk()->marks());
+    } else if (entry()) {
+        figure_.setAnswerRow(entry()->answerRow());
+        figure_.showMarks(entry()->marks());
+    }
 }
 
-void ColumnScreen::selectorSetUp(OpenColumns open)
+QString ColumnScreen::answeredLine() const
 {
-    for (const SelectorDesign& s : selectors_) {
+    return problem_.equationText();
+}
+
+void ColumnScreen::selectorSetUp(unsigned open)
+{
+    for (const SelectorDesign& s : selectorDesigns()) {
         selector(s.number)->show();
         selector(s.number)->setEnabled(false);
     }
     for (int column = 1; column <= maxColumns; ++column)
         if (open & openColumn(column)) selector(selectorOf(column))->setEnabled(true);
-    clearSelectors(selectors_);
-    label(13)->setText(u"小\n数\n点"_s);
-    label(13)->show();
+    clearSelectors(selectorDesigns());
+    label(pointMarker)->setText(u"小\n数\n点"_s);
+    label(pointMarker)->show();
 }
 
 void ColumnScreen::columnChosen(int column)
 {
     const int digit = selector(selectorOf(column))->itemIndex();
-    if (!entry_ || digit < 0) return;
-    const ColumnChoice choice = entry_->choose(column, digit);
-    if (!choice.taken) return;
-    if (choice.entersColumn) takeDigit(selectorOf(column));
-    if (choice.leadingColumn > 0) takeDigit(selectorOf(choice.leadingColumn));
-    figure_.setAnswerRow(entry_->answerRow());
-    figure_.showMarks(entry_->marks());
-    if (choice.judged) {
-        label(4)->setText(problem_.equationText());
-        // The answer is complete: nothing more is taken until the next problem.
-        for (const SelectorDesign& s : selectors_)
-            selector(s.number)->setEnabled(false);
-        judge(entry_->right());
-        return;
-    }
-    if (choice.setUp) selectorSetUp(choice.open);
-    if (!choice.prompt.text.isEmpty()) {
-        if (choice.prompt.blink)
-            promptBlink(choice.prompt.text);
-        else
-            prompt()->setText(choice.prompt.text);
-    }
-    playCue(cue::digit);
+    if (!entry() || digit < 0) return;
+    const int stage = entry()->stage();
+    const written::EntryOutcome out = entry()->choose(column, digit);
+    // The entered number holds what the answer row shows: the column just written, and a leading
+    // digit chosen before and written with the final column.
+    if (entry()->stage() != stage) takeDigit(selectorOf(column));
+    if (out.judged && entry()->leadingColumn() > 0) takeDigit(selectorOf(entry()->leadingColumn()));
+    apply(out);
 }
 
 QList<QPair<int, int>> ColumnScreen::answerKey() const
 {
     QList<QPair<int, int>> key;
-    if (!entry_) return key;
-    for (const auto& [column, digit] : entry_->remainingKey())
+    if (!entry()) return key;
+    for (const auto& [column, digit] : entry()->remainingKey())
         key.append({selectorOf(column), digit});
     return key;
 }

@@ -2,43 +2,45 @@
 // A screen of written decimal addition and subtraction: a generated problem walked step by step
 // on the column figure in study mode, and written column by column from the last place leftwards
 // in test mode. The lessons give the generator, the walk, the entry and their widget tables.
-#include "app/LessonScreen.h"
 #include "lessons/decimals/ColumnFigure.h"
 #include "lessons/decimals/ColumnLesson.h"
+#include "lessons/shared/WrittenScreen.h"
 
 #include <memory>
 
 namespace kazemaru {
 
+// The problem line and the step text, where every column screen has them.
+extern const LabelDesign columnProblemLine;
+extern const LabelDesign columnStepText;
+// The step button takes the next button's usual place.
+QList<ButtonFact> columnButtons();
+
 // Where a column screen places its own widgets.
 struct ColumnScreenDesign {
-    LabelDesign judgeMark;
+    std::span<const LabelDesign> labels; // the problem line, the step text and the judge mark
+    int judgeMark;
     std::span<const SelectorDesign> selectors;
     int selectorTop;
     int pointMarkerLeft; // Label13, between the ones and the tenths selector
     ColumnFigureDesign figure;
+    QStringList memoLines;
     QRect memo;
 };
 
-class ColumnScreen : public LessonScreen {
+class ColumnScreen : public WrittenScreen {
     Q_OBJECT
   public:
-    ColumnScreen(int form, QWidget* parent, const ColumnScreenDesign& design, const QStringList& memoLines);
+    ColumnScreen(const FrameFacts& facts, const ColumnScreenDesign& design, QWidget* parent);
 
     const ColumnProblem& problem() const { return problem_; }
-    int stepCounter() const { return walk_ ? walk_->step() : 0; }
-    const ColumnFigure& figure() const { return figure_; }
-    QList<QPair<int, int>> answerKey() const override;
-
-  public Q_SLOTS:
-    void CuteButton5Click(); // step button
 
   protected:
-    // What the lesson asks for while nothing can be posed; empty once a problem can be.
-    virtual QString missingChoice() const = 0;
+    static constexpr int pointMarker = 13;
+
     virtual ColumnProblem drawProblem() const = 0;
-    virtual std::unique_ptr<ColumnWalk> walkOf(const ColumnProblem& problem) const = 0;
-    virtual std::unique_ptr<ColumnEntry> entryOf(const ColumnProblem& problem) const = 0;
+    virtual std::unique_ptr<ColumnWalk> walkFor(const ColumnProblem& problem) const = 0;
+    virtual std::unique_ptr<ColumnEntry> entryFor(const ColumnProblem& problem) const = 0;
     // The selector that writes `column` of the posed problem (1 = the last place).
     virtual int selectorOf(int column) const = 0;
 
@@ -48,17 +50,23 @@ class ColumnScreen : public LessonScreen {
     void screenReset() override;
     QString testEntered() override;
     QString studyEntered() override;
-    QString nextInStudy() override;
-    QString nextInTest() override;
+
+    std::unique_ptr<written::StepWalk> makeWalk() override;
+    std::unique_ptr<written::Entry> makeEntry() override;
+    void showFigure() override;
+    QString answeredLine() const override;
+    void selectorSetUp(unsigned open) override;
 
   private:
-    void selectorSetUp(OpenColumns open);
+    ColumnWalk* walk() const { return static_cast<ColumnWalk*>(walk_.get()); }
+    ColumnEntry* entry() const { return static_cast<ColumnEntry*>(entry_.get()); }
 
-    std::span<const SelectorDesign> selectors_;
     ColumnFigure figure_;
     ColumnProblem problem_;
-    std::unique_ptr<ColumnWalk> walk_;
-    std::unique_ptr<ColumnEntry> entry_;
+
+    friend struct test::Probe; // the tests read these; the program never needs them
+    const ColumnFigure& figure() const { return figure_; }
+    QList<QPair<int, int>> answerKey() const override;
 };
 
 } // namespace kazemaru

@@ -1,6 +1,6 @@
 #include "lessons/decimals/DecimalStructure.h"
 
-#include "app/Random.h"
+#include "frame/Random.h"
 
 using namespace Qt::StringLiterals;
 

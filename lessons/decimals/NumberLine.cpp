@@ -1,6 +1,6 @@
 #include "lessons/decimals/NumberLine.h"
 
-#include "app/Palette.h"
+#include "frame/Palette.h"
 #include "lessons/decimals/DecimalStructure.h"
 
 #include <QPainter>

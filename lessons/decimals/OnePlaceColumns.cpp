@@ -1,6 +1,6 @@
 #include "lessons/decimals/OnePlaceColumns.h"
 
-#include "app/Random.h"
+#include "frame/Random.h"
 
 using namespace Qt::StringLiterals;
 
@@ -128,14 +128,14 @@ QString OnePlaceEntry::firstPrompt() const
     return adding() ? addFirst : subtractFirst;
 }
 
-EntryPrompt OnePlaceEntry::promptAfter(int column) const
+written::EntryPrompt OnePlaceEntry::promptAfter(int column) const
 {
     const bool add = adding();
     if (column == 1) return {add ? u"一の位をたした答えを えらんでね！"_s : u"一の位の答えを えらんでね！"_s};
     return {add ? u"十の位をたした答えを えらんでね！"_s : u"十の位の答えを えらんでね！"_s};
 }
 
-EntryPrompt OnePlaceEntry::promptAfterCarry(int column) const
+written::EntryPrompt OnePlaceEntry::promptAfterCarry(int column) const
 {
     // The tenths' carry digit alone writes nothing yet: the tenths are still asked for.
     return {column == 1 ? addFirst : QString()};

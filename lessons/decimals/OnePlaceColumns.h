@@ -22,10 +22,7 @@ class OnePlaceWalk : public ColumnWalk {
   protected:
     QString stepText(int step) const override;
     // A three-step subtraction leaves the problem line as it is.
-    bool endsWithEquation() const override
-    {
-        return problem_.operation == ColumnOperation::Add || stepCount() == 4;
-    }
+    bool endsWithEquation() const override { return problem_.operation == ColumnOperation::Add || stepCount() == 4; }
 };
 
 // The answer entered from the tenths to the tens; the ones complete it when it has no tens.
@@ -38,8 +35,8 @@ class OnePlaceEntry : public ColumnEntry {
     QString firstPrompt() const override;
 
   protected:
-    EntryPrompt promptAfter(int column) const override;
-    EntryPrompt promptAfterCarry(int column) const override;
+    written::EntryPrompt promptAfter(int column) const override;
+    written::EntryPrompt promptAfterCarry(int column) const override;
 };
 
 } // namespace kazemaru

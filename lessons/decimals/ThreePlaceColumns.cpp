@@ -1,6 +1,6 @@
 #include "lessons/decimals/ThreePlaceColumns.h"
 
-#include "app/Random.h"
+#include "frame/Random.h"
 
 #include <algorithm>
 
@@ -72,8 +72,9 @@ QString ThreePlaceWalk::stepText(int step) const
     const QString head = heading(step);
     const bool add = problem_.operation == ColumnOperation::Add;
     if (step == stepCount()) {
-        return head + (add ? u"　一の位をたし、くり上がりがあれば \n　それも たした数を 線の下にかく。\n"_s
-                           : u"　一の位を ひいた数を 線の下に\n　書く。\n"_s) +
+        return head +
+               (add ? u"　一の位をたし、くり上がりがあれば \n　それも たした数を 線の下にかく。\n"_s
+                    : u"　一の位を ひいた数を 線の下に\n　書く。\n"_s) +
                u"　これで 計算は終わり。"_s;
     }
     const QString place = placeName(placeOf(problem_, step - 1));
@@ -83,7 +84,8 @@ QString ThreePlaceWalk::stepText(int step) const
                u"を ひいた数を 線の下に\n　書く。\n　（ひけなければ、上の位からくり\n"
                u"　下げてひき、くり下げた けっかを \n　上に 小さく書いておく。）"_s;
     }
-    if (step == 2) return head + u"　"_s + place + u"を たした数（２けたの\n　時は 一の位の数）を 線の下に書く。\n"_s + carried;
+    if (step == 2)
+        return head + u"　"_s + place + u"を たした数（２けたの\n　時は 一の位の数）を 線の下に書く。\n"_s + carried;
     return head + u"　"_s + place +
            u"をたし、くり上がりが \n　あれば それも たした数（２けた \n　の時は一の位の数）を 線の下にかく。\n"_s +
            carried;
@@ -95,15 +97,13 @@ QString ThreePlaceEntry::firstPrompt() const
     return adding() ? place + u"を たした数を えらんでね！"_s + twoDigitsToo : place + u"の答えを えらんでね！"_s;
 }
 
-EntryPrompt ThreePlaceEntry::promptAfter(int column) const
+written::EntryPrompt ThreePlaceEntry::promptAfter(int column) const
 {
     const int next = placeOf(problem(), column) - 1; // the place now due
     if (!adding()) return {placeName(next) + u"の答えを えらんでね！"_s};
     switch (next) {
-    case 2:
-        return {u"小数第二位を たした答えを えらんでね！"_s + twoDigitsToo};
-    case 1:
-        return {u"小数第一位を たした数を えらんでね！"_s + twoDigitsToo};
+    case 2: return {u"小数第二位を たした答えを えらんでね！"_s + twoDigitsToo};
+    case 1: return {u"小数第一位を たした数を えらんでね！"_s + twoDigitsToo};
     default:
         // Set quietly: the ones complete the answer.
         return {u"一の位を たした数を えらんでね！"_s + twoDigitsToo, false};

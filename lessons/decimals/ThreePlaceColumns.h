@@ -44,7 +44,7 @@ class ThreePlaceEntry : public ColumnEntry {
     QString firstPrompt() const override;
 
   protected:
-    EntryPrompt promptAfter(int column) const override;
+    written::EntryPrompt promptAfter(int column) const override;
 };
 
 } // namespace kazemaru

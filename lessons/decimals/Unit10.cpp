@@ -1,13 +1,12 @@
 #include "lessons/decimals/Unit10.h"
 
-#include "app/Palette.h"
-#include "app/Prompts.h"
+#include "frame/Palette.h"
+#include "frame/Prompts.h"
 
 using namespace Qt::StringLiterals;
 
 namespace kazemaru {
 namespace {
-
 
 // The selector of column c is ComboBox(c + 1); weights in tenths.
 const SelectorDesign selectorDesigns[] = {
@@ -16,19 +15,43 @@ const SelectorDesign selectorDesigns[] = {
     {2, 904, u"一", 1},
 };
 
-const ColumnScreenDesign design{
-    .judgeMark = {12, 760, 528, 53, false, colour::red},
-    .selectors = selectorDesigns,
-    .selectorTop = 224,
-    .pointMarkerLeft = 882,
-    .figure = ColumnFigureDesign{},
-    .memo = QRect(192, 136, 585, 177),
-};
+ColumnScreenDesign design()
+{
+    // Built on first use: the shared label designs are made before it.
+    static const LabelDesign labels[] = {columnProblemLine, columnStepText, {12, 760, 528, 53, false, colour::red}};
+    return {
+        .labels = labels,
+        .judgeMark = 12,
+        .selectors = selectorDesigns,
+        .selectorTop = 224,
+        .pointMarkerLeft = 882,
+        .figure = ColumnFigureDesign{},
+        .memoLines = TForm10::memoLines(),
+        .memo = QRect(192, 136, 585, 177),
+    };
+}
 
 } // namespace
 
+// The frame facts: decimal addition and subtraction, one place.
+const FrameFacts& TForm10::frameFacts()
+{
+    static const FrameFacts f{
+        .form = 10,
+        .titles = {facts::chapterTitle(u"小数のたし算・ひき算１"_s), facts::lessonTitle(u"ひっ算"_s, 448)},
+        .menu = facts::menu({u"たし算"_s, u"ひき算"_s}, u"メニュー"_s),
+        .prompt = facts::promptLine(u"Label3"_s, prompt::chooseMenuTight),
+        .picture = u"Image3"_s,
+        .promptAfterJudging = prompt::goOnTight,
+        .quitQuestion = facts::mayQuitTight,
+        .buttons = columnButtons(),
+        .memoTop = 136,
+    };
+    return f;
+}
+
 TForm10::TForm10(QWidget* parent)
-    : ColumnScreen(10, parent, design, memoLines())
+    : ColumnScreen(frameFacts(), design(), parent)
 {
 }
 
@@ -46,22 +69,16 @@ QStringList TForm10::memoLines()
 
 QString TForm10::menuChosen()
 {
-    button(4)->setEnabled(true);
+    button(nextButton)->setEnabled(true);
     return prompt::goOnTight;
 }
 
-QString TForm10::missingChoice() const
-{
-    // Without a sub-topic there is nothing to pose.
-    return subTopic() == 0 ? openingPrompt() : QString();
-}
-
-std::unique_ptr<ColumnWalk> TForm10::walkOf(const ColumnProblem& problem) const
+std::unique_ptr<ColumnWalk> TForm10::walkFor(const ColumnProblem& problem) const
 {
     return std::make_unique<OnePlaceWalk>(problem);
 }
 
-std::unique_ptr<ColumnEntry> TForm10::entryOf(const ColumnProblem& problem) const
+std::unique_ptr<ColumnEntry> TForm10::entryFor(const ColumnProblem& problem) const
 {
     return std::make_unique<OnePlaceEntry>(problem);
 }

@@ -12,6 +12,9 @@ class TForm10 : public ColumnScreen {
   public:
     explicit TForm10(QWidget* parent);
 
+    // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
+    static const FrameFacts& frameFacts();
+
     // The point memo's lines.
     static QStringList memoLines();
 
@@ -22,10 +25,9 @@ class TForm10 : public ColumnScreen {
 
   protected:
     QString menuChosen() override;
-    QString missingChoice() const override;
     ColumnProblem drawProblem() const override { return drawOnePlaceProblem(subTopic()); }
-    std::unique_ptr<ColumnWalk> walkOf(const ColumnProblem& problem) const override;
-    std::unique_ptr<ColumnEntry> entryOf(const ColumnProblem& problem) const override;
+    std::unique_ptr<ColumnWalk> walkFor(const ColumnProblem& problem) const override;
+    std::unique_ptr<ColumnEntry> entryFor(const ColumnProblem& problem) const override;
     int selectorOf(int column) const override { return column + 1; }
 };
 

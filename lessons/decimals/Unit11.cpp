@@ -1,43 +1,64 @@
 #include "lessons/decimals/Unit11.h"
 
-#include "app/Palette.h"
-#include "app/Prompts.h"
+#include "frame/Palette.h"
+#include "frame/Prompts.h"
 
 using namespace Qt::StringLiterals;
 
 namespace kazemaru {
 namespace {
 
-
 // The answer's places, weighed in thousandths whatever the problem's places.
 const SelectorDesign selectorDesigns[] = {
     {7, 784, u"十", 10000}, {6, 808, u"一", 1000}, {5, 856, u"一", 100}, {4, 880, u"二", 10}, {3, 904, u"三", 1},
 };
 
-const ColumnScreenDesign design{
-    .judgeMark = {15, 752, 536, 53, false, colour::red},
-    .selectors = selectorDesigns,
-    .selectorTop = 224,
-    .pointMarkerLeft = 834,
-    .figure = ColumnFigureDesign{.places = 2,
-                                 .right = 744,
-                                 .rowWidth = 144,
-                                 .answerWidth = 176,
-                                 .sign = {576, 400},
-                                 .rule = {560, 444, 209, 2},
-                                 .marks = 3},
-    .memo = QRect(192, 136, 585, 161),
-};
+ColumnScreenDesign design()
+{
+    // Built on first use: the shared label designs are made before it.
+    static const LabelDesign labels[] = {columnProblemLine, columnStepText, {15, 752, 536, 53, false, colour::red}};
+    return {
+        .labels = labels,
+        .judgeMark = 15,
+        .selectors = selectorDesigns,
+        .selectorTop = 224,
+        .pointMarkerLeft = 834,
+        .figure = ColumnFigureDesign{.places = 2,
+                                     .right = 744,
+                                     .rowWidth = 144,
+                                     .answerWidth = 176,
+                                     .sign = {576, 400},
+                                     .rule = {560, 444, 209, 2},
+                                     .marks = 3},
+        .memoLines = TForm11::memoLines(),
+        .memo = QRect(192, 136, 585, 161),
+    };
+}
 
-const MenuFact problemMenu{.name = u"ComboBox2"_s,
-                           .field = u" もんだい"_s,
-                           .items = {u"小数第二位"_s, u"小数第三位"_s},
-                           .top = 128};
+const MenuFact problemMenu{
+    .name = u"ComboBox2"_s, .field = u" もんだい"_s, .items = {u"小数第二位"_s, u"小数第三位"_s}, .top = 128};
 
 } // namespace
 
+// The frame facts: decimal addition and subtraction, up to three places.
+const FrameFacts& TForm11::frameFacts()
+{
+    static const FrameFacts f{
+        .form = 11,
+        .titles = {facts::chapterTitle(u"小数のたし算・ひき算２"_s), facts::lessonTitle(u"ひっ算"_s, 448)},
+        .menu = facts::menu({u"たし算"_s, u"ひき算"_s}, u"メニュー"_s),
+        .prompt = facts::promptLine(u"Label3"_s, prompt::chooseMenuTight),
+        .picture = u"Image3"_s,
+        .promptAfterJudging = prompt::goOnTight,
+        .quitQuestion = facts::mayQuitTight,
+        .buttons = columnButtons(),
+        .memoTop = 136,
+    };
+    return f;
+}
+
 TForm11::TForm11(QWidget* parent)
-    : ColumnScreen(11, parent, design, memoLines())
+    : ColumnScreen(frameFacts(), design(), parent)
 {
     problemMenu_ = addMenu(problemMenu);
     problemMenu_->hide();
@@ -76,7 +97,7 @@ void TForm11::ComboBox2Change()
     // A problem drawn for the other number of places is not read with these.
     screenReset();
     kind_ = index + 1;
-    button(4)->setEnabled(true);
+    button(nextButton)->setEnabled(true);
     promptBlink(prompt::goOnTight);
     playCue(cue::choice);
 }
@@ -87,12 +108,12 @@ QString TForm11::missingChoice() const
     return kind_ == 0 ? prompt::chooseProblem : QString();
 }
 
-std::unique_ptr<ColumnWalk> TForm11::walkOf(const ColumnProblem& problem) const
+std::unique_ptr<ColumnWalk> TForm11::walkFor(const ColumnProblem& problem) const
 {
     return std::make_unique<ThreePlaceWalk>(problem);
 }
 
-std::unique_ptr<ColumnEntry> TForm11::entryOf(const ColumnProblem& problem) const
+std::unique_ptr<ColumnEntry> TForm11::entryFor(const ColumnProblem& problem) const
 {
     return std::make_unique<ThreePlaceEntry>(problem);
 }

@@ -12,14 +12,15 @@ class TForm11 : public ColumnScreen {
   public:
     explicit TForm11(QWidget* parent);
 
-    int problemKind() const { return kind_; }
+    // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
+    static const FrameFacts& frameFacts();
 
     // The point memo's lines.
     static QStringList memoLines();
 
   public Q_SLOTS:
     void FormCreate() override;
-    void ComboBox2Change(); // problem menu
+    void ComboBox2Change();                    // problem menu
     void ComboBox3Change() { digitChosen(3); } // thousandths
     void ComboBox4Change() { digitChosen(4); } // hundredths
     void ComboBox5Change() { digitChosen(5); } // tenths
@@ -30,8 +31,8 @@ class TForm11 : public ColumnScreen {
     QString menuChosen() override;
     QString missingChoice() const override;
     ColumnProblem drawProblem() const override { return drawThreePlaceProblem(subTopic(), kind_); }
-    std::unique_ptr<ColumnWalk> walkOf(const ColumnProblem& problem) const override;
-    std::unique_ptr<ColumnEntry> entryOf(const ColumnProblem& problem) const override;
+    std::unique_ptr<ColumnWalk> walkFor(const ColumnProblem& problem) const override;
+    std::unique_ptr<ColumnEntry> entryFor(const ColumnProblem& problem) const override;
     // The thousandths selector is ComboBox3, the tens ComboBox7, whatever the places.
     int selectorOf(int column) const override { return column + 5 - problem().places; }
 
@@ -39,7 +40,9 @@ class TForm11 : public ColumnScreen {
     void digitChosen(int selector);
 
     SimpleComboBox* problemMenu_ = nullptr;
-    int kind_ = 0; // 0 until the problem menu is used
+    int kind_ = 0;             // 0 until the problem menu is used
+    friend struct test::Probe; // the tests read these; the program never needs them
+    int problemKind() const { return kind_; }
 };
 
 } // namespace kazemaru

@@ -1,6 +1,7 @@
 #include "lessons/decimals/Unit12.h"
 
-#include "app/Palette.h"
+#include "frame/Palette.h"
+#include "frame/Prompts.h"
 
 using namespace Qt::StringLiterals;
 
@@ -12,6 +13,8 @@ namespace {
 const SelectorDesign selectorTable[] = {
     {7, 784, u"十", 10000}, {6, 808, u"一", 1000}, {5, 856, u"一", 100}, {4, 880, u"二", 10}, {3, 904, u"三", 1},
 };
+
+constexpr int pointMarker = 9; // between the ones and the tenths selector
 
 DrillDesign decimalDrillDesign()
 {
@@ -26,11 +29,34 @@ DrillDesign decimalDrillDesign()
 
 } // namespace
 
+// The frame facts: decimal drill.
+const FrameFacts& TForm12::frameFacts()
+{
+    static const FrameFacts f{
+        .form = 12,
+        .titles = {facts::chapterTitle(u"小数の計算のドリル"_s, 360)},
+        .menu = {.field = u"　         メニュー"_s,
+                 .items = {u"たし算（小数第一位）"_s, u"たし算（小数第二・三位）"_s, u"ひき算（小数第一位）"_s,
+                           u"ひき算（小数第二・三位）"_s},
+                 .left = 696,
+                 .width = 234,
+                 .height = 113},
+        .prompt = facts::promptLine(u"Label2"_s, prompt::chooseMenuTight, 72, 608),
+        .picture = u"Image1"_s,
+        .blinkInterval = 1000,
+        .promptAfterJudging = prompt::goOnTight,
+        .quitQuestion = facts::mayQuitTight,
+        .buttons = drillButtons(),
+        .memoTop = std::nullopt,
+    };
+    return f;
+}
+
 TForm12::TForm12(TDataModule1* data, QWidget* parent)
-    : DrillScreen(12, decimalDrillDesign(), data, parent)
+    : DrillScreen(frameFacts(), decimalDrillDesign(), data, parent)
 {
     // The decimal point marker between the ones and the first decimal place.
-    addLabel(u"Label9"_s, u"小\n数\n点"_s, 834, 280, 19, false, colour::navy)->hide();
+    addLabel(u"Label%1"_s.arg(pointMarker), u"小\n数\n点"_s, 834, 280, 19, false, colour::navy)->hide();
 }
 
 QString TForm12::poseProblem()
@@ -57,7 +83,7 @@ DrillAnswer TForm12::judgeAnswer() const
 
 void TForm12::selectorsSetUp()
 {
-    label(9)->show();
+    label(pointMarker)->show();
 }
 
 QList<QPair<int, int>> TForm12::answerKey() const

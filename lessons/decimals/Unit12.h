@@ -12,8 +12,8 @@ class TForm12 : public DrillScreen {
     // `data` keeps the run's rows in its table dorills.
     TForm12(TDataModule1* data, QWidget* parent);
 
-    const ColumnProblem& problem() const { return problem_; }
-    QList<QPair<int, int>> answerKey() const override;
+    // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
+    static const FrameFacts& frameFacts();
 
   protected:
     QString poseProblem() override;
@@ -25,6 +25,10 @@ class TForm12 : public DrillScreen {
 
   private:
     ColumnProblem problem_;
+
+    friend struct test::Probe; // the tests read these; the program never needs them
+    const ColumnProblem& problem() const { return problem_; }
+    QList<QPair<int, int>> answerKey() const override;
 };
 
 } // namespace kazemaru

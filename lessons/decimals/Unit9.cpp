@@ -1,7 +1,6 @@
 #include "lessons/decimals/Unit9.h"
 
-#include "app/Dialogs.h"
-#include "app/Prompts.h"
+#include "frame/Prompts.h"
 #include "lessons/decimals/NumberLine.h"
 
 #include <QPlainTextEdit>
@@ -13,17 +12,20 @@ namespace kazemaru {
 namespace {
 
 // Problem line, answer text and judge mark.
+constexpr int question = 4, answerText = 5, mark = 6, pointMarker = 7, firstFigure = 8, lastFigure = 12;
 const LabelDesign labelDesigns[] = {
-    {4, 120, 232, 40, false, colour::navy},
-    {5, 120, 352, 40, false, colour::teal},
-    {6, 744, 520, 53, false, colour::red},
+    {question, 120, 232, 40, false, colour::navy},
+    {answerText, 120, 352, 40, false, colour::teal},
+    {mark, 744, 520, 53, false, colour::red},
 };
+constexpr int answerButton = 5;
 
 // The answer's tens, ones and tenths, each weighed in tenths.
+constexpr int tenths = 3;
 const SelectorDesign selectorDesigns[] = {
     {5, 832, u"十", 100},
     {4, 856, u"一", 10},
-    {3, 904, u"一", 1},
+    {tenths, 904, u"一", 1},
 };
 constexpr int selectorTop = 280;
 
@@ -37,22 +39,41 @@ const QRect explanationGeometry{184, 96, 585, 505};
 const QString problemMenuField = u"   もんだい"_s;
 const QString chooseAnswer = u"答をえらんでね！"_s;
 const QString tenthsByPlace = u"0.1 の数は 小数第一位で えらんでね！"_s;
-const QString noTest = u"このメニューには、テストは ないよ。"_s;
 
 } // namespace
 
+// The frame facts: structure of decimals.
+const FrameFacts& TForm9::frameFacts()
+{
+    static const FrameFacts f{
+        .form = 9,
+        .titles = {facts::chapterTitle(u"小数のしくみ"_s)},
+        .menu = facts::menu({u"小数の表し方"_s, u"小数のしくみ"_s}, u"   メニュー"_s),
+        .prompt = facts::promptLine(u"Label3"_s, prompt::chooseMenuQuoted),
+        .picture = u"Image1"_s,
+        .pictureLeft = 8,
+        .promptAfterJudging = prompt::goOn,
+        .quitQuestion = facts::mayQuit,
+        .buttons = {facts::next(520), facts::answer(840, 568), facts::mode(), facts::back(), facts::quit()},
+        .memoTop = std::nullopt,
+        .untestedItems = {1},
+        .noTestNotice = u"このメニューには、テストは ないよ。"_s,
+    };
+    return f;
+}
+
 TForm9::TForm9(QWidget* parent)
-    : LessonScreen(9, parent)
+    : LessonScreen(frameFacts(), parent)
 {
     addLabels(labelDesigns);
-    setJudgeMark(label(6));
+    setJudgeMark(label(mark));
 
-    auto* point = addLabel(u"Label7"_s, u"小"_s, 880, selectorTop, 22, true, colour::navy);
+    auto* point = addLabel(u"Label%1"_s.arg(pointMarker), u"小"_s, 880, selectorTop, 22, true, colour::navy);
     point->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     point->setFixedSize(25, 105);
     for (int i = 0; i < 5; ++i) {
-        auto* figure =
-            addLabel(u"Label%1"_s.arg(8 + i), QString::number(i), figureLefts[i], figureTop, 20, true, colour::navy);
+        auto* figure = addLabel(u"Label%1"_s.arg(firstFigure + i), QString::number(i), figureLefts[i], figureTop, 20,
+                                true, colour::navy);
         figure->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         figure->setFixedSize(2 * (markX(10 * i) - figureLefts[i]), 24);
     }
@@ -85,16 +106,16 @@ void TForm9::screenReset()
 {
     LessonScreen::screenReset();
     posed_ = false;
-    for (int n = 4; n <= 6; ++n)
+    for (int n : {question, answerText, mark})
         label(n)->setText(QString());
-    for (int n = 7; n <= 12; ++n)
+    for (int n = pointMarker; n <= lastFigure; ++n)
         label(n)->hide();
     hideSelectors(selectorDesigns);
     numberLine_->hide();
     arrow_->hide();
     explanation_->hide();
-    button(4)->setEnabled(false);
-    button(5)->setEnabled(false);
+    button(nextButton)->setEnabled(false);
+    button(answerButton)->setEnabled(false);
 }
 
 void TForm9::selectorSetUp()
@@ -102,7 +123,7 @@ void TForm9::selectorSetUp()
     for (const SelectorDesign& s : selectorDesigns)
         selector(s.number)->show();
     clearSelectors(selectorDesigns);
-    label(7)->show();
+    label(pointMarker)->show();
 }
 
 // Unlike the other lessons, showing the screen keeps the mode of the last visit. The problem
@@ -141,7 +162,7 @@ void TForm9::ComboBox2Change()
     if (index < 0) return;
     screenReset();
     kind_ = index + 1;
-    button(4)->setEnabled(true);
+    button(nextButton)->setEnabled(true);
     promptBlink(prompt::goOn);
     playCue(cue::choice);
 }
@@ -149,20 +170,17 @@ void TForm9::ComboBox2Change()
 void TForm9::CuteButton3Click()
 {
     screenReset();
-    if (lessonMode() == Study && subTopic() == 1) {
-        showDialog(DialogKind::Information, noTest);
-        return;
-    }
+    if (refusesTest()) return;
     if (lessonMode() == Study) {
         setLessonMode(Test);
-        label(7)->setText(u"小\n数\n点"_s);
+        label(pointMarker)->setText(u"小\n数\n点"_s);
         selectorSetUp();
     } else {
         setLessonMode(Study);
     }
     // Without a problem kind there is nothing for the next button to pose.
     const bool ready = kind_ != NoKind;
-    button(4)->setEnabled(ready);
+    button(nextButton)->setEnabled(ready);
     promptBlink(ready ? prompt::goOn : askForKind());
     playCue(cue::choice);
 }
@@ -175,11 +193,11 @@ bool TForm9::pose()
         numberLine_->show();
         arrow_->move(arrowLeft(problem_.count), arrowTop);
         arrow_->show();
-        for (int n = 8; n <= 12; ++n)
+        for (int n = firstFigure; n <= lastFigure; ++n)
             label(n)->show();
     }
-    label(4)->setText(problem_.question);
-    selector(3)->setEnabled(problem_.tenthsEnabled());
+    label(question)->setText(problem_.question);
+    selector(tenths)->setEnabled(problem_.tenthsEnabled());
     posed_ = true;
     return true;
 }
@@ -187,7 +205,7 @@ bool TForm9::pose()
 QString TForm9::nextInStudy()
 {
     if (!pose()) return askForKind();
-    button(5)->setEnabled(true);
+    button(answerButton)->setEnabled(true);
     return prompt::pressAnswer;
 }
 
@@ -201,9 +219,9 @@ QString TForm9::nextInTest()
 void TForm9::CuteButton5Click()
 {
     if (!posed_) return;
-    label(5)->setText(problem_.answer);
-    button(4)->setEnabled(true);
-    button(5)->setEnabled(false);
+    label(answerText)->setText(problem_.answer);
+    button(nextButton)->setEnabled(true);
+    button(answerButton)->setEnabled(false);
     promptBlink(prompt::goOn);
     playCue(cue::next);
 }
@@ -233,7 +251,7 @@ void TForm9::ComboBox3Change()
 void TForm9::judgeEntry()
 {
     const PlaceValue& digits = entered();
-    label(5)->setText(problem_.answer);
+    label(answerText)->setText(problem_.answer);
     judge(structureRight(problem_, digits.digit(100).value_or(0), digits.digit(10).value_or(0),
                          digits.digit(1).value_or(0)));
 }

@@ -2,7 +2,7 @@
 // The structure of decimals: an explanation memo, then problems of three kinds (counting 0.1s,
 // reading the number line, changing units). Study mode reveals the answer with the answer button;
 // test mode takes it through the tens, ones and tenths selectors and marks it.
-#include "app/LessonScreen.h"
+#include "frame/LessonScreen.h"
 #include "lessons/decimals/DecimalStructure.h"
 
 namespace kazemaru {
@@ -12,11 +12,8 @@ class TForm9 : public LessonScreen {
   public:
     explicit TForm9(QWidget* parent);
 
-    int problemKind() const { return kind_; }
-    const StructureProblem& problem() const { return problem_; }
-    bool posed() const { return posed_; } // a test problem waits for (or has) its answer
-
-    QList<QPair<int, int>> answerKey() const override;
+    // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
+    static const FrameFacts& frameFacts();
 
   public Q_SLOTS:
     void FormCreate() override;       // show handler: keeps the lesson mode of the last visit
@@ -46,6 +43,12 @@ class TForm9 : public LessonScreen {
     int kind_ = NoKind;
     StructureProblem problem_;
     bool posed_ = false;
+
+    friend struct test::Probe; // the tests read these; the program never needs them
+    int problemKind() const { return kind_; }
+    const StructureProblem& problem() const { return problem_; }
+    bool posed() const { return posed_; } // a test problem waits for (or has) its answer
+    QList<QPair<int, int>> answerKey() const override;
 };
 
 } // namespace kazemaru

@@ -112,66 +112,6 @@ bool entryIsRight(int dividend, int divisor, const QString& quotientRow, int rem
     return total == dividend && remainder < divisor;
 }
 
-WrittenEntry::WrittenEntry(Figure& figure, int subTopic, int dividend, int divisor)
-    : figure_(figure)
-    , subTopic_(subTopic)
-    , dividend_(dividend)
-    , divisor_(divisor)
-{
-}
-
-EntryOutcome WrittenEntry::chooseQuotient(int digit)
-{
-    if (finished_) return {};
-    ++k_;
-    s_ = 0;
-    EntryOutcome out = onQuotient(digit);
-    if (!out.judged) out = askRow(SelectorMode::Number, arrowPrompt());
-    return out;
-}
-
-EntryOutcome WrittenEntry::choosePlace(int weight, int digit)
-{
-    if (finished_) return {};
-    pending_.set(weight, digit);
-    EntryOutcome out;
-    out.cue = true;
-    return out;
-}
-
-EntryOutcome WrittenEntry::chooseOnes(int digit)
-{
-    if (finished_) return {};
-    const int number = pending_.value() + digit;
-    ++s_;
-    EntryOutcome out = onNumber(number);
-    if (!out.judged) {
-        out.cue = true;
-        pending_.clear();
-    }
-    return out;
-}
-
-EntryOutcome WrittenEntry::finish(int remainder)
-{
-    remainder_ = remainder;
-    total_ = static_cast<int>(figure_.text(Row::Quotient).toLongLong() * divisor_ + remainder);
-    finished_ = true;
-    EntryOutcome out;
-    out.judged = true;
-    out.right = entryIsRight(dividend_, divisor_, figure_.text(Row::Quotient), remainder);
-    return out;
-}
-
-EntryOutcome WrittenEntry::askRow(SelectorMode mode, const QString& prompt)
-{
-    EntryOutcome out;
-    out.setUp = mode;
-    out.prompt = prompt;
-    out.cue = true;
-    return out;
-}
-
 QString arrowPrompt()
 {
     return u"赤い矢印のところを 答えてね！"_s;

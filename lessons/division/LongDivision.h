@@ -1,8 +1,7 @@
 #pragma once
-// The written long-division figure as data, and the entry machinery that the long-division
-// screens share: rows with their texts and places, the red arrow, selector modes, the number
-// being composed from place selectors, and the judgement by quotient and remainder.
-#include "app/PlaceValue.h"
+// The written long-division figure as data, and what every long division says and judges: rows
+// with their texts and places, the red arrow, the selector modes, the step texts' pieces, the
+// problem and answer lines, the prompts, and the judgement by quotient and remainder.
 #include "lessons/shared/DigitRow.h"
 #include "lessons/shared/StepProtocol.h"
 
@@ -45,7 +44,8 @@ enum class LayoutCase {
     ZeroLast,          // the last quotient digit is 0
 };
 
-enum class SelectorMode { Quotient, Number };
+// The selectors a choice sets up: the quotient selector alone, or the place selectors of a number.
+enum SelectorMode : unsigned { Quotient, Number };
 
 // One row: its text and its box. Digits stand in cells of digitPitch from the box's left edge,
 // or, right-aligned, from its right edge.
@@ -55,8 +55,6 @@ struct RowState {
     int top = 0;
     int width = 0;
     bool alignRight = false;
-
-    int rightEdge() const { return left + width; }
 };
 
 // The whole figure: divisor, dividend, rows, bracket, rules and arrow.
@@ -116,78 +114,6 @@ QString joined(int left, int right);
 
 // Right when divisor × quotient + remainder is the dividend and the remainder is below the divisor.
 bool entryIsRight(int dividend, int divisor, const QString& quotientRow, int remainder);
-
-// What the screen has to do after a selector choice.
-struct EntryOutcome {
-    std::optional<SelectorMode> setUp; // run the selector set-up in this mode
-    QString prompt;                    // blink this prompt when not empty
-    bool cue = false;                  // play the digit cue
-    bool judged = false;               // the entry is finished and judged
-    bool right = false;
-};
-
-// The row-by-row entry of a written division: k quotient digits so far, s numbers since the
-// last quotient digit. Each screen supplies its own path through the figure; once judged, the
-// entry is over and further choices change nothing.
-class WrittenEntry {
-  public:
-    WrittenEntry(Figure& figure, int subTopic, int dividend, int divisor);
-    virtual ~WrittenEntry() = default;
-
-    EntryOutcome chooseQuotient(int digit);
-    EntryOutcome choosePlace(int weight, int digit); // tens, hundreds, … of the next number
-    EntryOutcome chooseOnes(int digit);              // enters the number
-
-    // The prompt that asks for the first quotient digit.
-    virtual QString firstPrompt() const = 0;
-
-    int quotientDigits() const { return k_; }
-    int numbersSinceQuotient() const { return s_; }
-    int pendingValue() const { return pending_.value(); }
-    LayoutCase layoutCase() const { return case_; }
-    void setLayoutCase(LayoutCase c) { case_ = c; }
-    bool finished() const { return finished_; }
-    int enteredRemainder() const { return remainder_; }
-    int answerTotal() const { return total_; }
-
-  protected:
-    // Called with k and s already counted. A quotient digit that does not finish the entry is
-    // followed by a number: the caller then asks for the row under the arrow.
-    virtual EntryOutcome onQuotient(int digit) = 0;
-    virtual EntryOutcome onNumber(int number) = 0;
-
-    EntryOutcome finish(int remainder);
-    static EntryOutcome askRow(SelectorMode mode, const QString& prompt);
-
-    Figure& figure_;
-    const int subTopic_;
-    const int dividend_;
-    const int divisor_;
-    int k_ = 0;
-    int s_ = 0;
-    LayoutCase case_ = LayoutCase::Regular;
-
-  private:
-    PlaceValue pending_; // the higher places wait here until the ones digit enters the number
-    bool finished_ = false;
-    int remainder_ = 0;
-    int total_ = 0;
-};
-
-// A worked example of a long-division screen, walked step by step into its figure.
-class ExampleWalk : public written::StepWalk {
-  public:
-    const Problem& problem() const { return problem_; }
-    LayoutCase layoutCase() const { return case_; }
-
-  protected:
-    explicit ExampleWalk(const Problem& problem)
-        : problem_(problem)
-    {
-    }
-    Problem problem_;
-    LayoutCase case_ = LayoutCase::Regular;
-};
 
 // Prompts shared by the long-division screens.
 QString arrowPrompt();        // answer the row the arrow marks

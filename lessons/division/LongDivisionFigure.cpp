@@ -1,28 +1,12 @@
 #include "lessons/division/LongDivisionFigure.h"
 
-#include "app/widgets/Factory.h"
+#include "frame/widgets/Factory.h"
 
 #include <algorithm>
 
 namespace kazemaru::longdiv {
 
 using namespace Qt::StringLiterals;
-
-FigureDesign figureDesign(const RowState& divisor, const RowState& dividend, const std::array<RowState, rowCount>& rows,
-                          int bracketLeft, int bracketWidth, int ruleLeft, int ruleWidth, int arrowLeft)
-{
-    FigureDesign f;
-    f.divisor = divisor;
-    f.dividend = dividend;
-    f.rows = rows;
-    f.bar = QRect(bracketLeft, 312, bracketWidth, 2);
-    f.curve = QRect(bracketLeft, 314, 17, 33);
-    f.ruleLeft = ruleLeft;
-    f.ruleWidth = ruleWidth;
-    f.ruleTops = {376, 441, 505};
-    f.arrowLeft = arrowLeft;
-    return f;
-}
 
 FigureWidgets::FigureWidgets(QWidget* screen, const FigureDesign& design)
     : design_(design)
@@ -34,7 +18,7 @@ FigureWidgets::FigureWidgets(QWidget* screen, const FigureDesign& design)
 
     bar_ = new Shape(Qt::black, screen);
     bar_->setObjectName(u"Shape1"_s);
-    bar_->setGeometry(design.bar);
+    bar_->setGeometry(design.bracketLeft, design.bracketTop, design.bracketWidth, 2);
     for (int i = 0; i < 3; ++i) {
         auto* rule = new Shape(Qt::black, screen);
         rule->setObjectName(u"Shape%1"_s.arg(i + 2));
@@ -43,7 +27,7 @@ FigureWidgets::FigureWidgets(QWidget* screen, const FigureDesign& design)
     }
     curve_ = new Picture(u":/bracket.svg"_s, screen);
     curve_->setObjectName(u"Image2"_s);
-    curve_->setGeometry(design.curve);
+    curve_->setGeometry(design.bracketLeft, design.bracketTop + 2, 17, 33);
     arrow_ = new Picture(u":/arrow.svg"_s, screen);
     arrow_->setObjectName(u"Image3"_s);
     arrow_->setGeometry(design.arrowLeft, arrowTop(Row::Quotient), 20, 11);

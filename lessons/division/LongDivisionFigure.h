@@ -20,20 +20,16 @@ struct FigureDesign {
     RowState divisor;                    // Label8
     RowState dividend;                   // Label9
     std::array<RowState, rowCount> rows; // Label7, Label10 … Label15
-    QRect bar;                           // Shape1, the bracket's top bar
-    QRect curve;                         // Image2, the bracket's curved stroke
+    int bracketLeft = 0;                 // Shape1, the bracket's top bar, and Image2, its curved stroke
+    int bracketWidth = 0;                // the top bar's
     int ruleLeft = 0;                    // Shape2 … Shape4 under the products
     int ruleWidth = 0;
-    std::array<int, 3> ruleTops{};
     int arrowLeft = 0; // Image3
+    std::array<int, 3> ruleTops{376, 441, 505};
+    int bracketTop = 312;
     int pixelSize = 27;
     int rowHeight = 32;
 };
-
-// A figure design with the bracket at bracketLeft, the rules under the products at their usual
-// tops, and the arrow at arrowLeft.
-FigureDesign figureDesign(const RowState& divisor, const RowState& dividend, const std::array<RowState, rowCount>& rows,
-                          int bracketLeft, int bracketWidth, int ruleLeft, int ruleWidth, int arrowLeft);
 
 class FigureWidgets {
   public:

@@ -1,6 +1,6 @@
 #include "lessons/division/LongDivisionOneDigit.h"
 
-#include "app/Random.h"
+#include "frame/Random.h"
 
 #include <algorithm>
 
@@ -12,31 +12,31 @@ std::array<RowState, rowCount> oneDigitRows()
 {
     // text, left, top, width, right-aligned
     return {{
-        {QString(), 720, 280, 60, false}, // quotient
-        {QString(), 720, 348, 40, false}, // first product
-        {QString(), 720, 380, 40, true},  // first difference
-        {QString(), 720, 412, 40, true},  // second product
-        {QString(), 740, 444, 40, true},  // second difference
-        {QString(), 740, 476, 40, true},  // third product
-        {QString(), 740, 508, 40, true},  // last difference, ending at 780
+        {QString(), oneDigitColumn1, 280, 60, false}, // quotient
+        {QString(), 720, 348, 40, false},             // first product
+        {QString(), 720, 380, 40, true},              // first difference
+        {QString(), 720, 412, 40, true},              // second product
+        {QString(), 740, 444, 40, true},              // second difference
+        {QString(), 740, 476, 40, true},              // third product
+        {QString(), 740, 508, 40, true},              // last difference, ending at 780
     }};
 }
 
-void placeShortStart(Figure& figure)
+const PlanDesign& oneDigitPlan()
 {
-    figure.place(Row::Quotient, oneDigitColumn2);
-    figure.place(Row::Difference1, oneDigitColumn2);
-    figure.place(Row::Product2, oneDigitColumn2);
-    // The first partial dividend has two digits here; a one-digit product ends under its second.
-    figure.row(Row::Product1).alignRight = true;
+    static const PlanDesign design{.firstDigits = 1,
+                                   .dividendLeft = oneDigitColumn1,
+                                   .quotientNudge = 0,
+                                   .zeroGivesWay = true,
+                                   .rows = oneDigitRows(),
+                                   .example = oneDigitExample,
+                                   .stepText = oneDigitStepText};
+    return design;
 }
 
-void placeRegularStart(Figure& figure)
+int oneDigitExampleCount(int)
 {
-    figure.place(Row::Quotient, oneDigitColumn1);
-    figure.place(Row::Difference1, oneDigitColumn1);
-    figure.place(Row::Product2, oneDigitColumn1);
-    figure.row(Row::Product1).alignRight = false;
+    return 3;
 }
 
 Problem oneDigitExample(int subTopic, int example)
@@ -84,117 +84,101 @@ Problem drawOneDigitProblem(int subTopic)
     return oneDigitFixedProblem(subTopic);
 }
 
-QString oneDigitFirstPrompt(int subTopic, const Problem& problem)
+// The step texts, as written on the board.
+namespace {
+
+// Multiply and subtract, up to the difference r: shared by the second steps.
+QString multiplyAndSubtract(int P, int d, int q, int m, int r)
 {
-    if (subTopic == 2 && problem.dividend / 100 >= problem.divisor) return hundredsQuotientPrompt();
-    return tensQuotientPrompt();
+    return compose({u"\n"_s, u"　"_s,
+                    d,       u" に 商の "_s,
+                    q,       u" をかけた "_s,
+                    m,       u" を "_s,
+                    P,       u" の"_s,
+                    u"\n"_s, u"　下に書く。"_s,
+                    u"\n"_s, u"　その下に線をひき、線の下に "_s,
+                    P,       u" から"_s,
+                    u"\n"_s, u"　"_s,
+                    m,       u" をひいた "_s,
+                    r});
 }
 
-bool oneDigitExampleGoesOn(int subTopic, int example, int step)
+QString bringDown(const QString& place, int n)
 {
-    if (subTopic == 1) return step <= 2;
-    return (example <= 2 && step <= 3) || (example == 3 && step <= 2);
+    return compose({u" と、その右に "_s + place + u"の "_s, u"\n"_s, u"　"_s, n, u" を おろして書く。"_s});
 }
 
-OneDigitEntry::OneDigitEntry(Figure& figure, int subTopic, const Problem& problem)
-    : WrittenEntry(figure, subTopic, problem.dividend, problem.divisor)
+QString step2Text(int subTopic, LayoutCase c, int D, int d, int P, int q, int m, int r, int n)
 {
+    if (c == LayoutCase::ShortStart) {
+        const int h = D / 100;
+        const int t = D / 10 % 10;
+        return compose({u"【ステップ２】\n\n　"_s, h, u" は "_s, d, u" で われないので、"_s, u"\n"_s, u"　"_s, P,
+                        u" を "_s, d, u" で わる。"_s, u"\n"_s, u"　商の "_s, q, u" を "_s, t, u" の上に書き、"_s}) +
+               multiplyAndSubtract(P, d, q, m, r) + bringDown(u"一の位"_s, n);
+    }
+    const QString head = compose({u"【ステップ２】\n\n　"_s, P, u" を "_s, d, u" でわる。"_s, u"\n"_s, u"　商の "_s, q,
+                                  u" を "_s, P, u" の上に書き、"_s}) +
+                         multiplyAndSubtract(P, d, q, m, r);
+    if (subTopic == 1) {
+        if (r > 0) return head + bringDown(u"一の位"_s, n);
+        return head + compose({u" は はぶき、一の位から"_s, u"\n"_s, u"　おろした"_s, n, u" だけを書く。"_s});
+    }
+    if (r > 0) return head + bringDown(u"十の位"_s, n);
+    return head + compose({u" は はぶき、"_s, u"\n"_s, u"　十の位からおろした "_s, n, u" だけを書く。"_s});
 }
 
-QString OneDigitEntry::firstPrompt() const
+// The division of a later step, from "divide P by d" to the difference r written below the rule.
+QString divideAndWrite(const QString& title, int P, int d, int q, int over, int m, int r, bool tight, bool splitFrom)
 {
-    return oneDigitFirstPrompt(subTopic_, {dividend_, divisor_});
+    // Two spellings of the same sentence: "の上に" after the digit with or without a space, and
+    // "P から" broken before or after "から".
+    const QString above = tight ? u"の上に書き、"_s : u" の上に書き、"_s;
+    const QString subtract = splitFrom ? compose({P, u"\n"_s, u"　から "_s, m, u" をひいた "_s})
+                                       : compose({P, u" から"_s, u"\n"_s, u"　"_s, m, u" をひいた "_s});
+    return compose({title, u"　次に、この "_s, P, u" を "_s, d, u" でわり、"_s, u"\n"_s, u"　商の "_s, q, u" を "_s,
+                    over}) +
+           above +
+           compose({d, u" に 商の"_s, u"\n"_s, u"　"_s, q, u" をかけた "_s, m, u" を "_s, P, u" の下に書く。"_s,
+                    u"\n"_s, u"　その下に 線をひき、線の下に "_s}) +
+           subtract + compose({r, u" を書く。"_s});
 }
 
-EntryOutcome OneDigitEntry::onQuotient(int g)
+// The third step: the second quotient digit, the last one of a two-digit dividend or of a
+// short start.
+QString step3Text(const StepFacts& f)
 {
-    Figure& f = figure_;
-    if (k_ == 1) {
-        const int first = subTopic_ == 1 ? dividend_ / 10 : dividend_ / 100;
-        if (first < divisor_) {
-            case_ = LayoutCase::ShortStart;
-            placeShortStart(f);
-        }
-        f.show(Row::Quotient, g);
-        f.point(Row::Product1);
-    } else if (k_ == 2) {
-        f.append(Row::Quotient, g);
-        if (g > 0) {
-            f.point(Row::Product2);
-        } else if (subTopic_ == 1 || case_ == LayoutCase::ShortStart) {
-            return finish(f.number(Row::Difference1)); // nothing left to bring down
-        } else {
-            f.point(Row::Difference1); // the ones digit comes down beside the first difference
-            case_ = LayoutCase::ZeroMiddle;
-        }
-    } else if (k_ == 3) {
-        f.append(Row::Quotient, g);
-        const bool regular = case_ == LayoutCase::Regular;
-        if (g == 0) return finish(f.number(regular ? Row::Difference2 : Row::Difference1));
-        f.point(regular ? Row::Product3 : Row::Product2);
+    const int P = f.P, d = f.d, q = f.q, m = f.m, r = f.r, t = f.t, u = f.u, Q = f.Q;
+    const QString title = u"【ステップ３】\n\n"_s;
+    if (f.subTopic == 1) {
+        if (q > 0) return divideAndWrite(title, P, d, q, u, m, r, false, true) + closing(Q, r);
+        return compose({title, u"　次に、この "_s, P, u" は "_s, d, u" でわれないので"_s, u"\n"_s, u"　商の ０ を "_s,
+                        u, u" の上に書き、"_s, d, u" に商の"_s, u"\n"_s, u"　０ をかける計算は はぶく。"_s}) +
+               closing(Q, r);
     }
-    return {};
+    if (f.layoutCase == LayoutCase::ShortStart)
+        return divideAndWrite(title, P, d, q, u, m, r, false, false) + closing(Q, r);
+    if (f.layoutCase == LayoutCase::ZeroMiddle)
+        return compose({title,   u"　次に、この "_s,
+                        P,       u" は "_s,
+                        d,       u" で われないので、"_s,
+                        u"\n"_s, u"　０ を "_s,
+                        t,       u" の上に書き、"_s,
+                        d,       u" に ０を"_s,
+                        u"\n"_s, u"　かける計算は はぶき、一の位の "_s,
+                        u,       u" を "_s,
+                        u"\n"_s, u"　おろして "_s,
+                        P,       u" の右に書く。"_s});
+    return divideAndWrite(title, P, d, q, t, m, r, true, true);
 }
 
-EntryOutcome OneDigitEntry::onNumber(int N)
+} // namespace
+
+QString oneDigitStepText(const StepFacts& f)
 {
-    Figure& f = figure_;
-    const bool regular = case_ == LayoutCase::Regular;
-    if (k_ == 1 && s_ == 1) {
-        f.show(Row::Product1, N);
-        f.point(Row::Difference1);
-        f.rules[0] = true;
-        return askRow(SelectorMode::Number, arrowPrompt());
-    }
-    if (k_ == 1 && s_ == 2) {
-        f.show(Row::Difference1, N);
-        f.point(Row::Quotient);
-        const bool onesNext = subTopic_ == 1 || case_ == LayoutCase::ShortStart;
-        return askRow(SelectorMode::Quotient, onesNext ? onesQuotientPrompt() : tensQuotientPrompt());
-    }
-    if (k_ == 2 && s_ == 1) {
-        if (case_ == LayoutCase::ZeroMiddle) {
-            // The brought-down digit: a first difference of 0 is replaced, not written before it.
-            f.place(Row::Difference1, oneDigitColumn2);
-            const QString& L = f.text(Row::Difference1);
-            f.show(Row::Difference1, L == u"0"_s ? QString::number(N) : L + QString::number(N));
-            f.point(Row::Quotient);
-            return askRow(SelectorMode::Quotient, onesQuotientPrompt());
-        }
-        if (case_ == LayoutCase::ShortStart) f.place(Row::Product2, oneDigitColumn2);
-        f.show(Row::Product2, N);
-        f.point(Row::Difference2);
-        f.rules[1] = true;
-        return askRow(SelectorMode::Number, arrowPrompt());
-    }
-    if (k_ == 2 && s_ == 2) {
-        f.show(Row::Difference2, N);
-        if (subTopic_ == 1) {
-            f.place(Row::Difference2, oneDigitColumn1);
-            return finish(N);
-        }
-        if (!regular) return finish(N);
-        f.point(Row::Quotient);
-        return askRow(SelectorMode::Quotient, onesQuotientPrompt());
-    }
-    if (k_ == 3 && s_ == 1) {
-        if (regular) {
-            f.show(Row::Product3, N);
-            f.point(Row::Difference3);
-            f.rules[2] = true;
-        } else {
-            f.place(Row::Product2, oneDigitColumn2);
-            f.show(Row::Product2, N);
-            f.point(Row::Difference2);
-            f.rules[1] = true;
-        }
-        return askRow(SelectorMode::Number, arrowPrompt());
-    }
-    if (k_ == 3 && s_ == 2) {
-        f.show(regular ? Row::Difference3 : Row::Difference2, N);
-        return finish(N);
-    }
-    return {};
+    if (f.step == 2) return step2Text(f.subTopic, f.layoutCase, f.D, f.d, f.P, f.q, f.m, f.r, f.n);
+    if (f.step == 3) return step3Text(f);
+    return lastStepText(f.P, f.d, f.q, f.u, f.m, f.r, f.Q);
 }
 
 } // namespace kazemaru::longdiv

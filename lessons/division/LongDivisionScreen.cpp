@@ -1,34 +1,57 @@
 #include "lessons/division/LongDivisionScreen.h"
 
-#include "app/CuePlayer.h"
-#include "app/Prompts.h"
-#include "app/Random.h"
+#include "frame/CuePlayer.h"
+#include "frame/Prompts.h"
+#include "frame/Random.h"
 
 using namespace Qt::StringLiterals;
 
 namespace kazemaru::longdiv {
 
+namespace {
+
+constexpr int judgeMark = 6;
+
+} // namespace
+
 const std::array<LabelDesign, 3> longDivisionLabels{{
-    {4, 104, 208, 40, false, colour::navy},
-    {5, 104, 296, 24, true, colour::navy},
-    {6, 752, 544, 53, false, colour::red},
+    {WrittenScreen::problemLine, 104, 208, 40, false, colour::navy},
+    {WrittenScreen::stepText, 104, 296, 24, true, colour::navy},
+    {judgeMark, 752, 544, 53, false, colour::red},
 }};
 
-LongDivisionScreen::LongDivisionScreen(int form, const LongDivisionDesign& design, QWidget* parent)
-    : LessonScreen(form, parent)
+QList<ButtonFact> longDivisionButtons()
+{
+    using namespace facts;
+    return {next(472), step(u"CuteButton5"_s, 840, 520), point(), restore(u"CuteButton7"_s, 632, 544), mode(), back(),
+            quit()};
+}
+
+namespace {
+
+WrittenDesign writtenDesign(const LongDivisionDesign& d)
+{
+    return {.labels = d.labels,
+            .judgeMark = judgeMark,
+            .selectors = d.selectors,
+            .selectorTop = d.selectorTop,
+            .stepPrompt = prompt::goOnStepSpaced,
+            .walksAgain = false,
+            .memoLines = d.memoLines,
+            .memoGeometry = d.memoGeometry,
+            .memoPixelSize = d.memoPixelSize};
+}
+
+} // namespace
+
+LongDivisionScreen::LongDivisionScreen(const FrameFacts& facts, const LongDivisionDesign& design, QWidget* parent)
+    : WrittenScreen(facts, writtenDesign(design), parent)
     , design_(design)
     , figure_(designedFigure(design.figure.rows))
 {
-    addLabels(design.labels);
-    setJudgeMark(label(6));
     // The longest step texts close their lines up rather than run into the guide and its prompt.
-    label(5)->setMaximumHeight(facts().pictureTop - label(5)->y());
-
-    addDigitSelectors(design.selectors, design.selectorTop);
-    spaceTheSevens(design.selectors);
-
+    label(stepText)->setMaximumHeight(facts.pictureTop - label(stepText)->y());
     widgets_ = std::make_unique<FigureWidgets>(this, design.figure);
-    setMemoLines(design.memoLines, design.memoGeometry, design.memoPixelSize);
 }
 
 LongDivisionScreen::~LongDivisionScreen() = default;
@@ -38,41 +61,42 @@ void LongDivisionScreen::showFigure()
     widgets_->show(figure_);
 }
 
+void LongDivisionScreen::placeRows()
+{
+    figure_.rows = design_.figure.rows;
+}
+
 void LongDivisionScreen::screenReset()
 {
-    LessonScreen::screenReset();
+    WrittenScreen::screenReset();
     if (walk_) walk_->restart();
-    button(5)->setText(stepCaption(1));
-    for (const LabelDesign& l : design_.labels)
-        label(l.number)->setText(QString());
     figure_.clear();
     showFigure();
-    hideSelectors(design_.selectors);
 }
 
 void LongDivisionScreen::resetCountersOnShow()
 {
     entry_.reset();
-    button(5)->setEnabled(false);
-    button(7)->setEnabled(false);
+    button(stepButton)->setEnabled(false);
+    button(restoreButton)->setEnabled(false);
 }
 
 QString LongDivisionScreen::menuChosen()
 {
     example_ = 0;
-    button(4)->setEnabled(true);
-    button(5)->setEnabled(false);
+    button(nextButton)->setEnabled(true);
+    button(stepButton)->setEnabled(false);
     // The last problem belongs to the other sub-topic's rules: it cannot be laid out again.
-    button(7)->setEnabled(false);
-    placeAfterMenu(figure_);
+    button(restoreButton)->setEnabled(false);
+    placeRows();
     showFigure();
     return prompt::goOn;
 }
 
 QString LongDivisionScreen::testEntered()
 {
-    button(4)->setEnabled(true);
-    button(5)->setEnabled(false);
+    button(nextButton)->setEnabled(true);
+    button(stepButton)->setEnabled(false);
     return prompt::goOn;
 }
 
@@ -82,37 +106,39 @@ QString LongDivisionScreen::studyEntered()
     return testEntered();
 }
 
-QString LongDivisionScreen::nextInStudy()
+std::unique_ptr<written::StepWalk> LongDivisionScreen::makeWalk()
 {
-    if (subTopic() == 0) return openingPrompt(); // nothing to pose before a menu choice
-    placeForStart(figure_);
-    example_ = example_ % exampleCount(subTopic()) + 1;
-    walk_ = makeWalk(figure_, subTopic(), example_);
-    problem_ = walk_->problem();
-    label(4)->setText(problemLine(problem_.dividend, problem_.divisor));
-    button(5)->setEnabled(true);
+    placeRows();
+    example_ = example_ % design_.rules.exampleCount(subTopic()) + 1;
+    auto walk = std::make_unique<PlanWalk>(figure_, design_.rules.plan(), subTopic(), example_);
+    problem_ = walk->problem();
+    label(problemLine)->setText(longdiv::problemLine(problem_.dividend, problem_.divisor));
     showFigure();
-    return prompt::goOnStepSpaced;
+    return walk;
 }
 
-QString LongDivisionScreen::nextInTest()
+std::unique_ptr<PlanEntry> LongDivisionScreen::entryFor(const Problem& problem)
 {
-    if (subTopic() == 0) return openingPrompt();
-    placeForStart(figure_);
+    std::optional<LayoutCase> path;
+    if (design_.rules.path) path = design_.rules.path(subTopic(), problem);
+    return std::make_unique<PlanEntry>(figure_, design_.rules.plan(), subTopic(), problem, path);
+}
+
+std::unique_ptr<written::Entry> LongDivisionScreen::makeEntry()
+{
+    placeRows();
     Randomize();
-    problem_ = drawProblem(subTopic());
-    entry_ = makeEntry(figure_, subTopic(), problem_);
-    layoutCase_ = LayoutCase::Regular;
+    problem_ = design_.rules.draw(subTopic());
+    auto entry = entryFor(problem_);
     layOutProblem();
-    button(5)->setEnabled(false);
-    button(7)->setEnabled(true);
-    selectorSetUp(SelectorMode::Quotient);
-    return entry_->firstPrompt();
+    button(stepButton)->setEnabled(false);
+    button(restoreButton)->setEnabled(true);
+    return entry;
 }
 
 void LongDivisionScreen::layOutProblem()
 {
-    label(4)->setText(problemLine(problem_.dividend, problem_.divisor));
+    label(problemLine)->setText(longdiv::problemLine(problem_.dividend, problem_.divisor));
     figure_.divisor = QString::number(problem_.divisor);
     figure_.dividend = QString::number(problem_.dividend);
     figure_.bracket = true;
@@ -121,35 +147,22 @@ void LongDivisionScreen::layOutProblem()
     showFigure();
 }
 
-void LongDivisionScreen::CuteButton5Click()
-{
-    if (!walk_) return;
-    const StepShown shown = walk_->nextStep();
-    layoutCase_ = walk_->layoutCase();
-    showFigure();
-    const written::StepReaction reaction = written::showStep(shown, {label(5), label(4), button(5), button(4)});
-    if (reaction.ended) walk_->restart();
-    playCue(reaction.cue);
-    promptBlink(reaction.prompt);
-}
-
 void LongDivisionScreen::CuteButton7Click()
 {
     if (!entry_) return;
     screenReset();
-    entry_ = makeEntry(figure_, subTopic(), problem_);
-    layoutCase_ = LayoutCase::Regular;
+    entry_ = entryFor(problem_);
     selectorSetUp(SelectorMode::Quotient);
-    placeForRestore(figure_);
+    placeRows();
     layOutProblem();
     // The entry starts again, so the prompt asks for it again.
     promptBlink(entry_->firstPrompt());
     playCue(cue::digit);
 }
 
-void LongDivisionScreen::selectorSetUp(SelectorMode mode)
+void LongDivisionScreen::selectorSetUp(unsigned open)
 {
-    const bool number = mode == SelectorMode::Number;
+    const bool number = open == SelectorMode::Number;
     for (const SelectorDesign& s : design_.selectors)
         selector(s.number)->setVisible(number != (s.number == design_.quotientSelector));
     clearSelectors(design_.selectors);
@@ -161,15 +174,15 @@ void LongDivisionScreen::selectorSetUp(SelectorMode mode)
 void LongDivisionScreen::quotientChosen()
 {
     const int digit = selector(design_.quotientSelector)->itemIndex();
-    if (digit >= 0 && entry_) apply(entry_->chooseQuotient(digit));
+    if (digit >= 0 && entry()) apply(entry()->chooseQuotient(digit));
 }
 
 void LongDivisionScreen::placeChosen(int selectorNumber)
 {
     const int digit = selector(selectorNumber)->itemIndex();
-    if (digit < 0 || !entry_) return;
+    if (digit < 0 || !entry()) return;
     for (const SelectorDesign& s : design_.selectors)
-        if (s.number == selectorNumber) apply(entry_->choosePlace(s.weight, digit));
+        if (s.number == selectorNumber) apply(entry()->choosePlace(s.weight, digit));
 }
 
 void LongDivisionScreen::onesChosen()
@@ -177,61 +190,14 @@ void LongDivisionScreen::onesChosen()
     for (const SelectorDesign& s : design_.selectors) {
         if (s.weight != 1 || s.number == design_.quotientSelector) continue;
         const int digit = selector(s.number)->itemIndex();
-        if (digit >= 0 && entry_) apply(entry_->chooseOnes(digit));
+        if (digit >= 0 && entry()) apply(entry()->chooseOnes(digit));
     }
 }
 
-void LongDivisionScreen::apply(const EntryOutcome& out)
+QString LongDivisionScreen::answeredLine() const
 {
-    layoutCase_ = entry_->layoutCase();
-    showFigure();
-    if (out.judged) {
-        const auto [D, d] = problem_;
-        label(4)->setText(answerLine(D, d, D / d, D % d));
-        // The entry is over: the selectors wait for the restore or the next button.
-        for (const SelectorDesign& s : design_.selectors)
-            selector(s.number)->setEnabled(false);
-        judge(out.right);
-        return;
-    }
-    if (out.setUp) selectorSetUp(*out.setUp);
-    if (!out.prompt.isEmpty()) promptBlink(out.prompt);
-    if (out.cue) playCue(cue::digit);
-}
-
-PlannedDivisionScreen::PlannedDivisionScreen(int form, const LongDivisionDesign& design, const PlannedRules& rules,
-                                             QWidget* parent)
-    : LongDivisionScreen(form, design, parent)
-    , rules_(rules)
-{
-}
-
-int PlannedDivisionScreen::exampleCount(int subTopic) const
-{
-    return rules_.exampleCount(subTopic);
-}
-
-std::unique_ptr<ExampleWalk> PlannedDivisionScreen::makeWalk(Figure& figure, int subTopic, int example)
-{
-    return std::make_unique<PlanWalk>(figure, rules_.plan(), subTopic, example);
-}
-
-Problem PlannedDivisionScreen::drawProblem(int subTopic)
-{
-    return rules_.draw(subTopic);
-}
-
-std::unique_ptr<WrittenEntry> PlannedDivisionScreen::makeEntry(Figure& figure, int subTopic, const Problem& problem)
-{
-    std::optional<LayoutCase> path;
-    if (rules_.path) path = rules_.path(subTopic, problem);
-    return std::make_unique<PlanEntry>(figure, rules_.plan(), subTopic, problem, path);
-}
-
-void PlannedDivisionScreen::placeForStart(Figure& figure)
-{
-    // The quotient row waits where it is designed for an example or a problem.
-    figure.place(Row::Quotient, rules_.plan().rows[size_t(rowIndex(Row::Quotient))].left);
+    const auto [D, d] = problem_;
+    return answerLine(D, d, D / d, D % d);
 }
 
 } // namespace kazemaru::longdiv

@@ -1,6 +1,6 @@
 #include "lessons/division/LongDivisionThreeDigit.h"
 
-#include "app/Random.h"
+#include "frame/Random.h"
 #include "lessons/division/LongDivisionTwoDigit.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "lessons/division/LongDivisionTwoDigit.h"
 
-#include "app/Random.h"
+#include "frame/Random.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "lessons/division/MentalDivision.h"
 
-#include "app/Random.h"
+#include "frame/Random.h"
 
 using namespace Qt::StringLiterals;
 

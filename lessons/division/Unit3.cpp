@@ -1,6 +1,6 @@
 #include "lessons/division/Unit3.h"
 
-#include "app/Prompts.h"
+#include "frame/Prompts.h"
 
 using namespace Qt::StringLiterals;
 
@@ -9,10 +9,11 @@ namespace kazemaru {
 namespace {
 
 // Problem line, explanation and judge mark.
+constexpr int question = 4, explanation = 5, mark = 6;
 const LabelDesign labelDesigns[] = {
-    {4, 144, 224, 53, false, colour::navy},
-    {5, 144, 200, 27, true, colour::teal},
-    {6, 752, 536, 53, false, colour::red},
+    {question, 144, 224, 53, false, colour::navy},
+    {explanation, 144, 200, 27, true, colour::teal},
+    {mark, 752, 536, 53, false, colour::red},
 };
 
 // The answer's hundreds, tens and ones, most significant on the left.
@@ -25,25 +26,43 @@ constexpr int selectorTop = 328;
 
 } // namespace
 
+// The frame facts: dividing tens and hundreds.
+const FrameFacts& TForm3::frameFacts()
+{
+    static const FrameFacts f{
+        .form = 3,
+        .titles = {facts::chapterTitle(u"わり算"_s), facts::lessonTitle(u"何十、何百をわる"_s)},
+        .menu = facts::menu({u"何十をわる"_s, u"何百をわる"_s, u"何百何十をわる"_s}),
+        .prompt = facts::promptLine(u"Label3"_s, prompt::chooseMenu),
+        .picture = u"Image3"_s,
+        .promptAfterJudging = prompt::goOn,
+        .quitQuestion = facts::mayQuit,
+        .buttons = {facts::next(), facts::mode(), facts::back(), facts::quit()},
+        .memoTop = std::nullopt,
+        .runsShowAtCreation = true,
+    };
+    return f;
+}
+
 TForm3::TForm3(QWidget* parent)
-    : LessonScreen(3, parent)
+    : LessonScreen(frameFacts(), parent)
 {
     addLabels(labelDesigns);
     for (const LabelDesign& l : labelDesigns)
         label(l.number)->hide();
-    setJudgeMark(label(6));
+    setJudgeMark(label(mark));
     // The explanation's runs of spaces set the equals signs of a chain one under another.
-    alignByCharacters(label(5));
+    alignByCharacters(label(explanation));
     addDigitSelectors(selectorDesigns, selectorTop);
 }
 
 void TForm3::screenReset()
 {
     LessonScreen::screenReset();
-    label(4)->hide();
-    label(5)->hide();
-    label(5)->move(144, 200);
-    label(6)->hide();
+    label(question)->hide();
+    label(explanation)->hide();
+    label(explanation)->move(144, 200);
+    label(mark)->hide();
     hideSelectors(selectorDesigns);
 }
 
@@ -58,9 +77,9 @@ void TForm3::selectorSetUp()
 // stays off here.
 QString TForm3::menuChosen()
 {
-    button(4)->setEnabled(false);
-    label(5)->setText(tensHundredsExplanation(subTopic()));
-    label(5)->show();
+    button(nextButton)->setEnabled(false);
+    label(explanation)->setText(tensHundredsExplanation(subTopic()));
+    label(explanation)->show();
     return prompt::chooseMenu;
 }
 
@@ -68,13 +87,13 @@ QString TForm3::menuChosen()
 QString TForm3::testEntered()
 {
     const bool ready = subTopic() > 0;
-    button(4)->setEnabled(ready);
+    button(nextButton)->setEnabled(ready);
     return ready ? prompt::goOn : prompt::chooseMenu;
 }
 
 QString TForm3::studyEntered()
 {
-    button(4)->setEnabled(false);
+    button(nextButton)->setEnabled(false);
     return prompt::chooseMenu;
 }
 
@@ -82,8 +101,8 @@ QString TForm3::studyEntered()
 QString TForm3::nextInStudy()
 {
     if (subTopic() > 0) {
-        label(5)->setText(tensHundredsExplanation(subTopic()));
-        label(5)->show();
+        label(explanation)->setText(tensHundredsExplanation(subTopic()));
+        label(explanation)->show();
     }
     return prompt::chooseMenu;
 }
@@ -92,8 +111,8 @@ QString TForm3::nextInTest()
 {
     if (subTopic() == 0) return prompt::chooseMenu;
     problem_ = drawTensHundredsProblem(subTopic());
-    label(4)->setText(tensHundredsQuestionText(problem_));
-    label(4)->show();
+    label(question)->setText(tensHundredsQuestionText(problem_));
+    label(question)->show();
     selectorSetUp();
     return prompt::answerFromTop;
 }
@@ -111,7 +130,7 @@ void TForm3::ComboBox3Change()
 void TForm3::ComboBox2Change()
 {
     if (!takeDigit(2)) return;
-    label(4)->setText(tensHundredsAnswerText(problem_));
+    label(question)->setText(tensHundredsAnswerText(problem_));
     judge(tensHundredsRight(problem_, entered().value()));
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Dividing whole tens and hundreds by one digit: an explanation per sub-topic in study mode,
 // random problems answered with hundreds, tens and ones selectors in test mode.
-#include "app/LessonScreen.h"
+#include "frame/LessonScreen.h"
 #include "lessons/division/MentalDivision.h"
 
 namespace kazemaru {
@@ -11,9 +11,8 @@ class TForm3 : public LessonScreen {
   public:
     explicit TForm3(QWidget* parent);
 
-    const TensHundredsProblem& problem() const { return problem_; }
-
-    QList<QPair<int, int>> answerKey() const override;
+    // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
+    static const FrameFacts& frameFacts();
 
   public Q_SLOTS:
     void ComboBox4Change(); // answer hundreds
@@ -32,6 +31,10 @@ class TForm3 : public LessonScreen {
     void selectorSetUp();
 
     TensHundredsProblem problem_;
+
+    friend struct test::Probe; // the tests read these; the program never needs them
+    const TensHundredsProblem& problem() const { return problem_; }
+    QList<QPair<int, int>> answerKey() const override;
 };
 
 } // namespace kazemaru

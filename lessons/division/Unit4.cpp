@@ -1,5 +1,8 @@
 #include "lessons/division/Unit4.h"
 
+#include "frame/Prompts.h"
+#include "lessons/division/LongDivisionOneDigit.h"
+
 using namespace Qt::StringLiterals;
 
 namespace kazemaru {
@@ -14,55 +17,51 @@ const SelectorDesign selectorDesigns[] = {
     {4, 904, u"商"},
 };
 
-} // namespace
-
-TForm4::TForm4(QWidget* parent)
-    : LongDivisionScreen(4, design(), parent)
-{
-}
-
-LongDivisionDesign TForm4::design()
+LongDivisionDesign design()
 {
     LongDivisionDesign d;
     d.selectors = selectorDesigns;
     d.quotientSelector = 4;
-    d.figure = figureDesign({QString(), 672, 316, 20, false}, {QString(), oneDigitColumn1, 316, 60, false},
-                            oneDigitRows(), 696, 105, 704, 97, 680);
-    d.memoLines = memoLines();
+    d.figure = {.divisor = {QString(), 672, 316, 20, false},
+                .dividend = {QString(), oneDigitColumn1, 316, 60, false},
+                .rows = oneDigitRows(),
+                .bracketLeft = 696,
+                .bracketWidth = 105,
+                .ruleLeft = 704,
+                .ruleWidth = 97,
+                .arrowLeft = 680};
+    d.memoLines = TForm4::memoLines();
     d.memoGeometry = QRect(104, 128, 720, 456); // down to 584: over the restore button too
     d.memoPixelSize = 13;                       // all 33 lines fit in the box without scrolling
+    d.rules = {oneDigitPlan, oneDigitExampleCount, drawOneDigitProblem, nullptr};
     return d;
 }
 
-std::unique_ptr<ExampleWalk> TForm4::makeWalk(Figure& figure, int subTopic, int example)
+} // namespace
+
+// The frame facts: long division by a one-digit divisor.
+const FrameFacts& TForm4::frameFacts()
 {
-    return std::make_unique<OneDigitWalk>(figure, subTopic, example);
+    static const FrameFacts f{
+        .form = 4,
+        .titles = {facts::chapterTitle(u"わり算"_s), facts::lessonTitle(u"１けたで わる（筆算）"_s)},
+        .menu = facts::menu({u"２けた ÷ １けた"_s, u"３けた ÷ １けた"_s}),
+        .prompt = facts::promptLine(u"Label3"_s, prompt::chooseMenu),
+        .picture = u"Image1"_s,
+        .pictureLeft = 8,
+        .pictureTop = 584,
+        .promptAfterJudging = prompt::goOn,
+        .quitQuestion = facts::mayQuit,
+        .buttons = longdiv::longDivisionButtons(),
+        .memoTop = 128,
+        .runsShowAtCreation = true,
+    };
+    return f;
 }
 
-Problem TForm4::drawProblem(int subTopic)
+TForm4::TForm4(QWidget* parent)
+    : LongDivisionScreen(frameFacts(), design(), parent)
 {
-    return drawOneDigitProblem(subTopic);
-}
-
-std::unique_ptr<WrittenEntry> TForm4::makeEntry(Figure& figure, int subTopic, const Problem& problem)
-{
-    return std::make_unique<OneDigitEntry>(figure, subTopic, problem);
-}
-
-void TForm4::placeForStart(Figure& figure)
-{
-    placeRegularStart(figure);
-}
-
-void TForm4::placeAfterMenu(Figure& figure)
-{
-    placeRegularStart(figure);
-    figure.place(Row::Difference2, oneDigitColumn2);
-}
-
-void TForm4::placeForRestore(Figure& figure)
-{
-    placeAfterMenu(figure);
 }
 
 QStringList TForm4::memoLines()

@@ -1,6 +1,6 @@
 #include "lessons/division/Unit5.h"
 
-#include "app/Prompts.h"
+#include "frame/Prompts.h"
 
 using namespace Qt::StringLiterals;
 
@@ -9,9 +9,10 @@ namespace kazemaru {
 namespace {
 
 // Problem line (the worked example in study mode) and judge mark.
+constexpr int question = 4, mark = 5;
 const LabelDesign labelDesigns[] = {
-    {4, 136, 200, 32, false, colour::navy},
-    {5, 752, 544, 53, false, colour::red},
+    {question, 136, 200, 32, false, colour::navy},
+    {mark, 752, 544, 53, false, colour::red},
 };
 
 // The quotient digit, then the remainder's hundreds, tens and ones, whose headings spell あまり.
@@ -27,19 +28,36 @@ const QString answerPrompt = u"答えは 商→あまり の じゅんに えら
 
 } // namespace
 
+// The frame facts: dividing by tens and hundreds; ComboBox1 is a remainder digit here, so no menu.
+const FrameFacts& TForm5::frameFacts()
+{
+    static const FrameFacts f{
+        .form = 5,
+        .titles = {facts::chapterTitle(u"わり算"_s), facts::lessonTitle(u"何十、何百でわる（暗算）"_s, 328)},
+        .menu = {.name = QString(), .field = QString(), .items = {}},
+        .prompt = facts::promptLine(u"Label3"_s, prompt::goOn),
+        .picture = u"Image3"_s,
+        .promptAfterJudging = prompt::goOn,
+        .quitQuestion = facts::mayQuit,
+        .buttons = {facts::next(), facts::mode(), facts::back(), facts::quit()},
+        .memoTop = std::nullopt,
+    };
+    return f;
+}
+
 TForm5::TForm5(QWidget* parent)
-    : LessonScreen(5, parent)
+    : LessonScreen(frameFacts(), parent)
 {
     addLabels(labelDesigns);
-    setJudgeMark(label(5));
+    setJudgeMark(label(mark));
     addDigitSelectors(selectorDesigns, selectorTop);
 }
 
 void TForm5::screenReset()
 {
     LessonScreen::screenReset();
-    label(4)->setText(QString());
-    label(5)->setText(QString());
+    label(question)->setText(QString());
+    label(mark)->setText(QString());
     hideSelectors(selectorDesigns);
 }
 
@@ -52,29 +70,29 @@ void TForm5::selectorSetUp()
 
 QString TForm5::testEntered()
 {
-    button(4)->setEnabled(true);
+    button(nextButton)->setEnabled(true);
     return prompt::goOn;
 }
 
 QString TForm5::studyEntered()
 {
     example_ = 0;
-    button(4)->setEnabled(true);
+    button(nextButton)->setEnabled(true);
     return prompt::goOn;
 }
 
 QString TForm5::nextInStudy()
 {
     example_ = example_ % divideByExampleCount + 1;
-    label(4)->setText(divideByExample(example_));
-    button(4)->setEnabled(true);
+    label(question)->setText(divideByExample(example_));
+    button(nextButton)->setEnabled(true);
     return prompt::goOn;
 }
 
 QString TForm5::nextInTest()
 {
     problem_ = drawDivideByProblem();
-    label(4)->setText(divideByQuestionText(problem_));
+    label(question)->setText(divideByQuestionText(problem_));
     selectorSetUp();
     return answerPrompt;
 }
@@ -97,7 +115,7 @@ void TForm5::ComboBox2Change()
 void TForm5::ComboBox1Change()
 {
     if (!takeDigit(1)) return;
-    label(4)->setText(divideByAnswerText(problem_));
+    label(question)->setText(divideByAnswerText(problem_));
     judge(divideByRight(problem_, entered(0).value(), entered(1).value()));
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Dividing by whole tens and hundreds: five worked examples in study mode, and test problems
 // answered with a quotient digit and a remainder of up to three digits.
-#include "app/LessonScreen.h"
+#include "frame/LessonScreen.h"
 #include "lessons/division/MentalDivision.h"
 
 namespace kazemaru {
@@ -11,10 +11,8 @@ class TForm5 : public LessonScreen {
   public:
     explicit TForm5(QWidget* parent);
 
-    int exampleCounter() const { return example_; }
-    const DivideByProblem& problem() const { return problem_; }
-
-    QList<QPair<int, int>> answerKey() const override;
+    // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
+    static const FrameFacts& frameFacts();
 
   public Q_SLOTS:
     void ComboBox4Change();          // quotient digit
@@ -36,6 +34,11 @@ class TForm5 : public LessonScreen {
 
     DivideByProblem problem_;
     int example_ = 0;
+
+    friend struct test::Probe; // the tests read these; the program never needs them
+    int exampleCounter() const { return example_; }
+    const DivideByProblem& problem() const { return problem_; }
+    QList<QPair<int, int>> answerKey() const override;
 };
 
 } // namespace kazemaru

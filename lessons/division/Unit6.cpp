@@ -1,5 +1,6 @@
 #include "lessons/division/Unit6.h"
 
+#include "frame/Prompts.h"
 #include "lessons/division/LongDivisionTwoDigit.h"
 
 using namespace Qt::StringLiterals;
@@ -22,17 +23,43 @@ LongDivisionDesign design()
     LongDivisionDesign d;
     d.selectors = selectorDesigns;
     d.quotientSelector = 5;
-    d.figure = figureDesign({QString(), 608, 316, 40, true}, {QString(), twoDigitDividendLeft, 316, 80, false},
-                            twoDigitRows(), 656, 105, 664, 97, 640);
+    d.figure = {.divisor = {QString(), 608, 316, 40, true},
+                .dividend = {QString(), twoDigitDividendLeft, 316, 80, false},
+                .rows = twoDigitRows(),
+                .bracketLeft = 656,
+                .bracketWidth = 105,
+                .ruleLeft = 664,
+                .ruleWidth = 97,
+                .arrowLeft = 640};
     d.memoLines = TForm6::memoLines();
     d.memoGeometry = QRect(88, 144, 720, 440);
+    d.rules = {twoDigitPlan, twoDigitExampleCount, drawTwoDigitProblem, nullptr};
     return d;
 }
 
 } // namespace
 
+// The frame facts: long division by a two-digit divisor.
+const FrameFacts& TForm6::frameFacts()
+{
+    static const FrameFacts f{
+        .form = 6,
+        .titles = {facts::chapterTitle(u"わり算"_s), facts::lessonTitle(u"２けたで わる（筆算）"_s)},
+        .menu = facts::menu({u"２けた ÷ ２けた"_s, u"３けた ÷ ２けた"_s, u"４けた ÷ ２けた"_s}),
+        .prompt = facts::promptLine(u"Label3"_s, prompt::chooseMenu, 80, 608),
+        .picture = u"Image1"_s,
+        .pictureLeft = 8,
+        .pictureTop = 584,
+        .promptAfterJudging = prompt::goOn,
+        .quitQuestion = facts::mayQuit,
+        .buttons = longdiv::longDivisionButtons(),
+        .memoTop = 144,
+    };
+    return f;
+}
+
 TForm6::TForm6(QWidget* parent)
-    : PlannedDivisionScreen(6, design(), {twoDigitPlan, twoDigitExampleCount, drawTwoDigitProblem, nullptr}, parent)
+    : LongDivisionScreen(frameFacts(), design(), parent)
 {
 }
 

@@ -1,5 +1,6 @@
 #include "lessons/division/Unit7.h"
 
+#include "frame/Prompts.h"
 #include "lessons/division/LongDivisionThreeDigit.h"
 
 using namespace Qt::StringLiterals;
@@ -20,19 +21,44 @@ LongDivisionDesign design()
     LongDivisionDesign d;
     d.selectors = selectorDesigns;
     d.quotientSelector = 6;
-    d.figure = figureDesign({QString(), 564, 316, 60, true}, {QString(), threeDigitDividendLeft, 316, 100, false},
-                            threeDigitRows(), 632, 129, 640, 129, 616);
+    d.figure = {.divisor = {QString(), 564, 316, 60, true},
+                .dividend = {QString(), threeDigitDividendLeft, 316, 100, false},
+                .rows = threeDigitRows(),
+                .bracketLeft = 632,
+                .bracketWidth = 129,
+                .ruleLeft = 640,
+                .ruleWidth = 129,
+                .arrowLeft = 616};
     d.memoLines = TForm7::memoLines();
     d.memoGeometry = QRect(112, 152, 720, 440);
+    // The rows of a test problem follow the shape of its true quotient, whatever the child chooses.
+    d.rules = {threeDigitPlan, threeDigitExampleCount, drawThreeDigitProblem, threeDigitCase};
     return d;
 }
 
 } // namespace
 
-// The rows of a test problem follow the shape of its true quotient, whatever the child chooses.
+// The frame facts: long division by a three-digit divisor.
+const FrameFacts& TForm7::frameFacts()
+{
+    static const FrameFacts f{
+        .form = 7,
+        .titles = {facts::chapterTitle(u"わり算"_s), facts::lessonTitle(u"３けたで わる（筆算）"_s)},
+        .menu = facts::menu({u"４けた ÷ ３けた"_s, u"５けた ÷ ３けた"_s}),
+        .prompt = facts::promptLine(u"Label3"_s, prompt::chooseMenu, 80, 608),
+        .picture = u"Image1"_s,
+        .pictureLeft = 8,
+        .pictureTop = 584,
+        .promptAfterJudging = prompt::goOn,
+        .quitQuestion = facts::mayQuit,
+        .buttons = longdiv::longDivisionButtons(),
+        .memoTop = 152,
+    };
+    return f;
+}
+
 TForm7::TForm7(QWidget* parent)
-    : PlannedDivisionScreen(7, design(),
-                            {threeDigitPlan, threeDigitExampleCount, drawThreeDigitProblem, threeDigitCase}, parent)
+    : LongDivisionScreen(frameFacts(), design(), parent)
 {
 }
 

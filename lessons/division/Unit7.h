@@ -5,10 +5,13 @@
 
 namespace kazemaru {
 
-class TForm7 : public longdiv::PlannedDivisionScreen {
+class TForm7 : public longdiv::LongDivisionScreen {
     Q_OBJECT
   public:
     explicit TForm7(QWidget* parent);
+
+    // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
+    static const FrameFacts& frameFacts();
 
     static QStringList memoLines(); // the point memo's lines
 

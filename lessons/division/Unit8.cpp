@@ -1,5 +1,7 @@
 #include "lessons/division/Unit8.h"
 
+#include "frame/Prompts.h"
+
 using namespace Qt::StringLiterals;
 
 namespace kazemaru {
@@ -27,8 +29,30 @@ DrillDesign divisionDrillDesign()
 
 } // namespace
 
+// The frame facts: division drill.
+const FrameFacts& TForm8::frameFacts()
+{
+    static const FrameFacts f{
+        .form = 8,
+        .titles = {facts::chapterTitle(u"わり算のドリル"_s, 360)},
+        .menu = {.field = u"　メニュー"_s,
+                 .items = {u"１けたでわる"_s, u"２けたでわる"_s, u"３けたでわる"_s},
+                 .left = 800,
+                 .width = 130},
+        .prompt = facts::promptLine(u"Label2"_s, prompt::chooseMenuTight, 72, 608),
+        .picture = u"Image1"_s,
+        .blinkInterval = 1000,
+        .promptAfterJudging = prompt::goOnTight,
+        .quitQuestion = facts::mayQuitTight,
+        .buttons = drillButtons(),
+        .memoTop = std::nullopt,
+        .showCue = cue::digit,
+    };
+    return f;
+}
+
 TForm8::TForm8(TDataModule1* data, QWidget* parent)
-    : DrillScreen(8, divisionDrillDesign(), data, parent)
+    : DrillScreen(frameFacts(), divisionDrillDesign(), data, parent)
 {
 }
 

@@ -12,9 +12,8 @@ class TForm8 : public DrillScreen {
     // `data` keeps the run's rows in its table dorill.
     TForm8(TDataModule1* data, QWidget* parent);
 
-    const DivisionDrillProblem& problem() const { return problem_; }
-
-    QList<QPair<int, int>> answerKey() const override;
+    // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
+    static const FrameFacts& frameFacts();
 
   protected:
     QString poseProblem() override;
@@ -23,6 +22,10 @@ class TForm8 : public DrillScreen {
 
   private:
     DivisionDrillProblem problem_;
+
+    friend struct test::Probe; // the tests read these; the program never needs them
+    const DivisionDrillProblem& problem() const { return problem_; }
+    QList<QPair<int, int>> answerKey() const override;
 };
 
 } // namespace kazemaru

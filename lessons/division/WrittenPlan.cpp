@@ -78,23 +78,30 @@ void PlanLayout::write(Row row, const QString& text, int column, LayoutCase c, b
     const RowState& designed = design_.rows[size_t(rowIndex(row))];
     int end = design_.dividendLeft + digitPitch * (column + 1);
     if (design_.edgeNudge) end += design_.edgeNudge({row, subTopic_, c, study_, broughtDown});
-    // A row designed to grow from its left edge ends under its column all the same.
+    // A right-aligned row keeps at least its designed box. A row designed to grow from its left
+    // edge keeps that edge and ends under its column all the same; a longer text grows leftwards.
+    const int box = designed.alignRight ? designed.width : end - designed.left;
     r.alignRight = true;
-    r.width = std::max(designed.alignRight ? designed.width : 0, written::cellsWidth(text));
+    r.width = std::max(box, written::cellsWidth(text));
     r.left = end - r.width;
     r.text = text;
 }
 
+QString broughtDown(const PlanDesign& design, const QString& shown, int number)
+{
+    if (design.zeroGivesWay && shown == u"0"_s) return QString::number(number);
+    return shown + QString::number(number);
+}
+
 PlanWalk::PlanWalk(Figure& figure, const PlanDesign& design, int subTopic, int example)
-    : ExampleWalk(design.example(subTopic, example))
-    , layout_(figure, design, subTopic, true)
-    , plan_(writtenPlan(problem_, design.firstDigits))
+    : layout_(figure, design, subTopic, true)
+    , plan_(writtenPlan(design.example(subTopic, example), design.firstDigits))
 {
 }
 
 StepFacts PlanWalk::facts(const PlanStep& s) const
 {
-    const auto [D, d] = problem_;
+    const auto [D, d] = plan_.problem;
     StepFacts f;
     f.subTopic = layout_.subTopic();
     f.step = step_;
@@ -119,7 +126,7 @@ StepShown PlanWalk::nextStep()
     StepShown out;
     out.caption = stepCaption(step_ >= 4 ? 1 : step_ + 1);
     Figure& figure = layout_.figure();
-    const auto [D, d] = problem_;
+    const auto [D, d] = plan_.problem;
     if (step_ == 1) {
         figure.divisor = QString::number(d);
         figure.dividend = QString::number(D);
@@ -152,9 +159,7 @@ StepShown PlanWalk::nextStep()
             // Nothing to subtract: the next digit comes down beside the last difference.
             case_ = LayoutCase::ZeroMiddle;
             const Row row = differenceRow(product_ - 1);
-            const QString L = figure.text(row);
-            const QString down = QString::number(s.down);
-            layout_.write(row, L + down, s.column + 1, case_, true);
+            layout_.write(row, broughtDown(layout_.design(), figure.text(row), s.down), s.column + 1, case_, true);
         }
     }
     const StepFacts f = facts(s);
@@ -169,7 +174,7 @@ StepShown PlanWalk::nextStep()
 
 PlanEntry::PlanEntry(Figure& figure, const PlanDesign& design, int subTopic, const Problem& problem,
                      std::optional<LayoutCase> path)
-    : WrittenEntry(figure, subTopic, problem.dividend, problem.divisor)
+    : figure_(figure)
     , layout_(figure, design, subTopic, false)
     , plan_(writtenPlan(problem, design.firstDigits))
     , path_(path)
@@ -188,6 +193,59 @@ QString PlanEntry::firstPrompt() const
     return firstQuotientPrompt(plan_);
 }
 
+namespace {
+
+written::EntryOutcome asked(SelectorMode mode, const QString& prompt)
+{
+    written::EntryOutcome out;
+    out.taken = true;
+    out.setUp = mode;
+    out.prompt.text = prompt;
+    return out;
+}
+
+} // namespace
+
+written::EntryOutcome PlanEntry::chooseQuotient(int digit)
+{
+    if (finished_) return {};
+    ++k_;
+    written::EntryOutcome out = onQuotient(digit);
+    if (!out.judged) out = asked(SelectorMode::Number, arrowPrompt());
+    return out;
+}
+
+written::EntryOutcome PlanEntry::choosePlace(int weight, int digit)
+{
+    if (finished_) return {};
+    pending_.set(weight, digit);
+    written::EntryOutcome out;
+    out.taken = true;
+    return out;
+}
+
+written::EntryOutcome PlanEntry::chooseOnes(int digit)
+{
+    if (finished_) return {};
+    const int number = pending_.value() + digit;
+    const written::EntryOutcome out = onNumber(number);
+    if (!out.judged) pending_.clear();
+    return out;
+}
+
+written::EntryOutcome PlanEntry::finish(int remainder)
+{
+    const QString quotient = figure_.text(Row::Quotient);
+    remainder_ = remainder;
+    total_ = static_cast<int>(quotient.toLongLong() * plan_.problem.divisor + remainder);
+    finished_ = true;
+    written::EntryOutcome out;
+    out.taken = true;
+    out.judged = true;
+    out.right = entryIsRight(plan_.problem.dividend, plan_.problem.divisor, quotient, remainder);
+    return out;
+}
+
 bool PlanEntry::zeroOnPath(int digit) const
 {
     if (!path_) return digit == 0;
@@ -204,7 +262,7 @@ QString PlanEntry::quotientPrompt() const
     return design.quotientPrompt ? design.quotientPrompt(k_, place) : quotientPlacePrompt(place);
 }
 
-EntryOutcome PlanEntry::onQuotient(int g)
+written::EntryOutcome PlanEntry::onQuotient(int g)
 {
     Figure& f = figure_;
     if (k_ == 1) {
@@ -226,7 +284,7 @@ EntryOutcome PlanEntry::onQuotient(int g)
     return {};
 }
 
-EntryOutcome PlanEntry::onNumber(int N)
+written::EntryOutcome PlanEntry::onNumber(int N)
 {
     Figure& f = figure_;
     const QString number = QString::number(N);
@@ -238,7 +296,7 @@ EntryOutcome PlanEntry::onNumber(int N)
         ++product_;
         expect_ = Expect::Difference;
         f.point(difference_);
-        return askRow(SelectorMode::Number, arrowPrompt());
+        return asked(SelectorMode::Number, arrowPrompt());
     case Expect::Difference: {
         const bool more = used_ < plan_.length() - 1;
         if (more) ++used_; // the difference comes with the next digit brought down
@@ -246,15 +304,13 @@ EntryOutcome PlanEntry::onNumber(int N)
         if (!more) return finish(N);
         break;
     }
-    case Expect::BringDown: {
+    case Expect::BringDown:
         ++used_;
-        const QString L = f.text(difference_);
-        layout_.write(difference_, L + number, used_, case_, true);
+        layout_.write(difference_, broughtDown(layout_.design(), f.text(difference_), N), used_, case_, true);
         break;
     }
-    }
     f.point(Row::Quotient);
-    return askRow(SelectorMode::Quotient, quotientPrompt());
+    return asked(SelectorMode::Quotient, quotientPrompt());
 }
 
 } // namespace kazemaru::longdiv

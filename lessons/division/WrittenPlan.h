@@ -1,11 +1,18 @@
 #pragma once
 // The written division of a dividend by a divisor as done on paper — divide, multiply,
 // subtract, bring down — computed once from the two numbers. It drives both the worked example,
-// step by step, and the row-by-row entry of a test problem on the screens whose divisor has
-// two or more digits; a screen adds its columns, row nudges, texts and prompts as data.
+// step by step, and the row-by-row entry of a test problem on every long-division screen; a
+// screen adds its columns, row nudges, texts and prompts as data.
+#include "frame/PlaceValue.h"
 #include "lessons/division/LongDivision.h"
+#include "lessons/shared/WrittenEntry.h"
 
+#include <optional>
 #include <vector>
+
+namespace kazemaru::test {
+struct Probe; // tests/support/Probe.h
+}
 
 namespace kazemaru::longdiv {
 
@@ -56,8 +63,10 @@ struct RowPlacing {
 // What a screen adds to the plan.
 struct PlanDesign {
     int firstDigits = 1;
-    int dividendLeft = 0;                // the first dividend digit's cell
-    int quotientNudge = -2;              // the quotient row stands this far from its first digit's column
+    int dividendLeft = 0;   // the first dividend digit's cell
+    int quotientNudge = -2; // the quotient row stands this far from its first digit's column
+    // A difference of 0 gives way to the digit brought down beside it instead of standing before it.
+    bool zeroGivesWay = false;
     std::array<RowState, rowCount> rows; // the designed rows: right-aligned boxes and their widths
     Problem (*example)(int subTopic, int example) = nullptr;
     QString (*stepText)(const StepFacts&) = nullptr;
@@ -91,46 +100,76 @@ class PlanLayout {
 };
 
 // The worked example, one step per quotient digit after the problem is written down.
-class PlanWalk : public ExampleWalk {
+class PlanWalk : public written::StepWalk {
   public:
     PlanWalk(Figure& figure, const PlanDesign& design, int subTopic, int example);
 
     StepShown nextStep() override;
+    const Problem& problem() const { return plan_.problem; }
+    LayoutCase layoutCase() const { return case_; }
 
   private:
     StepFacts facts(const PlanStep& s) const;
 
     PlanLayout layout_;
     WrittenPlan plan_;
+    LayoutCase case_ = LayoutCase::Regular;
     int product_ = 0; // the next product row, 0 … 2
 };
 
-// The entry of a test problem. The rows follow the digits the child chooses, or, when a case is
-// given, the shape of the true quotient whatever the child chooses.
-class PlanEntry : public WrittenEntry {
+// The row-by-row entry of a test problem: quotient digits, and numbers composed from place
+// selectors. The rows follow the digits the child chooses, or, when a case is given, the shape of
+// the true quotient whatever the child chooses. Once judged, the entry is over and further
+// choices change nothing.
+class PlanEntry : public written::Entry {
   public:
     PlanEntry(Figure& figure, const PlanDesign& design, int subTopic, const Problem& problem,
               std::optional<LayoutCase> path = std::nullopt);
 
-    QString firstPrompt() const override;
+    written::EntryOutcome chooseQuotient(int digit);
+    written::EntryOutcome choosePlace(int weight, int digit); // tens, hundreds, … of the next number
+    written::EntryOutcome chooseOnes(int digit);              // enters the number
 
-  protected:
-    EntryOutcome onQuotient(int digit) override;
-    EntryOutcome onNumber(int number) override;
+    QString firstPrompt() const override;
+    unsigned firstOpen() const override { return SelectorMode::Quotient; }
+
+    LayoutCase layoutCase() const { return case_; }
 
   private:
+    friend struct test::Probe; // the tests read these; the program never needs them
+    int quotientDigits() const { return k_; }
+    int pendingValue() const { return pending_.value(); }
+    bool finished() const { return finished_; }
+    int enteredRemainder() const { return remainder_; }
+    int answerTotal() const { return total_; }
+
     enum class Expect { Product, Difference, BringDown };
+    // Called with k counted. A quotient digit that does not finish the entry is followed by a
+    // number: the row under the arrow is asked for next.
+    written::EntryOutcome onQuotient(int digit);
+    written::EntryOutcome onNumber(int number);
+    written::EntryOutcome finish(int remainder);
     bool zeroOnPath(int digit) const; // the quotient digit leaves the row without a product
     QString quotientPrompt() const;
 
+    Figure& figure_;
     PlanLayout layout_;
     WrittenPlan plan_;
     std::optional<LayoutCase> path_;
+    LayoutCase case_ = LayoutCase::Regular;
+    int k_ = 0;       // quotient digits so far
     int used_ = 0;    // the dividend digit that ends the current partial dividend
     int product_ = 0; // the next product row, 0 … 2
     Row difference_ = Row::Difference1;
     Expect expect_ = Expect::Product;
+    PlaceValue pending_; // the higher places wait here until the ones digit enters the number
+    bool finished_ = false;
+    int remainder_ = 0;
+    int total_ = 0;
 };
+
+// What a row shows once `number` is brought down beside its `shown` text.
+QString broughtDown(const PlanDesign& design, const QString& shown, int number);
 
 Row productRow(int i);    // Product1 … Product3
 Row differenceRow(int i); // Difference1 … Difference3

@@ -1,6 +1,6 @@
 #include "lessons/fractions/FractionFigure.h"
 
-#include "app/widgets/Factory.h"
+#include "frame/widgets/Factory.h"
 
 using namespace Qt::StringLiterals;
 

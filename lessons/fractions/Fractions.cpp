@@ -1,6 +1,6 @@
 #include "lessons/fractions/Fractions.h"
 
-#include "app/Random.h"
+#include "frame/Random.h"
 
 using namespace Qt::StringLiterals;
 

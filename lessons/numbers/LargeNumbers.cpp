@@ -1,6 +1,6 @@
 #include "lessons/numbers/LargeNumbers.h"
 
-#include "app/Random.h"
+#include "frame/Random.h"
 #include "lessons/numbers/KanjiNumeral.h"
 
 using namespace Qt::StringLiterals;

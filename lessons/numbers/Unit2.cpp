@@ -1,6 +1,6 @@
 #include "lessons/numbers/Unit2.h"
 
-#include "app/Prompts.h"
+#include "frame/Prompts.h"
 
 #include <QFontMetricsF>
 #include <QListWidget>
@@ -46,6 +46,7 @@ constexpr int headLefts[] = {122, 152, 184, 216, 248, 280, 312, 344, 376, 408, 4
 // groups of the number in digits (万/ones, 億/万, 兆/億).
 const QRect chartBoxes[] = {{112, 144, 129, 105}, {238, 144, 133, 105}, {370, 144, 130, 105}, {498, 144, 132, 105}};
 constexpr int separatorLefts[] = {407, 320, 232};
+constexpr int firstBox = 1, lastBox = 4, firstSeparator = 5, lastSeparator = 7; // their Shape numbers
 constexpr int separatorTop = 163;
 constexpr int digitsRight = 497;       // the number in digits ends here, so the separators fall between its groups
 constexpr qreal digitPitch = 87.0 / 4; // the separators stand one group of four digits apart
@@ -59,6 +60,7 @@ const SelectorDesign selectorDesigns[] = {
     {4, 852, u"十", 100, 0, 28},          {3, 880, u"億", 10, 0, 28},         {2, 905, u"千", 1, 0, 28},
 };
 constexpr int placeSelector = 11, digitSelector = 12;
+constexpr int restoreButton = 5;
 constexpr int judgeItem = 6; // "◆" of the kanji place selector
 const QString placeHeading = u"字"_s;
 const QString digitHeading = u"数"_s;
@@ -77,13 +79,32 @@ void setPitch(Label* label, const QString& unit, qreal pitch)
 
 } // namespace
 
+// The frame facts: large numbers.
+const FrameFacts& TForm2::frameFacts()
+{
+    static const FrameFacts f{
+        .form = 2,
+        .titles = {facts::chapterTitle(u"何千兆まで"_s)},
+        .menu = facts::menu({u"数の表し方"_s, u"10、100倍"_s, u"10、100でわる"_s}),
+        .prompt = facts::promptLine(u"Label2"_s, prompt::chooseMenuQuoted),
+        .picture = u"Image1"_s,
+        .blinkInterval = 1000,
+        .promptAfterJudging = prompt::goOn,
+        .quitQuestion = facts::mayQuit,
+        .buttons = {facts::next(520), facts::restore(u"CuteButton5"_s, 840, 568), facts::mode(), facts::back(),
+                    facts::quit()},
+        .memoTop = std::nullopt,
+    };
+    return f;
+}
+
 TForm2::TForm2(QWidget* parent)
-    : LessonScreen(2, parent)
+    : LessonScreen(frameFacts(), parent)
 {
     // The boxes first, so the column heads are drawn over them.
     for (int i = 0; i < 4; ++i) {
         auto* box = new ChartBox(colour::white, this);
-        box->setObjectName(u"Shape%1"_s.arg(i + 1));
+        box->setObjectName(u"Shape%1"_s.arg(firstBox + i));
         box->setGeometry(chartBoxes[i]);
     }
     const QStringList heads = placeValueChartHeads();
@@ -102,7 +123,7 @@ TForm2::TForm2(QWidget* parent)
     setJudgeMark(label(mark));
     for (int i = 0; i < 3; ++i) {
         auto* bar = new Shape(colour::red, this);
-        bar->setObjectName(u"Shape%1"_s.arg(i + 5));
+        bar->setObjectName(u"Shape%1"_s.arg(firstSeparator + i));
         bar->setGeometry(separatorLefts[i], separatorTop, 2, 30);
     }
 
@@ -126,12 +147,12 @@ void TForm2::screenReset()
     kanjiJudged_ = false;
     for (int n = explanation; n <= problemLine; ++n)
         label(n)->hide();
-    for (int n = 1; n <= 7; ++n)
+    for (int n = firstBox; n <= lastSeparator; ++n)
         numbered<Shape>(this, u"Shape"_s, n)->hide();
     for (int n = 2; n <= digitSelector; ++n)
         selector(n)->hide();
-    button(4)->setEnabled(false);
-    button(5)->setEnabled(false);
+    button(nextButton)->setEnabled(false);
+    button(restoreButton)->setEnabled(false);
 }
 
 void TForm2::resetCountersOnShow()
@@ -146,7 +167,7 @@ void TForm2::showStudy()
     if (subTopic() == 1) {
         for (int n = firstHead; n <= sample; ++n)
             label(n)->show();
-        for (int n = 1; n <= 4; ++n)
+        for (int n = firstBox; n <= lastBox; ++n)
             numbered<Shape>(this, u"Shape"_s, n)->show();
         text->move(text->x(), 321);
     } else {
@@ -167,7 +188,7 @@ QString TForm2::testEntered()
 {
     problem_ = {};
     const bool ready = subTopic() > 0;
-    button(4)->setEnabled(ready);
+    button(nextButton)->setEnabled(ready);
     return ready ? prompt::goOn : prompt::chooseMenu;
 }
 
@@ -190,7 +211,7 @@ QString TForm2::nextInTest()
     problem_ = drawLargeNumberProblem(subTopic());
     showProblem();
     selectorSetUp();
-    button(5)->setEnabled(true);
+    button(restoreButton)->setEnabled(true);
     return largeNumberEntryPrompt(problem_);
 }
 
@@ -211,13 +232,13 @@ void TForm2::showProblem()
     if (problem_.kanjiAnswer()) {
         label(digits)->setText(largeNumberProblemText(problem_));
         label(digits)->show();
-        for (int n = 5; n <= 7; ++n) {
+        for (int n = firstSeparator; n <= lastSeparator; ++n) {
             Shape* bar = numbered<Shape>(this, u"Shape"_s, n);
             bar->raise();
             bar->show();
         }
         // Below 1兆 there is no 兆 group to set apart.
-        if (problem_.answer < 100'000) numbered<Shape>(this, u"Shape"_s, 7)->hide();
+        if (problem_.answer < 100'000) numbered<Shape>(this, u"Shape"_s, lastSeparator)->hide();
     } else {
         label(problemLine)->setText(largeNumberProblemText(problem_));
         label(problemLine)->show();

@@ -2,7 +2,7 @@
 // Large numbers up to the 千兆 place: the place-value chart and explanations in study mode;
 // in test mode numbers to write in kanji or in digits, and ×10, ×100, ÷10, ÷100 problems,
 // answered with nine digit selectors in units of 千万 or with two kanji selectors.
-#include "app/LessonScreen.h"
+#include "frame/LessonScreen.h"
 #include "lessons/numbers/LargeNumbers.h"
 
 namespace kazemaru {
@@ -12,10 +12,8 @@ class TForm2 : public LessonScreen {
   public:
     explicit TForm2(QWidget* parent);
 
-    const LargeNumberProblem& problem() const { return problem_; }
-    const QString& kanjiEntry() const { return entry_; } // the kanji chosen since the last judging
-
-    QList<QPair<int, int>> answerKey() const override;
+    // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
+    static const FrameFacts& frameFacts();
 
   public Q_SLOTS:
     void CuteButton4Click() override; // next
@@ -51,6 +49,10 @@ class TForm2 : public LessonScreen {
     LargeNumberProblem problem_; // empty while no problem is posed
     QString entry_;
     bool kanjiJudged_ = false; // a kanji entry was judged since the last reset
+
+    friend struct test::Probe; // the tests read these; the program never needs them
+    const LargeNumberProblem& problem() const { return problem_; }
+    QList<QPair<int, int>> answerKey() const override;
 };
 
 } // namespace kazemaru

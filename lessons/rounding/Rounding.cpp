@@ -1,6 +1,6 @@
 #include "lessons/rounding/Rounding.h"
 
-#include "app/Random.h"
+#include "frame/Random.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,7 +1,6 @@
 #include "lessons/rounding/Unit13.h"
 
-#include "app/Dialogs.h"
-#include "app/Prompts.h"
+#include "frame/Prompts.h"
 
 #include <QPlainTextEdit>
 
@@ -12,10 +11,11 @@ namespace kazemaru {
 namespace {
 
 // Question or worked example, the answer after judging, and the judge mark.
+constexpr int question = 4, answerText = 5, mark = 6;
 const LabelDesign labelDesigns[] = {
-    {4, 136, 208, 32, false, colour::navy},
-    {5, 136, 344, 32, true, colour::teal},
-    {6, 680, 536, 53, false, colour::red},
+    {question, 136, 208, 32, false, colour::navy},
+    {answerText, 136, 344, 32, true, colour::teal},
+    {mark, 680, 536, 53, false, colour::red},
 };
 
 // 百万 down to 一, most significant on the left.
@@ -27,15 +27,33 @@ constexpr int selectorTop = 328;
 
 const QRect explanationGeometry(184, 152, 561, 449);
 
-const QString noTest = u"このメニューには、テストはないよ！"_s;
-
 } // namespace
 
+// The frame facts: rounding.
+const FrameFacts& TForm13::frameFacts()
+{
+    static const FrameFacts f{
+        .form = 13,
+        .titles = {facts::chapterTitle(u"がい数"_s), facts::lessonTitle(u"四捨五入"_s)},
+        .menu = facts::wideMenu(
+            {u"がい数と四捨五入"_s, u"○の位までのがい数"_s, u"○の位で四捨五入"_s, u"上から○けたのがい数"_s}, 165, 89),
+        .prompt = facts::promptLine(u"Label3"_s, prompt::chooseMenu),
+        .picture = u"Image3"_s,
+        .promptAfterJudging = prompt::goOn,
+        .quitQuestion = facts::mayQuit,
+        .buttons = {facts::next(), facts::mode(), facts::back(), facts::quit()},
+        .memoTop = std::nullopt,
+        .untestedItems = {1},
+        .noTestNotice = u"このメニューには、テストはないよ！"_s,
+    };
+    return f;
+}
+
 TForm13::TForm13(QWidget* parent)
-    : LessonScreen(13, parent)
+    : LessonScreen(frameFacts(), parent)
 {
     addLabels(labelDesigns);
-    setJudgeMark(label(6));
+    setJudgeMark(label(mark));
     addDigitSelectors(selectorDesigns, selectorTop);
     explanation_ = makeMemo(this, u"Memo1"_s, explanationGeometry, roundingExplanation());
     QFont font = explanation_->font();
@@ -66,7 +84,7 @@ void TForm13::showStudy()
         explanation_->show();
         explanation_->raise();
     } else {
-        label(4)->setText(roundingExample(subTopic()));
+        label(question)->setText(roundingExample(subTopic()));
     }
 }
 
@@ -90,14 +108,13 @@ void TForm13::CuteButton3Click()
     if (lessonMode() == Test) {
         setLessonMode(Study);
         promptBlink(prompt::chooseMenu);
-    } else if (subTopic() == 1) {
-        showDialog(DialogKind::Information, noTest);
+    } else if (refusesTest()) {
         promptBlink(prompt::chooseMenu);
     } else {
         setLessonMode(Test);
         // Without a sub-topic there is no kind of problem to pose yet.
         const bool ready = subTopic() > 0;
-        button(4)->setEnabled(ready);
+        button(nextButton)->setEnabled(ready);
         promptBlink(ready ? prompt::goOn : prompt::chooseMenu);
     }
     playCue(cue::digit);
@@ -106,17 +123,14 @@ void TForm13::CuteButton3Click()
 void TForm13::CuteButton4Click()
 {
     screenReset();
-    button(4)->setEnabled(false);
+    button(nextButton)->setEnabled(false);
     if (subTopic() == 0) {
         promptBlink(prompt::chooseMenu);
         return;
     }
-    if (subTopic() == 1) {
-        showDialog(DialogKind::Information, noTest);
-        return;
-    }
+    if (refusesTest()) return; // the explanation poses nothing
     problem_ = drawRoundingProblem(subTopic());
-    label(4)->setText(problem_.question);
+    label(question)->setText(problem_.question);
     selectorSetUp();
     promptBlink(prompt::answerFromTop);
     playCue(cue::next);
@@ -150,7 +164,7 @@ void TForm13::ComboBox3Change()
 void TForm13::ComboBox2Change()
 {
     if (!takeDigit(2)) return;
-    label(5)->setText(roundingAnswerText(problem_));
+    label(answerText)->setText(roundingAnswerText(problem_));
     judge(entered().value() == problem_.answer);
 }
 

@@ -2,7 +2,7 @@
 // Rounding: an explanation of approximate numbers and worked examples in study mode; numbers of
 // three to seven digits to round to a place, at a place or to leading digits in test mode,
 // answered with seven digit selectors.
-#include "app/LessonScreen.h"
+#include "frame/LessonScreen.h"
 #include "lessons/rounding/Rounding.h"
 
 namespace kazemaru {
@@ -12,9 +12,8 @@ class TForm13 : public LessonScreen {
   public:
     explicit TForm13(QWidget* parent);
 
-    const RoundingProblem& problem() const { return problem_; }
-
-    QList<QPair<int, int>> answerKey() const override;
+    // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
+    static const FrameFacts& frameFacts();
 
   public Q_SLOTS:
     void ComboBox1Change() override;  // menu
@@ -37,6 +36,10 @@ class TForm13 : public LessonScreen {
 
     RoundingProblem problem_;
     QPlainTextEdit* explanation_ = nullptr;
+
+    friend struct test::Probe; // the tests read these; the program never needs them
+    const RoundingProblem& problem() const { return problem_; }
+    QList<QPair<int, int>> answerKey() const override;
 };
 
 } // namespace kazemaru

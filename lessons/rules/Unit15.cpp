@@ -1,6 +1,6 @@
 #include "lessons/rules/Unit15.h"
 
-#include "app/Prompts.h"
+#include "frame/Prompts.h"
 
 using namespace Qt::StringLiterals;
 
@@ -9,11 +9,13 @@ namespace kazemaru {
 namespace {
 
 // Expression, rule with worked evaluation, judge mark.
+constexpr int expression = 3, workedRule = 4, mark = 5;
 const LabelDesign labelDesigns[] = {
-    {3, 144, 232, 40, false, colour::navy},
-    {4, 144, 392, 24, true, colour::teal},
-    {5, 736, 536, 53, false, colour::red},
+    {expression, 144, 232, 40, false, colour::navy},
+    {workedRule, 144, 392, 24, true, colour::teal},
+    {mark, 736, 536, 53, false, colour::red},
 };
+constexpr int answerButton = 5;
 
 // The value's thousands, hundreds, tens and ones; the ones selector judges.
 const SelectorDesign selectorDesigns[] = {
@@ -24,18 +26,38 @@ const SelectorDesign selectorDesigns[] = {
 };
 constexpr int selectorTop = 232;
 
-
 } // namespace
 
+// The frame facts: rules of calculation.
+const FrameFacts& TForm15::frameFacts()
+{
+    static const FrameFacts f{
+        .form = 15,
+        .titles = {facts::chapterTitle(u"計算のきまり"_s)},
+        .menu = facts::wideMenu({u"（　）のある計算"_s, u"＋－×÷のある計算"_s, u"×÷のある計算"_s,
+                                 u"たし算とひき算の関係"_s, u"かけ算とわり算の関係"_s},
+                                175, 104),
+        .prompt = facts::promptLine(u"Label2"_s, prompt::chooseMenu),
+        .picture = u"Image3"_s,
+        .promptAfterJudging = prompt::goOn,
+        .quitQuestion = facts::mayQuitKanji,
+        // The answer button stands under the next button, clear of the judge mark at 736, 536.
+        .buttons = {facts::next(472), facts::answer(840, 520), facts::point(), facts::mode(), facts::back(),
+                    facts::quit()},
+        .memoTop = 168,
+    };
+    return f;
+}
+
 TForm15::TForm15(QWidget* parent)
-    : LessonScreen(15, parent)
+    : LessonScreen(frameFacts(), parent)
 {
     addLabels(labelDesigns);
-    setJudgeMark(label(5));
+    setJudgeMark(label(mark));
     addDigitSelectors(selectorDesigns, selectorTop);
     setMemoLines(rulesMemoLines(), QRect(104, 168, 720, 400));
     memo()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    button(5)->setEnabled(false);
+    button(answerButton)->setEnabled(false);
 }
 
 void TForm15::screenReset()
@@ -46,7 +68,7 @@ void TForm15::screenReset()
     hideSelectors(selectorDesigns);
     // The expression it would answer is gone from the screen.
     answerAwaited_ = false;
-    button(5)->setEnabled(false);
+    button(answerButton)->setEnabled(false);
 }
 
 void TForm15::selectorSetUp()
@@ -58,7 +80,7 @@ void TForm15::selectorSetUp()
 
 QString TForm15::menuChosen()
 {
-    button(4)->setEnabled(true);
+    button(nextButton)->setEnabled(true);
     return prompt::goOn;
 }
 
@@ -66,13 +88,13 @@ QString TForm15::menuChosen()
 QString TForm15::testEntered()
 {
     const bool ready = subTopic() > 0;
-    button(4)->setEnabled(ready);
+    button(nextButton)->setEnabled(ready);
     return ready ? prompt::goOn : prompt::chooseMenu;
 }
 
 QString TForm15::studyEntered()
 {
-    button(4)->setEnabled(subTopic() > 0);
+    button(nextButton)->setEnabled(subTopic() > 0);
     return prompt::chooseMenu;
 }
 
@@ -80,9 +102,9 @@ QString TForm15::nextInStudy()
 {
     if (subTopic() == 0) return prompt::chooseMenu;
     problem_ = drawRulesProblem(subTopic());
-    label(3)->setText(rulesQuestionText(problem_));
+    label(expression)->setText(rulesQuestionText(problem_));
     answerAwaited_ = true;
-    button(5)->setEnabled(true);
+    button(answerButton)->setEnabled(true);
     return prompt::pressAnswer;
 }
 
@@ -90,7 +112,7 @@ QString TForm15::nextInTest()
 {
     if (subTopic() == 0) return prompt::chooseMenu;
     problem_ = drawRulesProblem(subTopic());
-    label(3)->setText(rulesQuestionText(problem_));
+    label(expression)->setText(rulesQuestionText(problem_));
     selectorSetUp();
     return prompt::answerFromTop;
 }
@@ -99,10 +121,10 @@ void TForm15::CuteButton5Click()
 {
     if (!answerAwaited_ || lessonMode() != Study) return;
     answerAwaited_ = false;
-    label(3)->setText(rulesSolvedText(problem_));
-    label(4)->setText(rulesWorkedText(problem_));
-    button(4)->setEnabled(true);
-    button(5)->setEnabled(false);
+    label(expression)->setText(rulesSolvedText(problem_));
+    label(workedRule)->setText(rulesWorkedText(problem_));
+    button(nextButton)->setEnabled(true);
+    button(answerButton)->setEnabled(false);
     promptBlink(prompt::goOn);
     playCue(cue::choice);
 }
@@ -126,9 +148,9 @@ void TForm15::ComboBox2Change()
 {
     if (!takeDigit(2)) return;
     if (isBoxProblem(problem_.subTopic))
-        label(4)->setText(rulesBoxValueText(problem_));
+        label(workedRule)->setText(rulesBoxValueText(problem_));
     else
-        label(3)->setText(rulesSolvedText(problem_));
+        label(expression)->setText(rulesSolvedText(problem_));
     judge(entered().value() == problem_.answer);
 }
 

@@ -2,7 +2,7 @@
 // The rules of calculation: expressions with brackets, mixed operations and □. Study mode poses
 // an expression and the answer button shows the rule and the worked evaluation; test mode takes
 // the value through thousands, hundreds, tens and ones selectors.
-#include "app/LessonScreen.h"
+#include "frame/LessonScreen.h"
 #include "lessons/rules/CalculationRules.h"
 
 namespace kazemaru {
@@ -12,9 +12,8 @@ class TForm15 : public LessonScreen {
   public:
     explicit TForm15(QWidget* parent);
 
-    const RulesProblem& problem() const { return problem_; }
-
-    QList<QPair<int, int>> answerKey() const override;
+    // What the frame builds for this lesson: titles, menu, prompt line, buttons, memo.
+    static const FrameFacts& frameFacts();
 
   public Q_SLOTS:
     void CuteButton5Click(); // answer button
@@ -38,6 +37,9 @@ class TForm15 : public LessonScreen {
     RulesProblem problem_;
     // The study problem the answer button was enabled for; none once the screen is reset.
     bool answerAwaited_ = false; // the posed example waits for the answer button
+    friend struct test::Probe;   // the tests read these; the program never needs them
+    const RulesProblem& problem() const { return problem_; }
+    QList<QPair<int, int>> answerKey() const override;
 };
 
 } // namespace kazemaru

@@ -22,7 +22,8 @@ class DrillRecorder {
     // One more try for the kept rows, as the run ends.
     StoreError flush();
 
-    // The summary's line about the answers of this run that are not in the table: "※ 3もんの こたえは きろくできませんでした。"; empty when none.
+    // The summary's line about the answers of this run that are not in the table: "※ 3もんの こたえは
+    // きろくできませんでした。"; empty when none.
     QString unsavedText() const;
 
     // The run's first store error, to be shown; later ones of the same run are kept quiet.

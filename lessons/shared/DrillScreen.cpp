@@ -1,9 +1,9 @@
 #include "lessons/shared/DrillScreen.h"
 
-#include "app/Clock.h"
-#include "app/CuePlayer.h"
-#include "app/Dialogs.h"
-#include "app/Prompts.h"
+#include "frame/Clock.h"
+#include "frame/CuePlayer.h"
+#include "frame/Dialogs.h"
+#include "frame/Prompts.h"
 
 #include <QHideEvent>
 #include <QTableView>
@@ -16,19 +16,35 @@ namespace kazemaru {
 namespace {
 
 // The problem number, the problem line and the four summary lines; all navy, empty at first.
+constexpr int problemNumber = 3, problemLine = 4, problemsLine = 5, rightsLine = 6, scoreLine = 7, timeLine = 8;
 const LabelDesign labelTable[] = {
-    {3, 176, 144, 27, true, colour::navy}, {4, 176, 200, 40, false, colour::navy},
-    {5, 192, 352, 19, true, colour::navy}, {6, 192, 384, 19, true, colour::navy},
-    {7, 192, 416, 19, true, colour::navy}, {8, 192, 448, 19, true, colour::navy},
+    {problemNumber, 176, 144, 27, true, colour::navy}, {problemLine, 176, 200, 40, false, colour::navy},
+    {problemsLine, 192, 352, 19, true, colour::navy},  {rightsLine, 192, 384, 19, true, colour::navy},
+    {scoreLine, 192, 416, 19, true, colour::navy},     {timeLine, 192, 448, 19, true, colour::navy},
 };
+
+// The drill's own buttons; next is the frame's.
+constexpr int startButton = 3, stopButton = 5, resultsButton = 6;
 
 const QString timeField = u"    時間"_s;
 const QString wellDone = u"おつかれさま！"_s;
 
 } // namespace
 
-DrillScreen::DrillScreen(int form, const DrillDesign& design, TDataModule1* data, QWidget* parent)
-    : LessonScreen(form, parent)
+QList<ButtonFact> drillButtons()
+{
+    using namespace facts;
+    using namespace colour;
+    return {button(u"CuteButton3"_s, u"スタート"_s, 736, 520, skyBlue, navy),
+            next(520),
+            button(u"CuteButton5"_s, u"ストップ"_s, 736, 568, stopGreen, navy),
+            button(u"CuteButton6"_s, u"けっか"_s, 840, 568, resultGreen, navy),
+            quit(736),
+            back(840)};
+}
+
+DrillScreen::DrillScreen(const FrameFacts& facts, const DrillDesign& design, TDataModule1* data, QWidget* parent)
+    : LessonScreen(facts, parent)
     , design_(design)
     , data_(data)
     , recorder_(data, design.table)
@@ -81,7 +97,7 @@ void DrillScreen::screenReset()
     for (const LabelDesign& l : labelTable)
         label(l.number)->setText(QString());
     storeNote_->setText(QString());
-    for (int n = 3; n <= 6; ++n)
+    for (int n : {startButton, nextButton, stopButton, resultsButton})
         button(n)->setEnabled(false);
     timeSelector_->setEnabled(false);
     setSelectorsEnabled(false);
@@ -174,7 +190,7 @@ void DrillScreen::ComboBox2Change()
     if (index < 0) return;
     screenReset();
     timeLimit_ = drillTimeLimit(index);
-    button(3)->setEnabled(true);
+    button(startButton)->setEnabled(true);
     promptBlink(u"「スタート」ボタンをおしてね！"_s);
     playCue(cue::digit);
 }
@@ -183,8 +199,8 @@ void DrillScreen::newProblem()
 {
     screenReset();
     ++problemCounter_;
-    label(3)->setText(drillNumberText(problemCounter_));
-    label(4)->setText(poseProblem());
+    label(problemNumber)->setText(drillNumberText(problemCounter_));
+    label(problemLine)->setText(poseProblem());
     if (const int places = problemPlaces(); places > 0) {
         fewestPlaces_ = fewestPlaces_ > 0 ? std::min(fewestPlaces_, places) : places;
         mostPlaces_ = std::max(mostPlaces_, places);
@@ -233,8 +249,8 @@ void DrillScreen::digitChosen(int number)
     if (answer.right) ++rightCount_;
     ++answered_;
     showStoreError(recorder_.record(answer.row));
-    button(4)->setEnabled(true);
-    button(5)->setEnabled(true);
+    button(nextButton)->setEnabled(true);
+    button(stopButton)->setEnabled(true);
     promptBlink(prompt::goOnTight);
     playCue(cue::choice);
 }
@@ -252,20 +268,20 @@ void DrillScreen::endRun(RunEnd how)
 {
     recordRun(how);
     const qint64 elapsed = (monotonicMs() - startMs_) / 1000;
-    label(3)->setText(QString());
-    label(4)->setText(QString());
+    label(problemNumber)->setText(QString());
+    label(problemLine)->setText(QString());
     const DrillSummary s = drillSummary(problemCounter_, rightCount_, elapsed);
-    label(5)->setText(s.problems);
-    label(6)->setText(s.rights);
-    label(7)->setText(s.score);
-    label(8)->setText(s.time);
+    label(problemsLine)->setText(s.problems);
+    label(rightsLine)->setText(s.rights);
+    label(scoreLine)->setText(s.score);
+    label(timeLine)->setText(s.time);
     abandonRun();
     showStoreError(recorder_.flush());
     storeNote_->setText(recorder_.unsavedText());
-    button(3)->setEnabled(true);
-    button(4)->setEnabled(false);
-    button(5)->setEnabled(false);
-    button(6)->setEnabled(true);
+    button(startButton)->setEnabled(true);
+    button(nextButton)->setEnabled(false);
+    button(stopButton)->setEnabled(false);
+    button(resultsButton)->setEnabled(true);
     setSelectorsEnabled(false);
     promptBlink(wellDone);
     playCue(cue::stop);

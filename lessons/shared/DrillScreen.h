@@ -6,8 +6,8 @@
 // the score and the time, and "けっか" lays the run's rows over the problem area.
 // A drill supplies what differs: its table, selectors, grid place and prompts as a DrillDesign,
 // and its problems through the hooks below.
-#include "app/LessonScreen.h"
 #include "data/untDTM.h"
+#include "frame/LessonScreen.h"
 #include "lessons/shared/DrillRecorder.h"
 #include "lessons/shared/DrillRun.h"
 
@@ -28,6 +28,10 @@ struct DrillDesign {
     bool emptyStatusBar;  // an empty status bar above the clock's
 };
 
+// The drills' button block: start, next, stop and results beside the back and quit buttons,
+// which swap places there.
+QList<ButtonFact> drillButtons();
+
 // A judged answer: right or not, and the row it adds to the drill's table, values by field position.
 struct DrillAnswer {
     bool right;
@@ -40,12 +44,7 @@ class DrillScreen : public LessonScreen {
     Q_PROPERTY(int rightCount READ rightCount)
   public:
     // `data` keeps the run's rows in the design's table.
-    DrillScreen(int form, const DrillDesign& design, TDataModule1* data, QWidget* parent);
-
-    int timeLimit() const { return timeLimit_; }
-    int problemCounter() const { return problemCounter_; }
-    int rightCount() const { return rightCount_; }
-    bool running() const { return running_; }
+    DrillScreen(const FrameFacts& facts, const DrillDesign& design, TDataModule1* data, QWidget* parent);
 
   public Q_SLOTS:
     void ComboBox1Change() override;  // menu: the kind of problem
@@ -64,6 +63,9 @@ class DrillScreen : public LessonScreen {
     void ComboBox8Change() { digitChosen(8); }
 
   protected:
+    int problemCounter() const { return problemCounter_; }
+    bool running() const { return running_; } // from "スタート" until the run ends or is abandoned
+
     // Draws the next problem of the current sub-topic and gives its problem line ("50 ÷ 7 = ?").
     virtual QString poseProblem() = 0;
     // Whether the current problem uses selector ComboBox`number`; unused ones stay disabled.
@@ -109,6 +111,10 @@ class DrillScreen : public LessonScreen {
     QDateTime started_;
     int answered_ = 0;
     int fewestPlaces_ = 0, mostPlaces_ = 0;
+
+    friend struct test::Probe; // the tests read these; the program never needs them
+    int rightCount() const { return rightCount_; }
+    int timeLimit() const { return timeLimit_; }
 };
 
 } // namespace kazemaru

@@ -1,8 +1,8 @@
 #include "lessons/shared/StepProtocol.h"
 
-#include "app/CuePlayer.h"
-#include "app/Prompts.h"
-#include "app/widgets/Label.h"
+#include "frame/CuePlayer.h"
+#include "frame/Prompts.h"
+#include "frame/widgets/Label.h"
 
 #include <QAbstractButton>
 #include <QStringList>

@@ -32,7 +32,7 @@ QString status(Program& p)
 ChildrenDialog* namesDialog(Program& p)
 {
     child<QAction>(contents(p), u"Namae1"_s)->trigger();
-    return contents(p)->childrenDialog();
+    return Probe::childrenDialog(*contents(p));
 }
 
 // Types a name, picks colour `colour` and presses "ふやす" (1), "かえる" (2) or "けす" (3).
@@ -45,7 +45,7 @@ void nameAction(ChildrenDialog* d, const QString& name, int colour, int button)
 
 QList<AnswerRecord> answersOf(Program& p, const QString& childUid)
 {
-    if (!p.shell.answerRecorder()->waitUntilStored(10000)) qFatal("answers not stored");
+    if (!Probe::answerRecorder(p.shell)->waitUntilStored(10000)) qFatal("answers not stored");
     QList<AnswerRecord> rows;
     if (p.shell.dataModule()->learningRecord().tryReadAnswers(childUid, rows)) qFatal("answers unreadable");
     return rows;
@@ -75,7 +75,7 @@ class TestAnswers : public QObject {
     {
         Program p;
         contents(p)->openRecord();
-        QVERIFY(contents(p)->childPicker()->isHidden());
+        QVERIFY(Probe::childPicker(*contents(p))->isHidden());
         QCOMPARE(status(p), u"べんきょうする人： こども１"_s);
         QVERIFY(child<QAbstractButton>(contents(p), u"CuteButton18"_s)->isHidden()); // no one to take turns with
         QVERIFY(p.harness.dialogs.empty());
@@ -93,7 +93,7 @@ class TestAnswers : public QObject {
         // Two children: the contents screen asks who studies, one button each, one click.
         contents(p)->show();
         contents(p)->openRecord();
-        ChildPicker* picker = contents(p)->childPicker();
+        ChildPicker* picker = Probe::childPicker(*contents(p));
         QVERIFY(picker->isVisible());
         QCOMPARE(child<QLabel>(picker, u"Label1"_s)->text(), u"だれが べんきょうする？"_s);
         QCOMPARE(child<QAbstractButton>(picker, u"Child1"_s)->text(), u"こども１"_s);
@@ -157,8 +157,8 @@ class TestAnswers : public QObject {
     {
         Program p;
         Harness& h = p.harness;
-        AnswerRecorder* recorder = p.shell.answerRecorder();
-        recorder->setRetryInterval(50);
+        AnswerRecorder* recorder = Probe::answerRecorder(p.shell);
+        Probe::setRetryInterval(*recorder, 50);
         const QString child = childrenOf(p)[0].uid;
         LessonScreen* screen = poseInTest(p.shell, 3, 3);
         QList<AnswerRecord> given{answerInTest(h, screen, u"Label4"_s, true)};
@@ -170,7 +170,7 @@ class TestAnswers : public QObject {
             QVERIFY(other.exec(u"BEGIN IMMEDIATE"_s));
             for (bool right : {false, true, true}) {
                 given << answerInTest(h, screen, u"Label4"_s, right);
-                QVERIFY(!screen->answerKey().isEmpty()); // the next problem is posed at once
+                QVERIFY(!Probe::answerKey(*screen).isEmpty()); // the next problem is posed at once
             }
             QVERIFY(waitForDialogs(h, 1));
             QTest::qWait(1500); // more tries fail meanwhile, quietly
@@ -205,7 +205,7 @@ class TestAnswers : public QObject {
         {
             Shell shell(folder);
             static_cast<TForm1*>(shell.form(1))->openRecord();
-            QVERIFY(shell.hasEnded());
+            QVERIFY(Probe::hasEnded(shell));
             QCOMPARE(h.dialogs.size(), size_t(1));
             QCOMPARE(h.dialogs[0].kind, DialogKind::Error);
             QVERIFY(h.dialogs[0].text.contains(u"この Kazemaru より あたらしい Kazemaru で つくられました"_s));
@@ -248,7 +248,7 @@ class TestAnswers : public QObject {
 
         // The first child gets a name, which the status bar shows at once.
         contents(p)->openRecord();
-        child<QAbstractButton>(contents(p)->childPicker(), u"Child1"_s)->click();
+        child<QAbstractButton>(Probe::childPicker(*contents(p)), u"Child1"_s)->click();
         child<QListWidget>(d, u"ListBox1"_s)->setCurrentRow(0);
         nameAction(d, u"はなこ"_s, 1, 2);
         QCOMPARE(status(p), u"べんきょうする人： はなこ"_s);
@@ -264,14 +264,14 @@ class TestAnswers : public QObject {
             a.lesson = 3;
             a.subTopic = 1;
             a.problem = c.name;
-            p.shell.answerRecorder()->record(a);
+            Probe::answerRecorder(p.shell)->record(a);
             DrillRunRecord run;
             run.started = at;
             run.drill = 12;
             run.subTopic = 1;
             QVERIFY(!p.shell.dataModule()->tryRecordRun(run));
         }
-        QVERIFY(p.shell.answerRecorder()->waitUntilStored(5000));
+        QVERIFY(Probe::answerRecorder(p.shell)->waitUntilStored(5000));
         child<QListWidget>(d, u"ListBox1"_s)->setCurrentRow(1);
         h.confirmAnswer = DialogAnswer::No;
         child<QAbstractButton>(d, u"CuteButton3"_s)->click();

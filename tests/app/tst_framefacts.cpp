@@ -1,6 +1,7 @@
 // The frame facts of the fifteen lesson screens: what every screen must have, what must not
 // collide, and a few values that are easy to get wrong.
-#include "app/FrameFacts.h"
+#include "app/Shell.h"
+#include "frame/FrameFacts.h"
 
 #include <QRect>
 #include <QSet>

@@ -2,8 +2,8 @@
 // for fixed seeds, with the program's invariants checked after every action. Widgets are found by
 // their classes at run time, so every screen is covered the moment it exists.
 //   KAZEMARU_MONKEY_SEEDS=1,2,3  KAZEMARU_MONKEY_ACTIONS=100000  tst_monkey
-#include "app/LessonScreen.h"
 #include "app/Unit1.h"
+#include "frame/LessonScreen.h"
 #include "tests/support/TestSupport.h"
 
 #include <QAbstractButton>
@@ -223,7 +223,7 @@ class Monkey {
 
     QString answerRight(LessonScreen* screen)
     {
-        const QList<QPair<int, int>> key = screen->answerKey();
+        const QList<QPair<int, int>> key = test::Probe::answerKey(*screen);
         if (key.isEmpty()) return chooseSomething(screen);
         // A written calculation opens its selectors column by column as the answer is entered:
         // once the first choice is taken, every later one must find its selector open.

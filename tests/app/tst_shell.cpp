@@ -1,10 +1,10 @@
 // The program as start-up builds it: the contents screen, its lesson buttons, sound, help,
 // About and quitting.
-#include "app/CuePlayer.h"
 #include "app/HelpViewer.h"
-#include "app/LessonScreen.h"
 #include "app/Shell.h"
 #include "app/Unit1.h"
+#include "frame/CuePlayer.h"
+#include "frame/LessonScreen.h"
 #include "tests/support/TestSupport.h"
 
 #include <QMenuBar>
@@ -58,8 +58,9 @@ class ShellTest : public QObject {
     {
         for (int n = 2; n <= 16; ++n) {
             auto* screen = static_cast<LessonScreen*>(shell->form(n));
-            QVERIFY2(screen->missingHandlers().isEmpty(),
-                     qPrintable(u"TForm%1 has no %2"_s.arg(n).arg(screen->missingHandlers().join(u", "_s))));
+            QVERIFY2(
+                test::Probe::missingHandlers(*screen).isEmpty(),
+                qPrintable(u"TForm%1 has no %2"_s.arg(n).arg(test::Probe::missingHandlers(*screen).join(u", "_s))));
         }
     }
 
@@ -135,16 +136,16 @@ class ShellTest : public QObject {
         contents()->CuteButton2Click();
         QCOMPARE(harness->dialogs.back().text, u"おわっても いいの？"_s);
         QCOMPARE(harness->dialogs.back().kind, DialogKind::Confirm);
-        QVERIFY(!shell->hasEnded());
+        QVERIFY(!test::Probe::hasEnded(*shell));
 
         contentsButton(4)->click();
         child<QAbstractButton>(shell->form(3), u"CuteButton1"_s)->click();
-        QVERIFY(!shell->hasEnded());
+        QVERIFY(!test::Probe::hasEnded(*shell));
         QVERIFY(shell->form(3)->isVisible());
 
         harness->confirmAnswer = DialogAnswer::Yes;
         child<QAbstractButton>(shell->form(3), u"CuteButton1"_s)->click();
-        QVERIFY(shell->hasEnded());
+        QVERIFY(test::Probe::hasEnded(*shell));
         QVERIFY(!shell->form(3)->isVisible());
     }
 
@@ -156,14 +157,14 @@ class ShellTest : public QObject {
             static_cast<LessonScreen*>(shell->form(form))->CuteButton1Click();
             QCOMPARE(harness->dialogs.back().text, question);
         }
-        QVERIFY(!shell->hasEnded());
+        QVERIFY(!test::Probe::hasEnded(*shell));
     }
 
     void closingTheContentsWindowEndsTheProgramWithoutAsking()
     {
         contents()->show();
         contents()->close();
-        QVERIFY(shell->hasEnded());
+        QVERIFY(test::Probe::hasEnded(*shell));
         QVERIFY(harness->dialogs.empty());
     }
 
@@ -178,18 +179,18 @@ class ShellTest : public QObject {
     void helpOpensTheHelpFileAtItsContents()
     {
         child<QAction>(contents(), u"utorial1"_s)->trigger();
-        auto* viewer = qobject_cast<HelpViewer*>(contents()->helpViewer());
+        auto* viewer = qobject_cast<HelpViewer*>(test::Probe::helpViewer(*contents()));
         QVERIFY(viewer && viewer->isVisible());
-        QVERIFY(viewer->browser()->source().toLocalFile().endsWith(u"Kazemaru.hlp"_s));
-        QVERIFY(viewer->browser()->toPlainText().contains(u"もくじ"_s));
+        QVERIFY(test::Probe::browser(*viewer)->source().toLocalFile().endsWith(u"Kazemaru.hlp"_s));
+        QVERIFY(test::Probe::browser(*viewer)->toPlainText().contains(u"もくじ"_s));
     }
 
     void missingHelpFileIsSaidInTheViewer()
     {
         HelpViewer viewer(nullptr);
         viewer.showContents(program->data.filePath(u"nothing.hlp"_s));
-        QVERIFY(viewer.browser()->toPlainText().contains(u"見つかりません"_s));
-        QVERIFY(viewer.browser()->toPlainText().contains(u"nothing.hlp"_s));
+        QVERIFY(test::Probe::browser(viewer)->toPlainText().contains(u"見つかりません"_s));
+        QVERIFY(test::Probe::browser(viewer)->toPlainText().contains(u"nothing.hlp"_s));
     }
 
     void clockShowsNothingBeforeItsFirstTick()

@@ -43,7 +43,7 @@ QList<QVariantList> rows(QSqlQueryModel* model)
 QList<QVariantList> stored(const QString& folder, DrillTable t)
 {
     TDataModule1 dm(folder);
-    if (!dm.requery(t)) return {};
+    if (dm.tryRequery(t)) return {};
     return rows(dm.query(t));
 }
 
@@ -68,15 +68,17 @@ class TestDataModule : public QObject {
         const QString folder = tmp.path() + u"/kyozai"_s;
         TDataModule1 dm(folder);
         QVERIFY(!QFileInfo::exists(folder));
-        QVERIFY(!dm.isQueryOpen(DrillTable::Division) && !dm.isQueryOpen(DrillTable::Decimal));
+        QVERIFY(!test::Probe::isQueryOpen(dm, DrillTable::Division) &&
+                !test::Probe::isQueryOpen(dm, DrillTable::Decimal));
         QCOMPARE(dm.DBISAMQuery2->columnCount(), 0);
 
         // The first use creates the folder, the file and both tables, fields in their order.
         test::Harness h;
-        QVERIFY(dm.requery(DrillTable::Decimal));
+        QVERIFY(!dm.tryRequery(DrillTable::Decimal));
         QVERIFY(QFileInfo::exists(folder + u"/kyozai.sqlite3"_s));
-        QVERIFY(dm.isQueryOpen(DrillTable::Decimal) && !dm.isQueryOpen(DrillTable::Division));
-        QVERIFY(dm.requery(DrillTable::Division));
+        QVERIFY(test::Probe::isQueryOpen(dm, DrillTable::Decimal) &&
+                !test::Probe::isQueryOpen(dm, DrillTable::Division));
+        QVERIFY(!dm.tryRequery(DrillTable::Division));
         QStringList fields;
         for (int i = 0; i < dm.DBISAMQuery2->record().count(); ++i)
             fields << dm.DBISAMQuery2->record().fieldName(i);
@@ -92,19 +94,19 @@ class TestDataModule : public QObject {
         TDataModule1 dm(tmp.path() + u"/kyozai"_s);
 
         // Clearing an empty table does nothing and leaves the result empty.
-        QVERIFY(dm.clear(DrillTable::Division));
+        QVERIFY(!dm.tryClear(DrillTable::Division));
         QCOMPARE(dm.DBISAMQuery2->rowCount(), 0);
-        QVERIFY(dm.isQueryOpen(DrillTable::Division));
+        QVERIFY(test::Probe::isQueryOpen(dm, DrillTable::Division));
 
         for (int i = 1; i <= 3; ++i)
-            QVERIFY(dm.appendRow(DrillTable::Division, divisionRow(i, 76, 23, 3, 7)));
+            QVERIFY(!dm.tryAppendRow(DrillTable::Division, divisionRow(i, 76, 23, 3, 7)));
         QCOMPARE(dm.DBISAMQuery2->rowCount(), 3); // the query shows each row as soon as it is appended
 
         // A new run: clear, then one answer gives exactly that one row.
-        QVERIFY(dm.clear(DrillTable::Division));
+        QVERIFY(!dm.tryClear(DrillTable::Division));
         QCOMPARE(dm.DBISAMQuery2->rowCount(), 0);
         const QVariantList row = divisionRow(1, 997, 2, 498, 1);
-        QVERIFY(dm.appendRow(DrillTable::Division, row));
+        QVERIFY(!dm.tryAppendRow(DrillTable::Division, row));
         QCOMPARE(dm.DBISAMQuery2->rowCount(), 1);
         QVERIFY(sameRow(rows(dm.DBISAMQuery2).first(), row));
         QCOMPARE(dm.DBISAMQuery2->data(dm.DBISAMQuery2->index(0, 4)).toString(), u" ○"_s);
@@ -116,14 +118,14 @@ class TestDataModule : public QObject {
         test::Harness h;
         QTemporaryDir tmp;
         TDataModule1 dm(tmp.path() + u"/kyozai"_s);
-        QVERIFY(dm.appendRow(DrillTable::Decimal, decimalRow(1)));
-        QVERIFY(dm.appendRow(DrillTable::Decimal, decimalRow(2)));
-        QVERIFY(dm.clear(DrillTable::Division));
-        QVERIFY(dm.appendRow(DrillTable::Division, divisionRow(1, 50, 7, 7, 1)));
-        QVERIFY(dm.requery(DrillTable::Decimal));
+        QVERIFY(!dm.tryAppendRow(DrillTable::Decimal, decimalRow(1)));
+        QVERIFY(!dm.tryAppendRow(DrillTable::Decimal, decimalRow(2)));
+        QVERIFY(!dm.tryClear(DrillTable::Division));
+        QVERIFY(!dm.tryAppendRow(DrillTable::Division, divisionRow(1, 50, 7, 7, 1)));
+        QVERIFY(!dm.tryRequery(DrillTable::Decimal));
         QCOMPARE(dm.DBISAMQuery4->rowCount(), 2);
-        QVERIFY(dm.clear(DrillTable::Decimal));
-        QVERIFY(dm.requery(DrillTable::Division));
+        QVERIFY(!dm.tryClear(DrillTable::Decimal));
+        QVERIFY(!dm.tryRequery(DrillTable::Division));
         QCOMPARE(dm.DBISAMQuery2->rowCount(), 1);
     }
 
@@ -135,15 +137,15 @@ class TestDataModule : public QObject {
         QList<QVariantList> written;
         {
             TDataModule1 dm(folder);
-            QVERIFY(dm.clear(DrillTable::Division));
+            QVERIFY(!dm.tryClear(DrillTable::Division));
             for (int i = 1; i <= 5; ++i) {
                 written << divisionRow(i, 100 + i * 37, 3 + i, i, 0);
-                QVERIFY(dm.appendRow(DrillTable::Division, written.last()));
+                QVERIFY(!dm.tryAppendRow(DrillTable::Division, written.last()));
             }
 
             // Another data module on the same folder, alive at the same time, sees the rows too.
             TDataModule1 other(folder);
-            QVERIFY(other.requery(DrillTable::Division));
+            QVERIFY(!other.tryRequery(DrillTable::Division));
             QCOMPARE(other.DBISAMQuery2->rowCount(), 5);
         }
         const QList<QVariantList> back = stored(folder, DrillTable::Division);
@@ -183,10 +185,10 @@ class TestDataModule : public QObject {
         QTableView view;
         dm.bindGrid(&view, t); // bound while the query is still closed
         QVERIFY(view.styleSheet().contains(u"#FFFBF0"_s, Qt::CaseInsensitive));
-        QVERIFY(dm.clear(t));
+        QVERIFY(!dm.tryClear(t));
         const QList<int> order = {3, 1, 2};
         for (int nb : order)
-            QVERIFY(dm.appendRow(t, t == DrillTable::Division ? divisionRow(nb, 9 + nb, 2, 0, 0) : decimalRow(nb)));
+            QVERIFY(!dm.tryAppendRow(t, t == DrillTable::Division ? divisionRow(nb, 9 + nb, 2, 0, 0) : decimalRow(nb)));
 
         QSqlQueryModel* model = dm.query(t);
         QHeaderView* header = view.horizontalHeader();
@@ -211,19 +213,17 @@ class TestDataModule : public QObject {
         QVERIFY(test::makeBlockingFile(blocker));
         TDataModule1 dm(blocker + u"/kyozai"_s);
 
-        QVERIFY(!dm.clear(DrillTable::Division));
-        QVERIFY(!dm.appendRow(DrillTable::Division, divisionRow(1, 20, 3, 6, 2)));
-        QCOMPARE(h.dialogs.size(), size_t(2));
-        QCOMPARE(h.dialogs[0].kind, DialogKind::Error);
-        QVERIFY2(h.dialogs[0].text.contains(u"Not a directory"_s) && h.dialogs[0].text.contains(blocker),
-                 qPrintable(h.dialogs[0].text));
-        QVERIFY(h.dialogs[1].text.contains(u"dorill"_s));
+        const StoreError cleared = dm.tryClear(DrillTable::Division);
+        const StoreError appended = dm.tryAppendRow(DrillTable::Division, divisionRow(1, 20, 3, 6, 2));
+        QVERIFY(cleared && appended);
+        QVERIFY2(cleared->contains(u"Not a directory"_s) && cleared->contains(blocker), qPrintable(*cleared));
+        QVERIFY(appended->contains(u"dorill"_s));
 
         // Once the way is free, the next call tries again and succeeds.
         QVERIFY(QFile::remove(blocker));
-        QVERIFY(dm.appendRow(DrillTable::Division, divisionRow(1, 20, 3, 6, 2)));
+        QVERIFY(!dm.tryAppendRow(DrillTable::Division, divisionRow(1, 20, 3, 6, 2)));
         QCOMPARE(dm.DBISAMQuery2->rowCount(), 1);
-        QCOMPARE(h.dialogs.size(), size_t(2));
+        QVERIFY(h.dialogs.empty());
     }
 
     // The screens ask with the try… operations: they get the message and no box opens.
@@ -250,21 +250,29 @@ class TestDataModule : public QObject {
         const QString folder = tmp.path() + u"/kyozai"_s;
         {
             TDataModule1 dm(folder);
-            QVERIFY(dm.appendRow(DrillTable::Division, divisionRow(1, 30, 4, 7, 2)));
-            QVERIFY(dm.appendRow(DrillTable::Division, divisionRow(2, 31, 4, 7, 3)));
+            QVERIFY(!dm.tryAppendRow(DrillTable::Division, divisionRow(1, 30, 4, 7, 2)));
+            QVERIFY(!dm.tryAppendRow(DrillTable::Division, divisionRow(2, 31, 4, 7, 3)));
         }
         {
             // The tests run as root, where a file mode does not stop writing: open it read-only.
             TDataModule1 dm(folder);
             dm.store().setConnectOptions(u"QSQLITE_OPEN_READONLY"_s);
-            QVERIFY(!dm.clear(DrillTable::Division));
-            QVERIFY(!dm.appendRow(DrillTable::Division, divisionRow(1, 40, 4, 10, 0)));
-            QCOMPARE(h.dialogs.size(), size_t(2));
-            QVERIFY2(h.dialogs[0].text.contains(u"readonly"_s), qPrintable(h.dialogs[0].text));
-            QVERIFY(h.dialogs[0].text.contains(u"消せませんでした"_s));
-            QVERIFY(h.dialogs[0].text.contains(u"書きこむことが ゆるされていません"_s)); // said for a parent
-            QVERIFY(h.dialogs[1].text.contains(u"書きこめませんでした"_s));
-            QVERIFY(dm.requery(DrillTable::Division)); // reading still works
+            const StoreError cleared = dm.tryClear(DrillTable::Division);
+            const StoreError appended = dm.tryAppendRow(DrillTable::Division, divisionRow(1, 40, 4, 10, 0));
+            QVERIFY(cleared && appended);
+            QVERIFY2(cleared->contains(u"readonly"_s), qPrintable(*cleared));
+            QVERIFY(cleared->contains(u"消せませんでした"_s));
+            QVERIFY(cleared->contains(u"書きこむことが ゆるされていません"_s)); // said for a parent
+            QVERIFY(appended->contains(u"書きこめませんでした"_s));
+            // The run history is told the same way.
+            DrillRunRecord run;
+            run.started = h.now;
+            run.drill = 8;
+            const StoreError recorded = dm.tryRecordRun(run);
+            QVERIFY(recorded && recorded->contains(u"drill_runs"_s) && recorded->contains(u"書きこめませんでした"_s));
+            QVERIFY2(recorded->contains(u"書きこむことが ゆるされていません"_s), qPrintable(*recorded));
+            QVERIFY(h.dialogs.empty());
+            QVERIFY(!dm.tryRequery(DrillTable::Division)); // reading still works
             QCOMPARE(dm.DBISAMQuery2->rowCount(), 2);
         }
         QCOMPARE(stored(folder, DrillTable::Division).size(), 2); // nothing stored was lost
@@ -284,13 +292,15 @@ class TestDataModule : public QObject {
         file.close();
 
         TDataModule1 dm(folder);
-        QVERIFY(!dm.requery(DrillTable::Division));
-        QVERIFY(!dm.clear(DrillTable::Division));
-        QVERIFY(!dm.appendRow(DrillTable::Division, divisionRow(1, 20, 3, 6, 2)));
-        QCOMPARE(h.dialogs.size(), size_t(3));
-        for (const auto& d : h.dialogs)
-            QVERIFY2(d.text.contains(u"not a database"_s) && d.text.contains(u"こわれているか"_s), qPrintable(d.text));
-        QVERIFY(!dm.isQueryOpen(DrillTable::Division));
+        QList<DrillRunRecord> runs;
+        const StoreError errors[] = {dm.tryRequery(DrillTable::Division), dm.tryClear(DrillTable::Division),
+                                     dm.tryAppendRow(DrillTable::Division, divisionRow(1, 20, 3, 6, 2)),
+                                     dm.tryReadRuns(8, 1, runs)};
+        for (const StoreError& e : errors)
+            QVERIFY2(e && e->contains(u"not a database"_s) && e->contains(u"こわれているか"_s),
+                     qPrintable(e.value_or(QString())));
+        QVERIFY(h.dialogs.empty());
+        QVERIFY(!test::Probe::isQueryOpen(dm, DrillTable::Division));
 
         // The file is left exactly as it was: the store never overwrites what it cannot read.
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -299,8 +309,7 @@ class TestDataModule : public QObject {
 
         // Without the bad file the next call starts a fresh database.
         QVERIFY(QFile::remove(path));
-        QVERIFY(dm.appendRow(DrillTable::Division, divisionRow(1, 20, 3, 6, 2)));
-        QCOMPARE(h.dialogs.size(), size_t(3));
+        QVERIFY(!dm.tryAppendRow(DrillTable::Division, divisionRow(1, 20, 3, 6, 2)));
     }
 };
 

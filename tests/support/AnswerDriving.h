@@ -1,9 +1,9 @@
 #pragma once
 // Drives a lesson's test mode as a child does and reports each judgement the way the lesson
 // frame reports it (answerJudged), for the tests of the learning record.
-#include "app/LessonScreen.h"
 #include "app/Unit1.h"
 #include "data/AnswerRecorder.h"
+#include "frame/LessonScreen.h"
 #include "tests/support/TestSupport.h"
 
 #include <QAbstractButton>
@@ -38,7 +38,7 @@ inline QString judgeMark(LessonScreen* screen)
 inline AnswerRecord answerInTest(Harness& h, LessonScreen* screen, const QString& question, bool right,
                                  double seconds = 4.5, int attempt = 1)
 {
-    QList<QPair<int, int>> key = screen->answerKey();
+    QList<QPair<int, int>> key = Probe::answerKey(*screen);
     if (key.isEmpty()) qFatal("nothing posed on %s", qPrintable(screen->objectName()));
     QString expected, given;
     for (const auto& [number, digit] : key)

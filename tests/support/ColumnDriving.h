@@ -26,8 +26,8 @@ inline QString enterByMethod(ColumnEntry& entry, const ColumnProblem& p)
     OpenColumns open = entry.firstOpen();
     const auto choose = [&](int column, int digit) {
         if (!(open & openColumn(column))) return false;
-        const ColumnChoice c = entry.choose(column, digit);
-        if (c.setUp) open = c.open;
+        const written::EntryOutcome c = entry.choose(column, digit);
+        if (c.setUp) open = *c.setUp;
         return c.taken;
     };
     for (int column = 1; column <= entry.finalColumn(); ++column) {

@@ -23,7 +23,7 @@ inline QString snapshot(const longdiv::Figure& f)
 
 inline int lastDigitEnd(const longdiv::RowState& r)
 {
-    return r.alignRight ? r.rightEdge() : r.left + longdiv::digitPitch * int(r.text.size());
+    return r.alignRight ? r.left + r.width : r.left + longdiv::digitPitch * int(r.text.size());
 }
 
 inline std::optional<longdiv::Row> rowMarked(const longdiv::Figure& f)
@@ -34,7 +34,7 @@ inline std::optional<longdiv::Row> rowMarked(const longdiv::Figure& f)
 }
 
 // Thousands, hundreds and tens as they are needed, then the ones, which enter the number.
-inline longdiv::EntryOutcome enterNumber(longdiv::WrittenEntry& e, int n)
+inline written::EntryOutcome enterNumber(longdiv::PlanEntry& e, int n)
 {
     for (int weight = 1000; weight >= 10; weight /= 10)
         if (n >= weight) e.choosePlace(weight, n / weight % 10);

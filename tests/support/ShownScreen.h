@@ -1,7 +1,7 @@
 #pragma once
 // One lesson screen built and shown on its own with every seam installed, its widgets read by
 // design name. A screen test makes one per test function and drops it afterwards.
-#include "app/widgets/SimpleComboBox.h"
+#include "frame/widgets/SimpleComboBox.h"
 #include "tests/support/TestSupport.h"
 
 #include <QAbstractButton>

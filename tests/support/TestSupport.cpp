@@ -1,7 +1,7 @@
 #include "tests/support/TestSupport.h"
 
-#include "app/CuePlayer.h"
-#include "app/Random.h"
+#include "frame/CuePlayer.h"
+#include "frame/Random.h"
 
 #include <QFile>
 #include <QtTest>

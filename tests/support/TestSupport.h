@@ -1,9 +1,10 @@
 #pragma once
 // What the screen and logic tests share: scripted random draws, recorded cues and dialogs,
 // a fixed clock, and lookup of widgets by their design names.
-#include "app/Clock.h"
-#include "app/Dialogs.h"
 #include "app/Shell.h"
+#include "frame/Clock.h"
+#include "frame/Dialogs.h"
+#include "tests/support/Probe.h"
 
 #include <QDateTime>
 #include <QList>

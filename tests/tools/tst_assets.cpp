@@ -1,5 +1,5 @@
 // The pictures built into the program and the help file beside it.
-#include "app/CuePlayer.h"
+#include "frame/CuePlayer.h"
 
 #include <QFile>
 #include <QRegularExpression>

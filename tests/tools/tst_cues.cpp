@@ -1,6 +1,6 @@
 // The twenty sound cues written by the build, and the check that keeps broken cue files from
 // reaching the sound device.
-#include "app/CuePlayer.h"
+#include "frame/CuePlayer.h"
 
 #include <QFile>
 #include <QSet>

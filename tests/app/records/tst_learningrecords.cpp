@@ -64,7 +64,7 @@ void answer(Program& p, const QString& child, int lesson, int subTopic, const QL
         a.expected = u"2"_s;
         a.right = right;
         a.seconds = 6.5;
-        p.shell.answerRecorder()->record(a);
+        Probe::answerRecorder(p.shell)->record(a);
         p.harness.now = p.harness.now.addSecs(30);
     }
     record.setCurrentChildUid(was);
@@ -73,7 +73,7 @@ void answer(Program& p, const QString& child, int lesson, int subTopic, const QL
 RecordsWindow* openRecords(Program& p)
 {
     child<QAction>(contents(p), u"Kiroku1"_s)->trigger();
-    return contents(p)->recordsWindow();
+    return Probe::recordsWindow(*contents(p));
 }
 
 QTabWidget* tabs(RecordsWindow* w)
@@ -126,8 +126,8 @@ class TestLearningRecords : public QObject {
         answer(p, addChild(p, u"じろう"_s, 1), 3, 3, {true}); // another child's
 
         RecordsWindow* window = openRecords(p);
-        QCOMPARE(tabs(window)->currentWidget(), window->lessonTable());
-        QTreeWidget* table = window->lessonTable()->table();
+        QCOMPARE(tabs(window)->currentWidget(), Probe::lessonTable(*window));
+        QTreeWidget* table = Probe::table(*Probe::lessonTable(*window));
         QCOMPARE(table->topLevelItemCount(), 15);
         QCOMPARE(table->topLevelItem(0)->text(0), u"何千兆まで"_s);
         QTreeWidgetItem* division = table->topLevelItem(1);
@@ -177,7 +177,7 @@ class TestLearningRecords : public QObject {
         answer(p, second, 9, 2, {false, false, true, true, false});
 
         RecordsWindow* window = openRecords(p);
-        tabs(window)->setCurrentWidget(window->weakItems());
+        tabs(window)->setCurrentWidget(Probe::weakItems(*window));
         auto* list = child<QTableWidget>(window, u"WeakList"_s);
         QCOMPARE(list->rowCount(), 5);
         QCOMPARE(rowTexts(list, 0, 4),
@@ -249,10 +249,10 @@ class TestLearningRecords : public QObject {
         again.right = true;
         again.seconds = 3.75;
         again.attempt = 2;
-        p.shell.answerRecorder()->record(again);
+        Probe::answerRecorder(p.shell)->record(again);
 
         RecordsWindow* window = openRecords(p);
-        AnswersPage* page = window->answersPage();
+        AnswersPage* page = Probe::answersPage(*window);
         tabs(window)->setCurrentWidget(page);
         auto* grid = child<QTableWidget>(page, u"AnswerGrid"_s);
         QCOMPARE(page->lesson(), 3); // the lesson answered last
@@ -291,7 +291,7 @@ class TestLearningRecords : public QObject {
         a.expected = u"4/5"_s;
         a.right = true;
         a.seconds = 8.04;
-        p.shell.answerRecorder()->record(a);
+        Probe::answerRecorder(p.shell)->record(a);
         a.answeredAt = a.answeredAt.addSecs(40);
         a.lesson = 5;
         a.subTopic = 0;
@@ -302,7 +302,7 @@ class TestLearningRecords : public QObject {
         a.right = false;
         a.seconds = 11.96;
         a.attempt = 2;
-        p.shell.answerRecorder()->record(a);
+        Probe::answerRecorder(p.shell)->record(a);
         answer(p, firstChild(p), 3, 1, {true}); // another child's, not in this file
 
         RecordsWindow* window = openRecords(p);
@@ -358,7 +358,7 @@ class TestLearningRecords : public QObject {
         QCOMPARE(window->runs().size(), 2);
         QCOMPARE(window->runs()[0].problems, 2);
         QCOMPARE(window->runs()[1].problems, 3);
-        QCOMPARE(window->scoreSeries()->points().size(), 2);
+        QCOMPARE(Probe::scoreSeries(*window)->points().size(), 2);
     }
 
     void picturesOfThePickerTheTableAndTheNames()
@@ -372,7 +372,7 @@ class TestLearningRecords : public QObject {
         };
         ChildrenDialog* names = nullptr;
         child<QAction>(contents(p), u"Namae1"_s)->trigger();
-        names = contents(p)->childrenDialog();
+        names = Probe::childrenDialog(*contents(p));
         for (const auto& [name, colour] : {std::pair{u"はなこ"_s, 0}, {u"じろう"_s, 1}, {u"さくら"_s, 3}}) {
             child<QLineEdit>(names, u"Edit1"_s)->setText(name);
             child<QAbstractButton>(names, u"Colour%1"_s.arg(colour + 1))->click();
@@ -385,7 +385,7 @@ class TestLearningRecords : public QObject {
         contents(p)->show();
         contents(p)->openRecord();
         savePicture(contents(p), u"picker.png"_s);
-        child<QAbstractButton>(contents(p)->childPicker(), u"Child2"_s)->click();
+        child<QAbstractButton>(Probe::childPicker(*contents(p)), u"Child2"_s)->click();
         savePicture(contents(p), u"contents-child.png"_s);
 
         // Two weeks of lessons through the real screens, answered mostly right.
@@ -402,9 +402,9 @@ class TestLearningRecords : public QObject {
         }
         RecordsWindow* window = openRecords(p);
         savePicture(window, u"records-lessons.png"_s);
-        tabs(window)->setCurrentWidget(window->weakItems());
+        tabs(window)->setCurrentWidget(Probe::weakItems(*window));
         savePicture(window, u"records-weak-lessons.png"_s);
-        tabs(window)->setCurrentWidget(window->answersPage());
+        tabs(window)->setCurrentWidget(Probe::answersPage(*window));
         savePicture(window, u"records-answers-lessons.png"_s);
         QVERIFY(h.dialogs.empty());
     }

@@ -55,7 +55,7 @@ QList<DrillRunRecord> runsOf(Shell& shell, int form, int subTopic)
 RecordsWindow* openRecords(Shell& shell)
 {
     child<QAction>(shell.form(1), u"Kiroku1"_s)->trigger();
-    return static_cast<TForm1*>(shell.form(1))->recordsWindow();
+    return test::Probe::recordsWindow(*static_cast<TForm1*>(shell.form(1)));
 }
 
 // A picture of the window's drill page.
@@ -115,11 +115,11 @@ class TestRecords : public QObject {
         h.now = h.now.addSecs(600);
         DrillScreen& decimal = drill(*shell, 12);
         runDrill(h, decimal, 2, 1, {true});
-        const int places = static_cast<const TForm12&>(decimal).problem().places;
+        const int places = test::Probe::problem(static_cast<const TForm12&>(decimal)).places;
         h.monotonic += 290'000;
         for (int tick = 0; tick < 300; ++tick)
             QVERIFY(QMetaObject::invokeMethod(&decimal, "Timer3Timer"));
-        QVERIFY(!decimal.running());
+        QVERIFY(!test::Probe::running(decimal));
 
         h.now = h.now.addSecs(600);
         runDrill(h, division, 1, 0, {true, true, true});
@@ -195,12 +195,13 @@ class TestRecords : public QObject {
 
         RecordsWindow* window = openRecords(p.shell);
         QVERIFY(window && window->isVisible());
-        QVERIFY(window->chartShown());
-        const QList<QPointF> points = window->scoreSeries()->points();
+        QVERIFY(test::Probe::chartShown(*window));
+        const QList<QPointF> points = test::Probe::scoreSeries(*window)->points();
         QCOMPARE(points.size(), 1); // the latest run's menu item is shown first
         child<QComboBox>(window, u"ComboBox1"_s)->setCurrentIndex(0);
         window->ComboBox1Change();
-        const QList<QPointF> score = window->scoreSeries()->points(), pace = window->paceSeries()->points();
+        const QList<QPointF> score = test::Probe::scoreSeries(*window)->points(),
+                             pace = test::Probe::paceSeries(*window)->points();
         QCOMPARE(score.size(), scores.size());
         QCOMPARE(pace.size(), scores.size());
         for (int i = 0; i < score.size(); ++i) {
@@ -233,7 +234,7 @@ class TestRecords : public QObject {
     {
         Program p;
         RecordsWindow* window = openRecords(p.shell);
-        QVERIFY(!window->chartShown());
+        QVERIFY(!test::Probe::chartShown(*window));
         QVERIFY(child<QLabel>(window, u"Label2"_s)->text().startsWith(u"まだ ドリルの きろくは ありません。"_s));
         QVERIFY(!child<QAbstractButton>(window, u"CuteButton1"_s)->isEnabled());
         QVERIFY(p.harness.dialogs.empty());

@@ -48,7 +48,7 @@ class TestForm14 : public QObject {
 
     void rectanglesAndTheirSteps()
     {
-        QVERIFY(s->screen->missingHandlers().isEmpty());
+        QVERIFY(test::Probe::missingHandlers(*s->screen).isEmpty());
         QVERIFY(!stepButton()->isEnabled());
         QVERIFY(shownFigures().isEmpty());
         s->box(1)->choose(0);
@@ -59,7 +59,7 @@ class TestForm14 : public QObject {
         QCOMPARE(s->harness.lastCue(), 12);
         stepButton()->click();
         QCOMPARE(stepButton()->text(), u"ステップ２"_s);
-        QCOMPARE(s->text(u"Label4"_s), s->screen->walk().text());
+        QCOMPARE(s->text(u"Label4"_s), test::Probe::walk(*s->screen).text());
     }
 
     // The cut figures come with the first step and stay through the walk and its restart; the
@@ -70,7 +70,7 @@ class TestForm14 : public QObject {
         QCOMPARE(shownFigures(), notchedShape);
         for (int press = 1; press <= 5; ++press) {
             stepButton()->click();
-            QCOMPARE(s->screen->walk().step(), (press - 1) % 4 + 1);
+            QCOMPARE(test::Probe::walk(*s->screen).step(), (press - 1) % 4 + 1);
             QCOMPARE(shownFigures(), notchedShape + cutFigures);
             QCOMPARE(s->text(u"Label3"_s), press == 4 ? chooseMenu : stepOn);
             QCOMPARE(s->harness.lastCue(), press == 4 ? 12 : 17);

@@ -1,6 +1,6 @@
 // The decimal drill: the draw space of its four kinds with their redraws and fixed problems, the
 // rows it stores, and the screen's wiring from the menu to the result grid.
-#include "app/Random.h"
+#include "frame/Random.h"
 #include "lessons/decimals/Unit12.h"
 #include "tests/support/DrillDriving.h"
 
@@ -90,7 +90,7 @@ class TestDecimalDrill : public QObject {
         TDataModule1 dm(tmp.path() + u"/kyozai"_s);
         TForm12 form(&dm, nullptr);
         form.show();
-        QVERIFY(form.missingHandlers().isEmpty());
+        QVERIFY(test::Probe::missingHandlers(form).isEmpty());
         QCOMPARE(h.cues, std::vector<int>({cue::choice}));
         QVERIFY(!form.findChild<QWidget*>(u"StatusBar2"_s) && child<QWidget>(&form, u"Label9"_s)->isHidden());
 

@@ -79,15 +79,17 @@ class TestForm10 : public QObject {
         QCOMPARE(s.text(u"Label11"_s), u"1"_s);
         // Marks over the ones and the tens, wherever the rows put their digits.
         const TForm10& f = *s.screen;
-        QCOMPARE(test::centreOf(f.figure().mark(1)), test::digitCentre(f.figure().firstRow(), 2, 1));
-        QCOMPARE(test::centreOf(f.figure().mark(2)), test::digitCentre(f.figure().secondRow(), 3, 1));
+        QCOMPARE(test::centreOf(test::Probe::figure(f).mark(1)),
+                 test::digitCentre(test::Probe::figure(f).firstRow(), 2, 1));
+        QCOMPARE(test::centreOf(test::Probe::figure(f).mark(2)),
+                 test::digitCentre(test::Probe::figure(f).secondRow(), 3, 1));
         QCOMPARE(s.button(5)->text(), u"ステップ１"_s);
         QVERIFY(s.button(4)->isEnabled() && s.button(5)->isEnabled());
         QCOMPARE(s.text(u"Label3"_s), goOn);
         QCOMPARE(s.harness.lastCue(), 12);
 
         s.button(5)->click();
-        QCOMPARE(s.screen->stepCounter(), 1);
+        QCOMPARE(test::Probe::stepCounter(*s.screen), 1);
         QCOMPARE(s.text(u"Label8"_s), QString());
         QCOMPARE(s.text(u"Label10"_s), QString());
 
@@ -128,7 +130,7 @@ class TestForm10 : public QObject {
             QCOMPARE(s.button(3)->text(), caption);
             QCOMPARE(s.text(u"Label3"_s), goOn);
             QVERIFY(!blink->isActive());
-            QCOMPARE(s.screen->blinkTicks(), 3);
+            QCOMPARE(test::Probe::blinkTicks(*s.screen), 3);
             QCOMPARE(s.harness.lastCue(), 12);
         }
         s.button(6)->click();
@@ -148,14 +150,15 @@ class TestForm10 : public QObject {
         QCOMPARE(s.text(u"Label3"_s), u"小数第一位の答えを えらんでね！"_s);
         QVERIFY(s.box(2)->isEnabled() && !s.box(3)->isEnabled() && !s.box(4)->isEnabled());
         QCOMPARE(s.harness.lastCue(), 11);
-        QCOMPARE(s.screen->answerKey(), (QList<QPair<int, int>>{{2, 8}, {3, 3}, {4, 2}}));
+        QCOMPARE(test::Probe::answerKey(*s.screen), (QList<QPair<int, int>>{{2, 8}, {3, 3}, {4, 2}}));
 
         s.box(2)->choose(8);
         QCOMPARE(s.text(u"Label8"_s), u".8"_s);
         QCOMPARE(s.text(u"Label10"_s), u"0"_s);
         QVERIFY(s.visible(u"Shape2"_s) && !s.visible(u"Shape3"_s));
         const TForm10& f = *s.screen;
-        QCOMPARE(test::centreOf(f.figure().strike(1)), test::digitCentre(f.figure().firstRow(), 2, 1));
+        QCOMPARE(test::centreOf(test::Probe::figure(f).strike(1)),
+                 test::digitCentre(test::Probe::figure(f).firstRow(), 2, 1));
         QVERIFY(!s.box(2)->isEnabled() && s.box(3)->isEnabled() && !s.box(4)->isEnabled());
         QCOMPARE(s.text(u"Label3"_s), u"一の位の答えを えらんでね！"_s);
         QCOMPARE(s.harness.lastCue(), 17);
@@ -163,7 +166,8 @@ class TestForm10 : public QObject {
         s.box(3)->choose(3);
         QCOMPARE(s.text(u"Label11"_s), u"2"_s);
         QVERIFY(s.visible(u"Shape3"_s));
-        QCOMPARE(test::centreOf(f.figure().strike(2)), test::digitCentre(f.figure().firstRow(), 3, 1));
+        QCOMPARE(test::centreOf(test::Probe::figure(f).strike(2)),
+                 test::digitCentre(test::Probe::figure(f).firstRow(), 3, 1));
         QCOMPARE(s.text(u"Label3"_s), u"十の位の答えを えらんでね！"_s);
 
         s.box(4)->choose(2);
@@ -176,7 +180,7 @@ class TestForm10 : public QObject {
         QVERIFY(s.button(4)->isEnabled());
         for (int n = 2; n <= 4; ++n)
             QVERIFY(!s.box(n)->isEnabled());
-        QVERIFY(s.screen->answerKey().isEmpty());
+        QVERIFY(test::Probe::answerKey(*s.screen).isEmpty());
     }
 
     // An addition's carry digit first in the next selector: it marks the carry and the prompt

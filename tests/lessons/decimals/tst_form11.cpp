@@ -1,6 +1,6 @@
 // The two- and three-place column screen: the wiring of its handlers and menus, the marks over
 // their digits for either number of places, and the entry of a sum with its carry digits.
-#include "app/Prompts.h"
+#include "frame/Prompts.h"
 #include "lessons/decimals/Unit11.h"
 #include "tests/support/ColumnDriving.h"
 #include "tests/support/ShownScreen.h"
@@ -56,7 +56,7 @@ class TestForm11 : public QObject {
         QVERIFY(!s.visible(u"ComboBox3"_s));
 
         s.box(2)->choose(1);
-        QCOMPARE(s.screen->problemKind(), 2);
+        QCOMPARE(test::Probe::problemKind(*s.screen), 2);
         QVERIFY(s.button(4)->isEnabled());
         QCOMPARE(s.text(u"Label3"_s), goOn);
         QCOMPARE(s.harness.lastCue(), 12);
@@ -87,7 +87,7 @@ class TestForm11 : public QObject {
         QVERIFY(s.button(4)->isEnabled());
         QCOMPARE(s.text(u"Label3"_s), goOn);
         QCOMPARE(s.harness.lastCue(), 12);
-        const ColumnFigure& f = s.screen->figure();
+        const ColumnFigure& f = test::Probe::figure(*s.screen);
         for (int j = 1; j <= 3; ++j) {
             QVERIFY(f.strike(j)->isVisible());
             QCOMPARE(test::centreOf(f.mark(j)), test::digitCentre(f.firstRow(), j + 1, 3));
@@ -100,7 +100,7 @@ class TestForm11 : public QObject {
         QCOMPARE(s.text(u"Label6"_s), QString());
         QCOMPARE(s.button(5)->text(), u"ステップ１"_s);
         QVERIFY(!s.button(5)->isEnabled() && s.button(4)->isEnabled());
-        QCOMPARE(s.screen->problemKind(), 1);
+        QCOMPARE(test::Probe::problemKind(*s.screen), 1);
 
         // Two places move the columns: the marks follow them.
         s.harness.queueDraws({402, 106}); // 5.03 - 2.07
@@ -160,7 +160,7 @@ class TestForm11 : public QObject {
     {
         Shown s;
         pose(s, 1, 1, Test, {887, 356}); // 9.87 + 4.56
-        const QList<QPair<int, int>> key = s.screen->answerKey();
+        const QList<QPair<int, int>> key = test::Probe::answerKey(*s.screen);
         QCOMPARE(key, (QList<QPair<int, int>>{{4, 3}, {5, 4}, {7, 1}, {6, 4}}));
         for (const auto& [box, digit] : key)
             s.box(box)->choose(digit);

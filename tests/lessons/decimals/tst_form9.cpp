@@ -143,7 +143,7 @@ class TestForm9 : public QObject {
         screen->hide();
         screen->show();
         QCOMPARE(screen->lessonMode(), int(Test)); // the mode of the last visit stays
-        QCOMPARE(screen->problemKind(), int(NoKind));
+        QCOMPARE(test::Probe::problemKind(*screen), int(NoKind));
         QVERIFY(!visible(u"ComboBox2"_s));
         QCOMPARE(box(2)->text(), u"   もんだい"_s);
 

@@ -1,6 +1,6 @@
 // Written decimal addition and subtraction with one place: the generator's draws, every problem
 // it can pose walked and entered, and the worked examples and entries of the edge cases.
-#include "app/Random.h"
+#include "frame/Random.h"
 #include "lessons/decimals/OnePlaceColumns.h"
 #include "tests/support/ColumnDriving.h"
 #include "tests/support/TestSupport.h"
@@ -208,7 +208,7 @@ class TestOnePlaceColumns : public QObject {
         };
         for (const auto& c : cases) {
             OnePlaceEntry entry(c.p);
-            ColumnChoice last;
+            written::EntryOutcome last;
             for (const auto& [column, digit] : c.choices)
                 last = entry.choose(column, digit);
             const QString what = c.p.questionText() + u" after %1 choices"_s.arg(c.choices.size());
@@ -218,6 +218,7 @@ class TestOnePlaceColumns : public QObject {
             QCOMPARE(last.prompt.text, c.prompt);
             QCOMPARE(entry.judged(), c.judged);
             QCOMPARE(entry.judged() && entry.right(), c.right);
+            QCOMPARE(last.judged && last.right, c.right); // what the screen marks
             // Once judged nothing more is taken.
             if (c.judged) QVERIFY(!entry.choose(1, 0).taken && !entry.choose(2, 0).taken && !entry.choose(3, 0).taken);
         }

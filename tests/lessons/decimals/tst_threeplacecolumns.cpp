@@ -1,6 +1,6 @@
 // Written decimal addition and subtraction with two and three places: the generator's draws, a
 // broad sweep of problems walked and entered against the written method, and the edge cases.
-#include "app/Random.h"
+#include "frame/Random.h"
 #include "lessons/decimals/ThreePlaceColumns.h"
 #include "tests/support/ColumnDriving.h"
 #include "tests/support/TestSupport.h"
@@ -45,8 +45,9 @@ QString methodMarks(const ColumnProblem& p, int worked)
 QString methodRow(const ColumnProblem& p, int worked)
 {
     const int answer = p.answer();
-    if (worked > p.places) return QString::number(answer / placeUnit(p.places)) + u'.' +
-                                  QString::number(answer % placeUnit(p.places)).rightJustified(p.places, u'0');
+    if (worked > p.places)
+        return QString::number(answer / placeUnit(p.places)) + u'.' +
+               QString::number(answer % placeUnit(p.places)).rightJustified(p.places, u'0');
     QString row;
     for (int j = 1; j <= worked; ++j)
         row = (j == p.places ? u"."_s : QString()) + QString::number(answer / placeUnit(j - 1) % 10) + row;
@@ -167,7 +168,8 @@ class TestThreePlaceColumns : public QObject {
         QCOMPARE(shown.answer, p.text() + u" = "_s + shownRows.last());
         QCOMPARE(shown.caption, u"ステップ１"_s);
         // A press after the last step starts again at step 1.
-        QCOMPARE(walk.nextStep().text, u"【ステップ１】\n\n　もんだいを、小数点をあわせて  \n　タテにならべ、下に線をひく。"_s);
+        QCOMPARE(walk.nextStep().text,
+                 u"【ステップ１】\n\n　もんだいを、小数点をあわせて  \n　タテにならべ、下に線をひく。"_s);
         QCOMPARE(walk.answerRow(), QString());
     }
 
@@ -203,23 +205,53 @@ class TestThreePlaceColumns : public QObject {
             QString answerRow, marks, prompt;
             bool blink, judged, right;
         } cases[] = {
-            {problem(add, 2, 275, 148), {{2, 1}, {1, 3}, {3, 1}, {2, 2}}, u".23"_s, u"1:1 2:1"_s,
-             u"一の位を たした数を えらんでね！\n２けたの時もあるよ！"_s, false, false, false},
-            {problem(add, 3, 4567, 3456), {{2, 1}, {1, 3}}, u"3"_s, u"1:1"_s,
-             u"小数第二位を たした答えを えらんでね！\n２けたの時もあるよ！"_s, true, false, false},
+            {problem(add, 2, 275, 148),
+             {{2, 1}, {1, 3}, {3, 1}, {2, 2}},
+             u".23"_s,
+             u"1:1 2:1"_s,
+             u"一の位を たした数を えらんでね！\n２けたの時もあるよ！"_s,
+             false,
+             false,
+             false},
+            {problem(add, 3, 4567, 3456),
+             {{2, 1}, {1, 3}},
+             u"3"_s,
+             u"1:1"_s,
+             u"小数第二位を たした答えを えらんでね！\n２けたの時もあるよ！"_s,
+             true,
+             false,
+             false},
             // Without its tens digit the sum is written short and judged wrong.
             {problem(add, 2, 987, 456), {{1, 3}, {2, 4}, {3, 4}}, u"4.43"_s, QString(), QString(), true, true, false},
-            {problem(subtract, 3, 4002, 1005), {{1, 7}}, u"7"_s, u"1:9* 2:9* 3:3*"_s,
-             u"小数第二位の答えを えらんでね！"_s, true, false, false},
-            {problem(subtract, 2, 503, 207), {{1, 6}, {2, 9}}, u".96"_s, u"1:9* 2:4*"_s,
-             u"一の位の答えを えらんでね！"_s, true, false, false},
+            {problem(subtract, 3, 4002, 1005),
+             {{1, 7}},
+             u"7"_s,
+             u"1:9* 2:9* 3:3*"_s,
+             u"小数第二位の答えを えらんでね！"_s,
+             true,
+             false,
+             false},
+            {problem(subtract, 2, 503, 207),
+             {{1, 6}, {2, 9}},
+             u".96"_s,
+             u"1:9* 2:4*"_s,
+             u"一の位の答えを えらんでね！"_s,
+             true,
+             false,
+             false},
             // Wrong digits go on into the row; only judging says so.
-            {problem(subtract, 2, 324, 219), {{1, 5}, {2, 1}, {3, 2}}, u"2.15"_s, u"1:1*"_s, QString(), true, true,
+            {problem(subtract, 2, 324, 219),
+             {{1, 5}, {2, 1}, {3, 2}},
+             u"2.15"_s,
+             u"1:1*"_s,
+             QString(),
+             true,
+             true,
              false},
         };
         for (const auto& c : cases) {
             ThreePlaceEntry entry(c.p);
-            ColumnChoice last;
+            written::EntryOutcome last;
             for (const auto& [column, digit] : c.choices)
                 last = entry.choose(column, digit);
             QVERIFY(last.taken);
@@ -229,6 +261,7 @@ class TestThreePlaceColumns : public QObject {
             QCOMPARE(last.prompt.blink, c.blink);
             QCOMPARE(entry.judged(), c.judged);
             QCOMPARE(entry.right(), c.right);
+            if (c.judged) QCOMPARE(last.right, c.right); // what the screen marks
             if (c.judged) QVERIFY(!entry.choose(c.p.places + 1, 0).taken);
         }
     }

@@ -1,8 +1,8 @@
 // A drill answer, once recorded, survives the program being killed outright: a child process
 // answers problems on the drill screen, says so, and is killed with SIGKILL; a fresh data module
 // must find one row for every answer.
-#include "app/Random.h"
 #include "data/untDTM.h"
+#include "frame/Random.h"
 #include "lessons/division/Unit8.h"
 #include "tests/support/DrillDriving.h"
 
@@ -34,9 +34,9 @@ int answerAndWait(const QString& folder, int count)
     test::drillButton(form, 3)->click();
     for (int n = 1; n <= count; ++n) {
         if (n > 1) test::drillButton(form, 4)->click();
-        test::answerDrill(form, form.problem().quotient(), form.problem().remainder());
+        test::answerDrill(form, test::Probe::problem(form).quotient(), test::Probe::problem(form).remainder());
     }
-    if (!h.dialogs.empty() || form.rightCount() != count) return 2;
+    if (!h.dialogs.empty() || test::Probe::rightCount(form) != count) return 2;
     std::printf("answered %d\n", count);
     std::fflush(stdout);
     for (;;)
@@ -66,7 +66,7 @@ class TestDrillDurability : public QObject {
             test::Harness h;
             TDataModule1 dm(folder);
             for (int nb = 1; nb <= 3; ++nb)
-                QVERIFY(dm.appendRow(DrillTable::Division, {nb, u"x"_s, 0, 0, u" ×"_s, 0, 0}));
+                QVERIFY(!dm.tryAppendRow(DrillTable::Division, {nb, u"x"_s, 0, 0, u" ×"_s, 0, 0}));
         }
 
         QProcess child;
@@ -84,7 +84,7 @@ class TestDrillDurability : public QObject {
         QCOMPARE(child.exitStatus(), QProcess::CrashExit);
 
         TDataModule1 dm(folder);
-        QVERIFY(dm.requery(DrillTable::Division));
+        QVERIFY(!dm.tryRequery(DrillTable::Division));
         QCOMPARE(dm.DBISAMQuery2->rowCount(), count);
         for (int r = 0; r < count; ++r) {
             QCOMPARE(dm.DBISAMQuery2->data(dm.DBISAMQuery2->index(r, 0)).toInt(), r + 1);

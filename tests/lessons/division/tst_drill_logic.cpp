@@ -1,6 +1,6 @@
 // The division drill's arithmetic: every problem its generator can pose fits the digit
 // selectors, draws come in their fixed order, and the texts of a run are exact.
-#include "app/Random.h"
+#include "frame/Random.h"
 #include "lessons/division/DivisionDrill.h"
 #include "tests/support/TestSupport.h"
 

@@ -179,7 +179,7 @@ class TestForm3 : public QObject {
         next()->click();
         QVERIFY(!visible(u"Label6"_s));
         QCOMPARE(box(4)->itemIndex(), -1);
-        QCOMPARE(screen->contribution(u"ComboBox4"_s), 0);
+        QCOMPARE(test::Probe::contribution(*screen, u"ComboBox4"_s), 0);
         box(2)->choose(0);
         QCOMPARE(text(u"Label6"_s), u"×"_s);
     }

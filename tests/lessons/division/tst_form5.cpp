@@ -65,7 +65,7 @@ class TestForm5 : public QObject {
         QVERIFY(next()->isEnabled());
         QCOMPARE(text(u"Label3"_s), goOn);
         QCOMPARE(h->lastCue(), 12);
-        QCOMPARE(screen->exampleCounter(), 0);
+        QCOMPARE(test::Probe::exampleCounter(*screen), 0);
         // ComboBox1 is the remainder's ones here, not a menu.
         QCOMPARE(box(1)->items().size(), 10);
         for (int n = 1; n <= 4; ++n)
@@ -77,7 +77,7 @@ class TestForm5 : public QObject {
         for (int press = 1; press <= 6; ++press) {
             next()->click();
             const int example = press == 6 ? 1 : press;
-            QCOMPARE(screen->exampleCounter(), example);
+            QCOMPARE(test::Probe::exampleCounter(*screen), example);
             QCOMPARE(text(u"Label4"_s), divideByExample(example));
             QVERIFY(next()->isEnabled());
             QCOMPARE(text(u"Label3"_s), goOn);
@@ -92,14 +92,14 @@ class TestForm5 : public QObject {
         QVERIFY(next()->isEnabled());
         QCOMPARE(text(u"Label4"_s), QString());
         mode()->click();
-        QCOMPARE(screen->exampleCounter(), 0);
+        QCOMPARE(test::Probe::exampleCounter(*screen), 0);
         next()->click();
         next()->click();
         screen->hide();
         screen->show();
-        QCOMPARE(screen->exampleCounter(), 0);
+        QCOMPARE(test::Probe::exampleCounter(*screen), 0);
         next()->click();
-        QCOMPARE(screen->exampleCounter(), 1);
+        QCOMPARE(test::Probe::exampleCounter(*screen), 1);
     }
 
     void nextPosesAProblem()
@@ -165,7 +165,7 @@ class TestForm5 : public QObject {
         h->queueDraws({0, 4, 1});
         next()->click();
         QCOMPARE(mark(), QString());
-        QCOMPARE(screen->contribution(u"ComboBox4"_s), 0);
+        QCOMPARE(test::Probe::contribution(*screen, u"ComboBox4"_s), 0);
         box(1)->choose(0);
         QCOMPARE(mark(), u"×"_s);
         QCOMPARE(text(u"Label4"_s), u"180 ÷ 30 = 6"_s);

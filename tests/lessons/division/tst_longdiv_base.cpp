@@ -1,7 +1,8 @@
 // The long-division screen base carries a screen other than the lessons: a tiny screen that
 // halves one-digit numbers, with its own figure, selectors, plan, examples and texts.
-#include "app/Random.h"
+#include "frame/Random.h"
 #include "lessons/division/LongDivisionScreen.h"
+#include "lessons/division/Unit7.h"
 #include "tests/support/TestSupport.h"
 
 #include <QPlainTextEdit>
@@ -26,21 +27,6 @@ const LabelDesign labels[] = {
     {4, 100, 200, 40, false, Qt::black}, {5, 100, 300, 24, true, Qt::black}, {6, 700, 540, 53, false, Qt::red}};
 const SelectorDesign selectors[] = {{8, 850, u"一", 1, 0, 28}, {9, 904, u"商", 1, 0, 28}};
 
-LongDivisionDesign halfDesign()
-{
-    LongDivisionDesign d;
-    d.labels = labels;
-    d.selectors = selectors;
-    d.quotientSelector = 9;
-    d.quotientLeft = 880;
-    d.figure.rows = halfRows();
-    d.figure.divisor = {QString(), 560, 316, 20, false};
-    d.figure.dividend = {QString(), 600, 316, 20, false};
-    d.memoLines = {u"half"_s};
-    d.memoGeometry = QRect(100, 150, 400, 100);
-    return d;
-}
-
 const PlanDesign& halfPlan()
 {
     static const PlanDesign plan{
@@ -54,17 +40,27 @@ const PlanDesign& halfPlan()
     return plan;
 }
 
-class HalfScreen : public PlannedDivisionScreen {
+LongDivisionDesign halfDesign()
+{
+    LongDivisionDesign d;
+    d.labels = labels;
+    d.selectors = selectors;
+    d.quotientSelector = 9;
+    d.quotientLeft = 880;
+    d.figure.rows = halfRows();
+    d.figure.divisor = {QString(), 560, 316, 20, false};
+    d.figure.dividend = {QString(), 600, 316, 20, false};
+    d.memoLines = {u"half"_s};
+    d.memoGeometry = QRect(100, 150, 400, 100);
+    d.rules = {halfPlan, [](int) { return 2; }, [](int) { return Problem{Random(9) + 1, 2}; }, nullptr};
+    return d;
+}
+
+class HalfScreen : public LongDivisionScreen {
     Q_OBJECT
   public:
     HalfScreen()
-        : PlannedDivisionScreen(7, halfDesign(),
-                                {halfPlan, [](int) { return 2; },
-                                 [](int) {
-                                     return Problem{Random(9) + 1, 2};
-                                 },
-                                 nullptr},
-                                nullptr)
+        : LongDivisionScreen(TForm7::frameFacts(), halfDesign(), nullptr)
     {
     }
   public Q_SLOTS:
@@ -86,14 +82,14 @@ void LongDivisionBase::examplesWalkStepByStep()
 {
     test::Harness h;
     HalfScreen s;
-    QVERIFY(s.missingHandlers().isEmpty());
+    QVERIFY(test::Probe::missingHandlers(s).isEmpty());
     s.FormCreate();
     test::child<SimpleComboBox>(&s, u"ComboBox1"_s)->choose(0);
     auto* next = test::child<QAbstractButton>(&s, u"CuteButton4"_s);
     auto* step = test::child<QAbstractButton>(&s, u"CuteButton5"_s);
     for (int example : {1, 2, 1}) {
         next->click();
-        QCOMPARE(s.exampleCounter(), example);
+        QCOMPARE(test::Probe::exampleCounter(s), example);
         step->click();
         step->click();
         const int D = example == 1 ? 8 : 9;

@@ -1,7 +1,8 @@
 // Test problems of the one-digit long division: every problem the generator can pose, and the
 // row-by-row entry of each, done the way a child writes the division on paper.
-#include "app/Random.h"
+#include "frame/Random.h"
 #include "lessons/division/LongDivisionOneDigit.h"
+#include "lessons/shared/WrittenEntry.h"
 #include "tests/support/TestSupport.h"
 
 #include <QtTest>
@@ -11,12 +12,13 @@
 using namespace kazemaru;
 using namespace kazemaru::longdiv;
 using namespace Qt::StringLiterals;
+using kazemaru::written::EntryOutcome;
 
 namespace {
 
 int lastDigitEnd(const RowState& r)
 {
-    return r.alignRight ? r.rightEdge() : r.left + digitPitch * int(r.text.size());
+    return r.alignRight ? r.left + r.width : r.left + digitPitch * int(r.text.size());
 }
 
 std::optional<Row> rowMarked(const Figure& f)
@@ -26,7 +28,7 @@ std::optional<Row> rowMarked(const Figure& f)
     return std::nullopt;
 }
 
-QString quotientPlacePrompt(int place)
+QString expectedPlacePrompt(int place)
 {
     return place == 0 ? onesQuotientPrompt() : place == 1 ? tensQuotientPrompt() : hundredsQuotientPrompt();
 }
@@ -66,7 +68,7 @@ std::vector<Writing> onPaper(int D, int d)
                 return out;
             }
             P = r * 10 + digit(pos++);
-            out.push_back({false, P, QString::number(P), column(pos), Row::Quotient, quotientPlacePrompt(len - pos)});
+            out.push_back({false, P, QString::number(P), column(pos), Row::Quotient, expectedPlacePrompt(len - pos)});
             nextProduct += 2;
         } else if (pos == len) {
             out.push_back({true, 0, {}, column(pos), std::nullopt, {}});
@@ -77,7 +79,7 @@ std::vector<Writing> onPaper(int D, int d)
             const int down = digit(pos++);
             P = P * 10 + down;
             out.push_back(
-                {false, down, QString::number(P), column(pos), Row::Quotient, quotientPlacePrompt(len - pos)});
+                {false, down, QString::number(P), column(pos), Row::Quotient, expectedPlacePrompt(len - pos)});
         }
     }
 }
@@ -94,7 +96,7 @@ Figure posed(const Problem& p)
     return f;
 }
 
-EntryOutcome enterNumber(WrittenEntry& e, int n)
+EntryOutcome enterNumber(PlanEntry& e, int n)
 {
     if (n >= 10) e.choosePlace(10, n / 10);
     return e.chooseOnes(n % 10);
@@ -197,11 +199,11 @@ void LongDivisionEntry::everyProblemWrittenOutIsRight()
             const QByteArray what = u"%1 ÷ %2"_s.arg(D).arg(d).toUtf8();
             const Problem p{D, d};
             Figure f = posed(p);
-            OneDigitEntry entry(f, subTopic, p);
+            PlanEntry entry(f, oneDigitPlan(), subTopic, p);
             const std::vector<Writing> writings = onPaper(D, d);
             // The first prompt names the place over which the first quotient digit stands.
-            QVERIFY2(oneDigitFirstPrompt(subTopic, p) ==
-                         quotientPlacePrompt(int(QString::number(D).size()) - (writings[0].end - 720) / 20),
+            QVERIFY2(entry.firstPrompt() ==
+                         expectedPlacePrompt(int(QString::number(D).size()) - (writings[0].end - 720) / 20),
                      what);
             for (const Writing& w : writings) {
                 const std::optional<Row> marked = rowMarked(f);
@@ -211,15 +213,17 @@ void LongDivisionEntry::everyProblemWrittenOutIsRight()
                 if (!w.quotient) QVERIFY2(row.text == w.shown, what);
                 QVERIFY2(lastDigitEnd(row) == w.end, what);
                 if (!w.next) {
-                    QVERIFY2(out.judged && out.right && !out.cue && out.prompt.isEmpty(), what);
+                    QVERIFY2(out.judged && out.right && !out.cue() && out.prompt.text.isEmpty(), what);
                     break;
                 }
-                QVERIFY2(!out.judged && out.cue && out.prompt == w.prompt, what);
+                QVERIFY2(!out.judged && out.cue() && out.prompt.text == w.prompt, what);
                 QVERIFY2(rowMarked(f) == w.next, what);
                 const SelectorMode mode = *w.next == Row::Quotient ? SelectorMode::Quotient : SelectorMode::Number;
                 QVERIFY2(out.setUp == mode, what);
             }
-            QVERIFY2(entry.finished() && entry.answerTotal() == D && entry.enteredRemainder() == D % d, what);
+            QVERIFY2(test::Probe::finished(entry) && test::Probe::answerTotal(entry) == D &&
+                         test::Probe::enteredRemainder(entry) == D % d,
+                     what);
             QVERIFY2(f.text(Row::Quotient) == QString::number(D / d), what);
         }
     }
@@ -229,13 +233,13 @@ void LongDivisionEntry::secondQuotientDigitZeroEndsTheEntry()
 {
     const Problem p{81, 4};
     Figure f = posed(p);
-    OneDigitEntry e(f, 1, p);
+    PlanEntry e(f, oneDigitPlan(), 1, p);
     e.chooseQuotient(2);
     enterNumber(e, 8);
     enterNumber(e, 1);
     const EntryOutcome out = e.chooseQuotient(0);
     QVERIFY(out.judged && out.right);
-    QCOMPARE(e.enteredRemainder(), 1);
+    QCOMPARE(test::Probe::enteredRemainder(e), 1);
     QCOMPARE(f.text(Row::Quotient), u"20"_s);
     QCOMPARE(f.text(Row::Product2), QString());
 }
@@ -244,12 +248,12 @@ void LongDivisionEntry::zeroDifferenceIsReplacedByTheDigitBroughtDown()
 {
     const Problem p{906, 3};
     Figure f = posed(p);
-    OneDigitEntry e(f, 2, p);
+    PlanEntry e(f, oneDigitPlan(), 2, p);
     e.chooseQuotient(3);
     enterNumber(e, 9);
     enterNumber(e, 0);
     QCOMPARE(f.text(Row::Difference1), u"0"_s);
-    QCOMPARE(e.chooseQuotient(0).prompt, arrowPrompt());
+    QCOMPARE(e.chooseQuotient(0).prompt.text, arrowPrompt());
     QCOMPARE(e.layoutCase(), LayoutCase::ZeroMiddle);
     QCOMPARE(rowMarked(f), Row::Difference1);
     enterNumber(e, 6);
@@ -258,7 +262,7 @@ void LongDivisionEntry::zeroDifferenceIsReplacedByTheDigitBroughtDown()
     // A difference other than 0 gets the digit written beside it.
     const Problem q{716, 7};
     Figure g = posed(q);
-    OneDigitEntry e2(g, 2, q);
+    PlanEntry e2(g, oneDigitPlan(), 2, q);
     e2.chooseQuotient(1);
     enterNumber(e2, 7);
     enterNumber(e2, 1);
@@ -271,7 +275,7 @@ void LongDivisionEntry::onlyQuotientAndRemainderAreJudged()
 {
     const Problem p{86, 7};
     Figure f = posed(p);
-    OneDigitEntry e(f, 1, p);
+    PlanEntry e(f, oneDigitPlan(), 1, p);
     e.chooseQuotient(1);
     enterNumber(e, 99);
     enterNumber(e, 3);
@@ -288,7 +292,7 @@ void LongDivisionEntry::remainderNotBelowDivisorIsWrong()
     // 7 × 11 + 7 is 84, but a remainder of 7 is not below 7.
     const Problem p{84, 7};
     Figure f = posed(p);
-    OneDigitEntry e(f, 1, p);
+    PlanEntry e(f, oneDigitPlan(), 1, p);
     e.chooseQuotient(1);
     enterNumber(e, 7);
     enterNumber(e, 14);
@@ -296,7 +300,7 @@ void LongDivisionEntry::remainderNotBelowDivisorIsWrong()
     enterNumber(e, 7);
     const EntryOutcome out = enterNumber(e, 7);
     QVERIFY(out.judged && !out.right);
-    QCOMPARE(e.answerTotal(), 84);
+    QCOMPARE(test::Probe::answerTotal(e), 84);
     QVERIFY(!entryIsRight(84, 7, u"11"_s, 7));
     QVERIFY(entryIsRight(84, 7, u"12"_s, 0));
     QVERIFY(!entryIsRight(84, 7, u"12"_s, 1));
@@ -306,14 +310,14 @@ void LongDivisionEntry::pendingTensWaitForTheOnes()
 {
     const Problem p{436, 3};
     Figure f = posed(p);
-    OneDigitEntry e(f, 2, p);
+    PlanEntry e(f, oneDigitPlan(), 2, p);
     e.chooseQuotient(1);
-    QVERIFY(e.choosePlace(10, 2).cue);
-    QCOMPARE(e.pendingValue(), 20);
+    QVERIFY(e.choosePlace(10, 2).cue());
+    QCOMPARE(test::Probe::pendingValue(e), 20);
     e.choosePlace(10, 1); // chosen again: the last choice counts
     enterNumber(e, 3);
     QCOMPARE(f.text(Row::Product1), u"13"_s);
-    QCOMPARE(e.pendingValue(), 0);
+    QCOMPARE(test::Probe::pendingValue(e), 0);
     e.chooseOnes(3); // no tens this time
     QCOMPARE(f.text(Row::Difference1), u"3"_s);
 }
@@ -322,17 +326,17 @@ void LongDivisionEntry::nothingChangesOnceJudged()
 {
     const Problem p{81, 4};
     Figure f = posed(p);
-    OneDigitEntry e(f, 1, p);
+    PlanEntry e(f, oneDigitPlan(), 1, p);
     e.chooseQuotient(2);
     enterNumber(e, 8);
     enterNumber(e, 1);
     QVERIFY(e.chooseQuotient(0).judged);
     const QString quotient = f.text(Row::Quotient);
     for (const EntryOutcome& out : {e.chooseQuotient(0), e.chooseQuotient(5), e.choosePlace(10, 3), e.chooseOnes(4)}) {
-        QVERIFY(!out.judged && !out.cue && !out.setUp && out.prompt.isEmpty());
+        QVERIFY(!out.judged && !out.cue() && !out.setUp && out.prompt.text.isEmpty());
     }
     QCOMPARE(f.text(Row::Quotient), quotient);
-    QCOMPARE(e.quotientDigits(), 2);
+    QCOMPARE(test::Probe::quotientDigits(e), 2);
 }
 
 QTEST_APPLESS_MAIN(LongDivisionEntry)

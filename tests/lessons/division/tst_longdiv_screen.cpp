@@ -120,7 +120,7 @@ void LongDivisionScreen::threeDigitExamplesStepByStep()
 
     // Example 2, 325 ÷ 3: the first difference 2 gets the 5 brought down one column right.
     s.button(4)->click();
-    QCOMPARE(s.form->exampleCounter(), 2);
+    QCOMPARE(test::Probe::exampleCounter(*s.form), 2);
     QCOMPARE(s.button(5)->text(), u"ステップ１"_s);
     QCOMPARE(s.text(15), QString());
     s.h.cues.clear();
@@ -147,7 +147,7 @@ void LongDivisionScreen::threeDigitExamplesStepByStep()
     QCOMPARE(s.h.cues, (std::vector<int>{17, 17, 17, 12}));
     QCOMPARE(s.prompt(), u"「つぎへ」ボタンですすめてね！"_s);
     QVERIFY(s.button(4)->isEnabled() && !s.button(5)->isEnabled());
-    QCOMPARE(s.form->stepCounter(), 0);
+    QCOMPARE(test::Probe::stepCounter(*s.form), 0);
 
     // Example 3, 235 ÷ 3: a short start, over after three steps.
     s.button(4)->click();
@@ -160,7 +160,7 @@ void LongDivisionScreen::threeDigitExamplesStepByStep()
     QVERIFY(!s.button(5)->isEnabled());
     // The counter starts over, and the rows are back in their places.
     s.button(4)->click();
-    QCOMPARE(s.form->exampleCounter(), 1);
+    QCOMPARE(test::Probe::exampleCounter(*s.form), 1);
     for (int n : {7, 11, 12})
         QCOMPARE(s.label(n)->x(), 720);
 }
@@ -213,7 +213,7 @@ void LongDivisionScreen::zeroMiddleProblemWrittenOut()
     QCOMPARE(s.prompt(), u"商の十の位を 答えてね！"_s);
     s.quotient(0);
     QCOMPARE(s.arrow(), 388);
-    QCOMPARE(s.form->layoutCase(), longdiv::LayoutCase::ZeroMiddle);
+    QCOMPARE(test::Probe::layoutCase(*s.form), longdiv::LayoutCase::ZeroMiddle);
     s.enter(6); // brought down: it replaces the 0
     QCOMPARE(s.text(11), u"6"_s);
     QCOMPARE(s.label(11)->x(), 740);
@@ -356,14 +356,14 @@ void LongDivisionScreen::pointMemo()
     QCOMPARE(memo->toPlainText().split(u'\n'), TForm4::memoLines());
     QCOMPARE(memo->toPlainText().split(u'\n').value(31), u"　　4 x 14 + 2 = 58 "_s);
     QCOMPARE(s.lastCue(), 15);
-    QVERIFY(s.form->overlay());
+    QVERIFY(test::Probe::overlay(*s.form));
     s.button(6)->click();
     QVERIFY(memo->isHidden());
     QCOMPARE(s.lastCue(), 11);
     // A screen reset hides it too.
     s.button(6)->click();
     s.menu(1);
-    QVERIFY(memo->isHidden() && !s.form->overlay());
+    QVERIFY(memo->isHidden() && !test::Probe::overlay(*s.form));
 }
 
 void LongDivisionScreen::digitsStandInTheirCells()

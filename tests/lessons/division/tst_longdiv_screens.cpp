@@ -100,7 +100,7 @@ void LongDivisionScreens::longestExampleToItsEnd()
             s.button(5)->click();
     }
     s.button(4)->click();
-    QCOMPARE(s.form->exampleCounter(), example);
+    QCOMPARE(test::Probe::exampleCounter(*s.form), example);
     QCOMPARE(s.text(4), problem);
     QVERIFY(s.button(5)->isEnabled());
     for (int step = 1; step <= 4; ++step) {
@@ -112,7 +112,7 @@ void LongDivisionScreens::longestExampleToItsEnd()
     QVERIFY(!s.text(lastRow).isEmpty());
     QVERIFY(s.button(4)->isEnabled() && !s.button(5)->isEnabled());
     QCOMPARE(s.h.lastCue(), cue::choice);
-    QCOMPARE(s.form->stepCounter(), 0);
+    QCOMPARE(test::Probe::stepCounter(*s.form), 0);
 }
 
 void LongDivisionScreens::testProblemEnteredAndJudged_data()
@@ -169,7 +169,7 @@ void LongDivisionScreens::testProblemEnteredAndJudged()
     QCOMPARE(s.text(7), QString());
     QVERIFY(!s.box(s.quotientBox)->isHidden() && s.box(s.quotientBox)->isEnabled());
     s.write(script.mid(0, 1));
-    QCOMPARE(s.form->quotientDigitCount(), 1);
+    QCOMPARE(test::Probe::quotientDigitCount(*s.form), 1);
 
     // A menu change leaves nothing to restore until the next test problem.
     s.menu(1);

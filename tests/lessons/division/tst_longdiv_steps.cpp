@@ -22,7 +22,7 @@ QString snapshot(const Figure& f)
 // Where the last digit of a row ends: its box's right edge, or after its digits from the left.
 int lastDigitEnd(const RowState& r)
 {
-    return r.alignRight ? r.rightEdge() : r.left + digitPitch * int(r.text.size());
+    return r.alignRight ? r.left + r.width : r.left + digitPitch * int(r.text.size());
 }
 
 const QString T1 = u"【ステップ１】\n\n　もんだいを 右図のように書く。"_s;
@@ -36,7 +36,6 @@ class LongDivisionSteps : public QObject {
     void walk();
     void digitsStandUnderTheirColumns_data() { walk_data(); }
     void digitsStandUnderTheirColumns();
-    void examplesEndAfterTheirLastStep();
 };
 
 void LongDivisionSteps::walk_data()
@@ -135,7 +134,7 @@ void LongDivisionSteps::walk()
     QFETCH(QString, answer);
 
     Figure f = designedFigure(oneDigitRows());
-    OneDigitWalk walk(f, subTopic, example);
+    PlanWalk walk(f, oneDigitPlan(), subTopic, example);
     const Problem p = walk.problem();
     for (int i = 0; i < texts.size(); ++i) {
         const StepShown shown = walk.nextStep();
@@ -160,7 +159,7 @@ void LongDivisionSteps::digitsStandUnderTheirColumns()
     QFETCH(QStringList, texts);
 
     Figure f = designedFigure(oneDigitRows());
-    OneDigitWalk walk(f, subTopic, example);
+    PlanWalk walk(f, oneDigitPlan(), subTopic, example);
     for (int i = 0; i < texts.size(); ++i)
         walk.nextStep();
     const Problem p = walk.problem();
@@ -180,18 +179,6 @@ void LongDivisionSteps::digitsStandUnderTheirColumns()
         QCOMPARE(lastDigitEnd(f.row(Row::Product2)), lastDigitEnd(f.row(Row::Difference1)));
     if (!f.text(Row::Product3).isEmpty())
         QCOMPARE(lastDigitEnd(f.row(Row::Product3)), lastDigitEnd(f.row(Row::Difference2)));
-}
-
-void LongDivisionSteps::examplesEndAfterTheirLastStep()
-{
-    // Two-digit dividends take three steps; three-digit ones four, the short start three.
-    for (int example = 1; example <= 3; ++example) {
-        QVERIFY(oneDigitExampleGoesOn(1, example, 2));
-        QVERIFY(!oneDigitExampleGoesOn(1, example, 3));
-    }
-    QVERIFY(oneDigitExampleGoesOn(2, 1, 3) && !oneDigitExampleGoesOn(2, 1, 4));
-    QVERIFY(oneDigitExampleGoesOn(2, 2, 3) && !oneDigitExampleGoesOn(2, 2, 4));
-    QVERIFY(oneDigitExampleGoesOn(2, 3, 2) && !oneDigitExampleGoesOn(2, 3, 3));
 }
 
 QTEST_APPLESS_MAIN(LongDivisionSteps)

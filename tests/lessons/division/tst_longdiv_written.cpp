@@ -1,7 +1,7 @@
 // Long division by two- and three-digit divisors: every worked example step by step, and every
 // kind of test problem written out row by row — along the child's digits for two-digit
 // divisors, along the shape of the true quotient for three-digit ones.
-#include "app/Random.h"
+#include "frame/Random.h"
 #include "lessons/division/LongDivisionThreeDigit.h"
 #include "lessons/division/LongDivisionTwoDigit.h"
 #include "tests/support/LongDivisionFigures.h"
@@ -15,6 +15,7 @@ using namespace kazemaru;
 using namespace kazemaru::longdiv;
 using namespace kazemaru::test;
 using namespace Qt::StringLiterals;
+using kazemaru::written::EntryOutcome;
 
 namespace {
 
@@ -94,7 +95,7 @@ QString writeOutByDigits(const Problem& p, int subTopic)
             if (lastDigitEnd(row) != w.end) return u"row ends at %1"_s.arg(lastDigitEnd(row));
         }
         if (!w.next) return out.judged && out.right ? QString() : u"not judged right"_s;
-        if (out.judged || out.prompt != w.prompt) return u"prompt "_s + out.prompt;
+        if (out.judged || out.prompt.text != w.prompt) return u"prompt "_s + out.prompt.text;
         if (rowMarked(f) != w.next) return u"arrow after"_s;
     }
     return u"never judged"_s;
@@ -161,7 +162,7 @@ QString writeOutByCase(const Problem& p, int subTopic, int wrong = 0)
         if (!w.quotient && std::abs(lastDigitEnd(f.row(*marked)) - w.end) > 5)
             return u"row ends at %1"_s.arg(lastDigitEnd(f.row(*marked)));
         if (!w.next) return out.judged && out.right == (wrong == 0) ? QString() : u"judged wrongly"_s;
-        if (out.judged || out.prompt != w.prompt) return u"prompt "_s + out.prompt;
+        if (out.judged || out.prompt.text != w.prompt) return u"prompt "_s + out.prompt.text;
         if (rowMarked(f) != w.next) return u"arrow after"_s;
     }
     return u"never judged"_s;

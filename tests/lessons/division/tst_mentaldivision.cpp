@@ -1,5 +1,5 @@
 // The arithmetic of the two mental-division lessons, swept over every draw the generators make.
-#include "app/Random.h"
+#include "frame/Random.h"
 #include "lessons/division/MentalDivision.h"
 #include "tests/support/TestSupport.h"
 

@@ -1,5 +1,5 @@
 // The fractions screen: the wiring of its handlers, once each.
-#include "app/Prompts.h"
+#include "frame/Prompts.h"
 #include "lessons/fractions/Unit16.h"
 #include "tests/support/ShownScreen.h"
 
@@ -137,7 +137,7 @@ class TestForm16 : public QObject {
         QCOMPARE(fraction(true), (QStringList{u"1"_s, u"2"_s, u"6"_s}));
         QCOMPARE(button(5)->text(), u"ステップ１"_s);
         button(5)->click();
-        QCOMPARE(screen->step(), 1);
+        QCOMPARE(test::Probe::step(*screen), 1);
         QCOMPARE(fraction(true), (QStringList{QString(), u"3"_s, u"5"_s}));
         QCOMPARE(fraction(false), (QStringList{QString(), u"8"_s, u"9"_s}));
         QVERIFY(!visible(u"Label13"_s));

@@ -1,5 +1,5 @@
 // The arithmetic of the fractions lesson, swept over every draw its generators can make.
-#include "app/Random.h"
+#include "frame/Random.h"
 #include "lessons/fractions/Fractions.h"
 #include "tests/support/TestSupport.h"
 

@@ -45,7 +45,7 @@ class TestForm13 : public QObject {
 
     void menuShowsTheExplanationOrTheWorkedExample()
     {
-        QVERIFY(s->screen->missingHandlers().isEmpty());
+        QVERIFY(test::Probe::missingHandlers(*s->screen).isEmpty());
         s->box(1)->choose(0);
         QVERIFY(s->visible(u"Memo1"_s));
         QCOMPARE(test::child<QPlainTextEdit>(s->screen.get(), u"Memo1"_s)->toPlainText(),

@@ -1,6 +1,6 @@
 // The arithmetic of the rounding lesson: half-up rounding at every boundary, the place names,
 // and every problem the generator can pose, swept over its draws.
-#include "app/Random.h"
+#include "frame/Random.h"
 #include "lessons/rounding/Rounding.h"
 #include "tests/support/TestSupport.h"
 

@@ -1,5 +1,5 @@
 // The arithmetic of the calculation-rules lesson, swept over every draw its generator can make.
-#include "app/Random.h"
+#include "frame/Random.h"
 #include "lessons/rules/CalculationRules.h"
 #include "tests/support/TestSupport.h"
 

@@ -1,5 +1,5 @@
 // The calculation-rules screen: the wiring of its handlers, once each.
-#include "app/Prompts.h"
+#include "frame/Prompts.h"
 #include "lessons/rules/Unit15.h"
 #include "tests/support/ShownScreen.h"
 

@@ -1,6 +1,6 @@
 // The drill run on its own: a tiny addition drill built on DrillScreen, with a selector it leaves
 // unused for small sums, another table and another grid place than the division drill.
-#include "app/Random.h"
+#include "frame/Random.h"
 #include "tests/support/DrillDriving.h"
 
 #include <QSqlQueryModel>
@@ -18,7 +18,7 @@ const SelectorDesign sumSelectors[] = {{4, 808, u"十", 10}, {3, 832, u"一", 1}
 class SumDrill : public DrillScreen {
   public:
     SumDrill(TDataModule1* data)
-        : DrillScreen(12,
+        : DrillScreen(frameFacts(12),
                       {DrillTable::Decimal, sumSelectors, 280, QRect(230, 112, 491, 401), u"たしてね"_s,
                        u"つぎも たしてね"_s, false},
                       data, nullptr)
@@ -75,7 +75,7 @@ class TestDrillScreenBase : public QObject {
         TDataModule1 dm(tmp.path() + u"/kyozai"_s);
         SumDrill form(&dm);
         form.show();
-        QVERIFY(form.missingHandlers().isEmpty());
+        QVERIFY(test::Probe::missingHandlers(form).isEmpty());
         QVERIFY(!form.findChild<QWidget*>(u"StatusBar2"_s));
 
         chooseDrill(form, 1, 1);
@@ -91,8 +91,8 @@ class TestDrillScreenBase : public QObject {
         drillBox(form, 3)->choose(ones);
         QCOMPARE(h.lastCue(), int(cue::choice));
         QVERIFY(!drillBox(form, 3)->isEnabled() && !drillBox(form, 4)->isEnabled()); // one answer
-        QCOMPARE(form.rightCount(), stored.endsWith(u"○"_s) ? 1 : 0);
-        QVERIFY(dm.requery(DrillTable::Decimal));
+        QCOMPARE(test::Probe::rightCount(form), stored.endsWith(u"○"_s) ? 1 : 0);
+        QVERIFY(!dm.tryRequery(DrillTable::Decimal));
         QSqlQueryModel* q = dm.DBISAMQuery4;
         QCOMPARE(q->rowCount(), 1);
         QCOMPARE(q->data(q->index(0, 3)).toString() + u" "_s + q->data(q->index(0, 4)).toString(), stored);

@@ -1,11 +1,11 @@
 #pragma once
 // Small builders for the widget tables of the screens, and the lookup of a run of like widgets
 // by design name ("Label" + 4).
-#include "app/Palette.h"
-#include "app/widgets/CuteButton.h"
-#include "app/widgets/Label.h"
-#include "app/widgets/Shape.h"
-#include "app/widgets/SimpleComboBox.h"
+#include "frame/Palette.h"
+#include "frame/widgets/CuteButton.h"
+#include "frame/widgets/Label.h"
+#include "frame/widgets/Shape.h"
+#include "frame/widgets/SimpleComboBox.h"
 
 #include <QPlainTextEdit>
 

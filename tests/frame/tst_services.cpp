@@ -1,8 +1,9 @@
 // The clock text, the prompt blink, random draws and the cue table.
-#include "app/Clock.h"
-#include "app/CuePlayer.h"
-#include "app/LessonScreen.h"
-#include "app/Random.h"
+#include "frame/Clock.h"
+#include "frame/CuePlayer.h"
+#include "frame/LessonScreen.h"
+#include "frame/Random.h"
+#include "tests/support/Probe.h"
 
 #include <QtTest>
 
@@ -69,7 +70,7 @@ class ServicesTest : public QObject {
         blink.tick();
         blink.tick(); // visible again, 500 ms
         blink.start(u"二"_s);
-        QCOMPARE(blink.ticks(), 0);
+        QCOMPARE(test::Probe::ticks(blink), 0);
         QCOMPARE(timer.interval(), 500);
         blink.tick();
         QVERIFY(line.isHidden());

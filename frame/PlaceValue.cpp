@@ -1,4 +1,4 @@
-#include "app/PlaceValue.h"
+#include "frame/PlaceValue.h"
 
 namespace kazemaru {
 

@@ -1,4 +1,4 @@
-#include "app/Dialogs.h"
+#include "frame/Dialogs.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,7 +1,8 @@
 // The cue player against real and broken cue files (no observer: the real player runs).
-#include "app/CuePlayer.h"
-#include "app/Dialogs.h"
-#include "app/LessonScreen.h"
+#include "app/Shell.h"
+#include "frame/CuePlayer.h"
+#include "frame/Dialogs.h"
+#include "frame/LessonScreen.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -15,7 +16,7 @@ namespace {
 class JudgingScreen : public LessonScreen {
   public:
     JudgingScreen()
-        : LessonScreen(3, nullptr)
+        : LessonScreen(frameFacts(3), nullptr)
     {
         setJudgeMark(addLabel(u"Label6"_s, QString(), 752, 536, 53, false, Qt::red));
     }

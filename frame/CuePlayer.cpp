@@ -1,6 +1,6 @@
-#include "app/CuePlayer.h"
+#include "frame/CuePlayer.h"
 
-#include "app/Dialogs.h"
+#include "frame/Dialogs.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,8 @@
 #pragma once
-// The frame facts of every lesson screen in one place: window, titles, menu, prompt line,
-// standard buttons, point memo and opening behaviour. The screens build their frame from it.
-#include "app/CuePlayer.h"
+// The frame facts of a lesson screen: window, titles, menu, prompt line, standard buttons, point
+// memo, the menu items without a test and opening behaviour. Each lesson gives its own, beside its
+// screen; the frame builds itself from them.
+#include "frame/CuePlayer.h"
 
 #include <QColor>
 #include <QString>
@@ -59,9 +60,38 @@ struct FrameFacts {
     int showCue = cue::choice;       // cue of the show handler
     int statusPanel0 = 600;          // width of StatusBar1's empty first panel
     bool runsShowAtCreation = false; // the show handler also runs once when the screen is created
+    QList<int> untestedItems = {};   // menu items (1 …) that have no test
+    QString noTestNotice = {};       // what the mode button says for them
 };
 
-// The facts of TForm<form>; form is 2 … 16.
-const FrameFacts& frameFacts(int form);
+// Builders for the facts the lessons share.
+namespace facts {
+
+// The quit button's question, in its three spellings.
+inline const QString mayQuit = QStringLiteral(u"おわっても いいの？");
+inline const QString mayQuitTight = QStringLiteral(u"おわってもいいの？");
+inline const QString mayQuitKanji = QStringLiteral(u"終わっても いいの？");
+
+// Titles without a designed left edge take the one of the division screens' titles.
+TextFact chapterTitle(const QString& text, int left = 416);
+TextFact lessonTitle(const QString& text, int left = 360);
+TextFact promptLine(const QString& name, const QString& opening, int left = 72, int top = 624);
+MenuFact menu(const QStringList& items, const QString& field = QStringLiteral(u"     メニュー"));
+// A menu whose items are too long for the usual box grows to the left, keeping its right edge,
+// and shows every item without scrolling, so a child can read each sub-topic whole.
+MenuFact wideMenu(const QStringList& items, int width, int height);
+ButtonFact button(const QString& name, const QString& caption, int left, int top, const QColor& face,
+                  const QColor& text);
+// The standard buttons where most screens have them.
+ButtonFact next(int top = 568, int left = 840);
+ButtonFact mode();
+ButtonFact back(int left = 736);
+ButtonFact quit(int left = 632);
+ButtonFact point();
+ButtonFact step(const QString& name, int left, int top);
+ButtonFact restore(const QString& name, int left, int top);
+ButtonFact answer(int left, int top);
+
+} // namespace facts
 
 } // namespace kazemaru

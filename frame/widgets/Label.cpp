@@ -1,4 +1,4 @@
-#include "app/widgets/Label.h"
+#include "frame/widgets/Label.h"
 
 #include <QPainter>
 

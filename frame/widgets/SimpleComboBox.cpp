@@ -1,4 +1,4 @@
-#include "app/widgets/SimpleComboBox.h"
+#include "frame/widgets/SimpleComboBox.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>

@@ -1,11 +1,12 @@
 #pragma once
 // What every lesson screen shares: lesson mode and mode button, sub-topic from the menu, the
 // blinking prompt line, the clock, back and quit, point memo, digit places and the judge mark.
-#include "app/CuePlayer.h"
-#include "app/FrameFacts.h"
-#include "app/PlaceValue.h"
-#include "app/widgets/Factory.h"
 #include "data/LearningRecord.h"
+#include "frame/CuePlayer.h"
+#include "frame/FrameFacts.h"
+#include "frame/PlaceValue.h"
+#include "frame/PromptBlink.h"
+#include "frame/widgets/Factory.h"
 
 #include <QDialog>
 #include <QHash>
@@ -15,6 +16,10 @@ class QPlainTextEdit;
 class QTimer;
 
 namespace kazemaru {
+
+namespace test {
+struct Probe; // tests/support/Probe.h
+}
 
 enum LessonMode { Study = 1, Test = 2 };
 
@@ -40,53 +45,21 @@ struct SelectorDesign {
     int width = 25;
 };
 
-// Blinks a prompt line: shown 500 ms, hidden 50 ms, shown again, then the timer stops.
-// Shared by the lesson screens and the contents screen.
-class PromptBlink {
-  public:
-    PromptBlink(Label* line, QTimer* timer)
-        : line_(line)
-        , timer_(timer)
-    {
-    }
-    void start(const QString& text); // a running blink keeps its period; only its count restarts
-    void tick();
-    int ticks() const { return ticks_; }
-
-  private:
-    Label* line_;
-    QTimer* timer_;
-    int ticks_ = 0;
-};
-
 class LessonScreen : public QDialog {
     Q_OBJECT
   public:
-    LessonScreen(int form, QWidget* parent);
+    LessonScreen(const FrameFacts& facts, QWidget* parent);
 
     const FrameFacts& facts() const { return facts_; }
     int lessonMode() const { return mode_; }
     int subTopic() const { return subTopic_; }
-    bool overlay() const { return overlay_; }
-    int blinkTicks() const { return blink_.ticks(); }
 
-    // The place contribution stored by a digit selector since the last screen reset (0 if none).
-    int contribution(const QString& selector) const;
     // The number entered in part 0 or 1 of the declared selectors since the last screen reset.
     const PlaceValue& entered(int part = 0) const { return entered_[part == 0 ? 0 : 1]; }
 
     // Runs a handler by name at the handler boundary: an unexpected error is shown in a box and the
     // screen stays usable.
     void invokeHandler(const char* name);
-
-    // The selector choices (selector number, digit) that answer the posed problem correctly, in an
-    // order the screen accepts, the judging choice last; empty while nothing is posed. It lets a
-    // test play a child who knows the answer without knowing the screen.
-    virtual QList<QPair<int, int>> answerKey() const { return {}; }
-
-    // The handlers that wired widgets name but the screen lacks ("CuteButton5Click"); empty when
-    // every wired widget has its handler.
-    QStringList missingHandlers() const;
 
   public Q_SLOTS:
     virtual void FormCreate();       // show handler, on every showing
@@ -106,6 +79,14 @@ class LessonScreen : public QDialog {
     void answerJudged(const kazemaru::AnswerRecord& answer);
 
   protected:
+    // The selector choices (selector number, digit) that answer the posed problem correctly, in an
+    // order the screen accepts, the judging choice last; empty while nothing is posed. Only the tests
+    // ask (test::Probe): it lets them play a child who knows the answer without knowing the screen.
+    virtual QList<QPair<int, int>> answerKey() const { return {}; }
+
+    // The frame's buttons, where a screen has them: CuteButton1 …
+    static constexpr int quitButton = 1, backButton = 2, modeButton = 3, nextButton = 4, pointButton = 6;
+
     // Per-lesson parts of the frame's handlers. Each returns the prompt to blink where it has one.
     virtual void screenReset();
     virtual void resetCountersOnShow() {}
@@ -122,8 +103,11 @@ class LessonScreen : public QDialog {
     void setLessonMode(int mode);
     void setSubTopic(int subTopic) { subTopic_ = subTopic; }
     void setOverlay(bool on) { overlay_ = on; }
+    bool overlay() const { return overlay_; }
     void promptBlink(const QString& text);
     void judge(bool right); // judge mark, cue 14 or 13, next button enabled, prompt after judging
+    // In study mode, a menu item that has no test says so in a notice; true when it did.
+    bool refusesTest();
     // Takes the digit chosen in declared selector `number` into its place of the entered number;
     // false when nothing is chosen. storePlace also plays the digit cue.
     bool takeDigit(int number);
@@ -183,6 +167,13 @@ class LessonScreen : public QDialog {
     QTimer* timer1_ = nullptr;
     QTimer* timer2_ = nullptr;
     PromptBlink blink_{nullptr, nullptr};
+
+    friend struct test::Probe; // the tests read these; the program never needs them
+    // The place contribution stored by a digit selector since the last screen reset (0 if none).
+    int contribution(const QString& selector) const;
+    // The handlers that wired widgets name but the screen lacks ("CuteButton5Click"); empty when
+    // every wired widget has its handler.
+    QStringList missingHandlers() const;
 };
 
 } // namespace kazemaru

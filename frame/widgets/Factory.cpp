@@ -1,6 +1,6 @@
-#include "app/widgets/Factory.h"
+#include "frame/widgets/Factory.h"
 
-#include "app/FrameFacts.h"
+#include "frame/FrameFacts.h"
 
 #include <QScreen>
 #include <QSyntaxHighlighter>

@@ -1,9 +1,9 @@
-#include "app/LessonScreen.h"
+#include "frame/LessonScreen.h"
 
-#include "app/Clock.h"
-#include "app/CuePlayer.h"
-#include "app/Dialogs.h"
-#include "app/Prompts.h"
+#include "frame/Clock.h"
+#include "frame/CuePlayer.h"
+#include "frame/Dialogs.h"
+#include "frame/Prompts.h"
 
 #include <QListWidget>
 #include <QMetaObject>
@@ -16,35 +16,11 @@ using namespace Qt::StringLiterals;
 
 namespace kazemaru {
 
-void PromptBlink::start(const QString& text)
-{
-    line_->setText(text);
-    ticks_ = 0;
-    if (!timer_->isActive()) timer_->start();
-}
-
-void PromptBlink::tick()
-{
-    ++ticks_;
-    if (ticks_ >= 3) {
-        timer_->stop();
-        return;
-    }
-    // Setting the interval restarts the period from now.
-    if (ticks_ % 2 == 1) {
-        line_->hide();
-        timer_->setInterval(50);
-    } else {
-        line_->show();
-        timer_->setInterval(500);
-    }
-}
-
-LessonScreen::LessonScreen(int form, QWidget* parent)
+LessonScreen::LessonScreen(const FrameFacts& facts, QWidget* parent)
     : QDialog(parent)
-    , facts_(frameFacts(form))
+    , facts_(facts)
 {
-    setObjectName(u"TForm%1"_s.arg(form));
+    setObjectName(u"TForm%1"_s.arg(facts.form));
     setWindowTitle(u"Kazemaru"_s);
     setFixedSize(facts_.width, facts_.height);
     setWindowModality(Qt::ApplicationModal);
@@ -70,7 +46,7 @@ LessonScreen::LessonScreen(int form, QWidget* parent)
     }
     if (facts_.memoTop) {
         memo_ = makeMemo(this, u"Memo1"_s, QRect(104, *facts_.memoTop, 720, 440), {});
-        if (auto* point = button(6)) point->setEnabled(false); // until the lesson gives its memo
+        if (auto* point = button(pointButton)) point->setEnabled(false); // until the lesson gives its memo
     }
 
     status_ = new StatusBar({facts_.statusPanel0, 50}, this);
@@ -244,7 +220,7 @@ void LessonScreen::showEvent(QShowEvent* event)
 void LessonScreen::setLessonMode(int mode)
 {
     mode_ = mode;
-    if (auto* b = button(3); b && hasModeButton_) b->setText(mode == Study ? u"べんきょう"_s : u"テスト"_s);
+    if (auto* b = button(modeButton); b && hasModeButton_) b->setText(mode == Study ? u"べんきょう"_s : u"テスト"_s);
 }
 
 void LessonScreen::promptBlink(const QString& text)
@@ -276,7 +252,7 @@ void LessonScreen::FormCreate()
     setLessonMode(Study);
     screenReset();
     resetCountersOnShow();
-    if (auto* next = button(4)) next->setEnabled(nextEnabledOnShow());
+    if (auto* next = button(nextButton)) next->setEnabled(nextEnabledOnShow());
     promptBlink(openingPrompt());
     playCue(facts_.showCue);
 }
@@ -316,7 +292,7 @@ void LessonScreen::CuteButton3Click()
 void LessonScreen::CuteButton4Click()
 {
     screenReset();
-    if (auto* next = button(4)) next->setEnabled(false);
+    if (auto* next = button(nextButton)) next->setEnabled(false);
     promptBlink(mode_ == Study ? nextInStudy() : nextInTest());
     playCue(cue::next);
 }
@@ -352,7 +328,7 @@ void LessonScreen::CuteButton1Click()
 // A screen whose lesson is not built yet keeps its next button off and says so.
 QString LessonScreen::menuChosen()
 {
-    if (auto* next = button(4)) next->setEnabled(false);
+    if (auto* next = button(nextButton)) next->setEnabled(false);
     return pendingPrompt();
 }
 
@@ -387,8 +363,15 @@ void LessonScreen::judge(bool right)
         judgeMark_->show();
     }
     playCue(right ? cue::right : cue::wrong);
-    if (auto* next = button(4)) next->setEnabled(true);
+    if (auto* next = button(nextButton)) next->setEnabled(true);
     promptBlink(facts_.promptAfterJudging);
+}
+
+bool LessonScreen::refusesTest()
+{
+    if (mode_ != Study || !facts_.untestedItems.contains(subTopic_)) return false;
+    showDialog(DialogKind::Information, facts_.noTestNotice);
+    return true;
 }
 
 bool LessonScreen::takeDigit(int number)
@@ -422,7 +405,7 @@ void LessonScreen::setMemoLines(const QStringList& lines, const QRect& geometry,
         f.setPixelSize(pixelSize);
         memo_->setFont(f);
     }
-    if (auto* point = button(6)) point->setEnabled(true);
+    if (auto* point = button(pointButton)) point->setEnabled(true);
 }
 
 } // namespace kazemaru

@@ -1,4 +1,4 @@
-#include "app/Random.h"
+#include "frame/Random.h"
 
 #include <chrono>
 #include <random>

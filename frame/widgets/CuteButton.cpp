@@ -1,6 +1,6 @@
-#include "app/widgets/CuteButton.h"
+#include "frame/widgets/CuteButton.h"
 
-#include "app/Palette.h"
+#include "frame/Palette.h"
 
 #include <QLinearGradient>
 #include <QPainter>

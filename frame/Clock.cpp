@@ -1,4 +1,4 @@
-#include "app/Clock.h"
+#include "frame/Clock.h"
 
 #include <QElapsedTimer>
 

@@ -1,5 +1,5 @@
 // The simple-style drop-down and the auto-size label.
-#include "app/widgets/Factory.h"
+#include "frame/widgets/Factory.h"
 
 #include <QInputMethodEvent>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 // The frame every lesson screen shares, seen on real screens: mode button, menu, point memo,
 // blink intervals, and a lesson whose content is still to come.
-#include "app/LessonScreen.h"
 #include "app/Shell.h"
+#include "frame/LessonScreen.h"
 #include "tests/support/TestSupport.h"
 
 #include <QPlainTextEdit>
@@ -19,7 +19,7 @@ class FailingScreen : public LessonScreen {
     Q_OBJECT
   public:
     FailingScreen()
-        : LessonScreen(2, nullptr)
+        : LessonScreen(frameFacts(2), nullptr)
     {
     }
   public Q_SLOTS:
@@ -90,11 +90,11 @@ class LessonFrameTest : public QObject {
         button(4, 6)->click();
         QVERIFY(memo->isVisible());
         QCOMPARE(memo->y(), 128);
-        QVERIFY(s->overlay());
+        QVERIFY(test::Probe::overlay(*s));
         QCOMPARE(promptOf(4), u"もういちど「ポイント」ボタンを おせば きえるよ！"_s);
         button(4, 6)->click();
         QVERIFY(!memo->isVisible());
-        QVERIFY(!s->overlay());
+        QVERIFY(!test::Probe::overlay(*s));
         QCOMPARE(promptOf(4), u"「メニュー」を えらんでね！"_s);
         QCOMPARE(harness->cues, (std::vector<int>{15, 11}));
 
@@ -102,7 +102,7 @@ class LessonFrameTest : public QObject {
         s->hide();
         s->show();
         QVERIFY(!memo->isVisible());
-        QVERIFY(!s->overlay());
+        QVERIFY(!test::Probe::overlay(*s));
         button(4, 6)->click();
         QVERIFY(memo->isVisible());
     }
@@ -134,7 +134,7 @@ class LessonFrameTest : public QObject {
     // The frame alone, without a lesson's content, poses nothing and says so.
     void aLessonStillToComeOffersOnlyItsFrame()
     {
-        LessonScreen s(11, nullptr);
+        LessonScreen s(frameFacts(11), nullptr);
         s.show();
         const auto frameButton = [&](int n) { return child<QAbstractButton>(&s, u"CuteButton%1"_s.arg(n)); };
         QVERIFY(!frameButton(4)->isEnabled());

@@ -1,5 +1,5 @@
 // The place-value type that composes a number from digit selectors.
-#include "app/PlaceValue.h"
+#include "frame/PlaceValue.h"
 
 #include <QtTest>
 

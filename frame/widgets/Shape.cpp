@@ -1,6 +1,6 @@
-#include "app/widgets/Shape.h"
+#include "frame/widgets/Shape.h"
 
-#include "app/Palette.h"
+#include "frame/Palette.h"
 
 #include <QPainter>
 #include <QSvgRenderer>
