@@ -1,5 +1,7 @@
 #include "app/RecordsLoader.h"
 
+#include "app/records/RecordsWindow.h" // the type alone: its functions are in the library
+
 #include "frame/CuePlayer.h"
 #include "frame/Dialogs.h"
 
@@ -15,7 +17,7 @@ QString recordsLibraryPath()
     return programFolder() + u"libkazemaru-records.so"_s;
 }
 
-RecordsWindow* openRecordsWindow(TDataModule1* data, QWidget* parent, RecordsWindow* window)
+RecordsWindow* openRecordsWindow(const RecordsRequest& request)
 {
     // Loaded once and kept for the rest of the run: its window lives as long as the contents screen.
     static OpenRecordsEntry entry = nullptr;
@@ -26,12 +28,19 @@ RecordsWindow* openRecordsWindow(TDataModule1* data, QWidget* parent, RecordsWin
         library.setLoadHints(QLibrary::ResolveAllSymbolsHint | QLibrary::PreventUnloadHint);
         entry = reinterpret_cast<OpenRecordsEntry>(library.resolve(openRecordsEntryName));
         if (!entry) {
-            reportError(u"ドリルの きろくを ひらけません。\r\n%1\r\n%2"_s.arg(
+            reportError(u"きろくを ひらけません。\r\n%1\r\n%2"_s.arg(
                 QDir::toNativeSeparators(recordsLibraryPath()), library.errorString()));
             return nullptr;
         }
     }
-    return entry(data, parent, window);
+    return entry(request);
+}
+
+void reloadRecordsWindow(RecordsWindow* window)
+{
+    // By name, through the meta-object: the program does not link the library's functions.
+    if (!QMetaObject::invokeMethod(window, "reload"))
+        qWarning("the records window has no slot reload(): the library does not match the program");
 }
 
 } // namespace kazemaru

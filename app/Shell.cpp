@@ -3,8 +3,10 @@
 #include "app/ScreenFit.h"
 #include "app/ScreenHost.h"
 #include "app/Unit1.h"
+#include "data/AnswerRecorder.h"
 #include "data/untDTM.h"
 #include "frame/CuePlayer.h"
+#include "frame/Dialogs.h"
 #include "frame/LessonScreen.h"
 #include "frame/widgets/Factory.h"
 #include "lessons/area/Unit14.h"
@@ -25,8 +27,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QLibraryInfo>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QTranslator>
 #include <algorithm>
 
@@ -40,6 +44,34 @@ static void loadPictures()
 
 namespace kazemaru {
 namespace {
+
+// Opens the learning record once the contents screen has been painted the first time, so that
+// the disk is never waited for before the child sees the screen.
+class RecordAfterFirstPaint : public QObject {
+  public:
+    explicit RecordAfterFirstPaint(TForm1* contents)
+        : QObject(contents)
+        , contents_(contents)
+    {
+        contents->installEventFilter(this);
+        if (QWidget* page = contents->centralWidget()) page->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            contents_->removeEventFilter(this);
+            if (QWidget* page = contents_->centralWidget()) page->removeEventFilter(this);
+            QTimer::singleShot(0, contents_, &TForm1::openRecord);
+            deleteLater();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    TForm1* contents_;
+};
 
 // One lesson of the registry: its frame facts and how its screen is made.
 struct ScreenEntry {
@@ -94,6 +126,8 @@ Shell::Shell(const QString& databaseFolder, double scale)
     loadPictures();
     QApplication::setApplicationName(u"Kazemaru"_s);
     data_ = std::make_unique<TDataModule1>(databaseFolder);
+    answers_ = std::make_unique<AnswerRecorder>(databaseFolder, data_->learningRecord());
+    connect(answers_.get(), &AnswerRecorder::storeFailed, this, &Shell::answerStoreFailed);
     contents_ = new TForm1();
     if (scale_ < 1.0) {
         auto* host = new ScreenHost(contents_, scale_);
@@ -104,7 +138,7 @@ Shell::Shell(const QString& databaseFolder, double scale)
     }
     connect(contents_, &TForm1::quitRequested, this, &Shell::end);
     contents_->setLessonSource([this](int n) { return form(n); });
-    contents_->setDataModule(data_.get());
+    contents_->setDataModule(data_.get(), answers_.get());
 }
 
 Shell::~Shell() = default;
@@ -128,6 +162,7 @@ QWidget* Shell::build(int form)
     else
         screen->setWindowFlag(Qt::Window);
     connect(screen, &LessonScreen::quitRequested, this, &Shell::end);
+    connect(screen, &LessonScreen::answerJudged, answers_.get(), &AnswerRecorder::record);
 
     // What start-up once did for every screen before the child could open one. The screens that
     // run their show handler at creation run it now, unheard, as it was while sound was still off.
@@ -150,6 +185,13 @@ TDataModule1* Shell::dataModule()
     return data_.get();
 }
 
+void Shell::answerStoreFailed(const QString& text)
+{
+    // Shown over the lesson, once until the store takes answers again; the lesson goes on.
+    reportError(text + u"\nレッスンは このまま つづけられます。きろくできなかった こたえは、"
+                       u"書きこめるように なったら 書きこみます。"_s);
+}
+
 void Shell::end()
 {
     if (ended_) return;
@@ -165,6 +207,7 @@ int Shell::run()
     // The window system tells the contents window's real frame once it is on the screen; the scale
     // chosen with an assumed frame is chosen again from it.
     if (hosted()) connect(hosts_.first(), &ScreenHost::firstPainted, this, &Shell::refit);
+    new RecordAfterFirstPaint(contents_);
     contents_->show();
     centreOnScreen(contents_);
     return QApplication::exec();

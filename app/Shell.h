@@ -17,6 +17,7 @@ namespace test {
 struct Probe; // tests/support/Probe.h
 }
 
+class AnswerRecorder;
 class ScreenHost;
 class TDataModule1;
 class TForm1;
@@ -39,13 +40,17 @@ class Shell : public QObject {
 
   private:
     void end();
+    void answerStoreFailed(const QString& text);
     QWidget* build(int form);
     bool hosted() const { return !hosts_.isEmpty(); }
     void refit(); // the scale again, from the contents window's real frame
 
     std::unique_ptr<TDataModule1> data_;
+    std::unique_ptr<AnswerRecorder> answers_; // after the data module, so it is gone before it
     double scale_;
-    std::unique_ptr<QWidget> contentsWindow_; // the contents screen, or the host that shows it
+    // The contents screen, or the host that shows it, with every lesson screen under it: gone
+    // before the recorder, so that no screen outlives where its answers go.
+    std::unique_ptr<QWidget> contentsWindow_;
     TForm1* contents_;
     std::array<QWidget*, 15> lessons_{}; // TForm2 … TForm16 once built, owned by the contents window
     QList<ScreenHost*> hosts_;           // the hosts of the screens shown scaled, the contents' first
@@ -53,6 +58,7 @@ class Shell : public QObject {
 
     friend struct test::Probe; // the tests read these; the program never needs them
     bool hasEnded() const { return ended_; }
+    AnswerRecorder* answerRecorder() const { return answers_.get(); } // every lesson's judged answers
 };
 
 // The frame facts of lesson screen TForm<form>, 2 … 16, as its lesson gives them.

@@ -1,6 +1,7 @@
 #pragma once
 // What every lesson screen shares: lesson mode and mode button, sub-topic from the menu, the
 // blinking prompt line, the clock, back and quit, point memo, digit places and the judge mark.
+#include "data/LearningRecord.h"
 #include "frame/CuePlayer.h"
 #include "frame/FrameFacts.h"
 #include "frame/PlaceValue.h"
@@ -73,6 +74,9 @@ class LessonScreen : public QDialog {
 
   Q_SIGNALS:
     void quitRequested();
+    // Every judgement in test mode and in the drills, with every field but uid and childUid,
+    // which the receiver gives it.
+    void answerJudged(const kazemaru::AnswerRecord& answer);
 
   protected:
     // The selector choices (selector number, digit) that answer the posed problem correctly, in an

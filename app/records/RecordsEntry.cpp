@@ -5,19 +5,20 @@
 #include "app/records/RecordsWindow.h"
 #include "frame/Windows.h"
 
-extern "C" Q_DECL_EXPORT kazemaru::RecordsWindow* kazemaruOpenRecords(kazemaru::TDataModule1* data, QWidget* parent,
-                                                                      kazemaru::RecordsWindow* window)
+extern "C" Q_DECL_EXPORT kazemaru::RecordsWindow* kazemaruOpenRecords(const kazemaru::RecordsRequest& request)
 {
-    static_assert(std::is_same_v<decltype(&kazemaruOpenRecords), kazemaru::OpenRecordsEntry>);
+    using namespace kazemaru;
+    static_assert(std::is_same_v<decltype(&kazemaruOpenRecords), OpenRecordsEntry>);
+    RecordsWindow* window = request.window;
     if (!window) {
-        window = new kazemaru::RecordsWindow(data, parent);
-        // A window of its own even where the contents screen is shown scaled in a host window,
-        // laid out to the room its screen has.
-        window->setWindowFlag(Qt::BypassGraphicsProxyWidget);
-        kazemaru::fitOnScreen(window);
+        window = new RecordsWindow(request.data, request.parent, request.answers);
+        if (request.practise) QObject::connect(window, &RecordsWindow::practiseRequested, window, request.practise);
+        // Laid out to the room its screen has (a window of its own even where the contents screen
+        // is shown scaled in a host window: see setUpGrownUpWindow).
+        fitOnScreen(window);
     }
     window->reload();
     window->show();
-    kazemaru::bringToFront(window);
+    bringToFront(window);
     return window;
 }
