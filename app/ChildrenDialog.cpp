@@ -2,6 +2,7 @@
 
 #include "app/ChildPicker.h"
 #include "app/GrownUpWindow.h"
+#include "app/ScreenFit.h"
 #include "data/AnswerRecorder.h"
 #include "data/LearningRecordStore.h"
 #include "frame/Dialogs.h"
@@ -37,7 +38,7 @@ QIcon swatch(int colour)
 } // namespace
 
 ChildrenDialog::ChildrenDialog(LearningRecordStore& record, AnswerRecorder* answers, QWidget* parent)
-    : QDialog(parent)
+    : QDialog(parent, ownWindowFlags)
     , record_(record)
     , answers_(answers)
 {

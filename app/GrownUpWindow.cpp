@@ -21,10 +21,8 @@ QFont programFont(int pixelSize, bool bold)
 
 QLabel* setUpGrownUpWindow(QDialog* window, const QString& title, int width, int height, int pixelSize)
 {
+    // A window of its own: made with ownWindowFlags (app/ScreenFit.h).
     window->setWindowFlag(Qt::Window);
-    // A real window of its own, at full size, also where the contents screen is shown scaled in a
-    // host window (app/ScreenHost): embedded, it would be drawn scaled inside the contents screen.
-    window->setWindowFlag(Qt::BypassGraphicsProxyWidget);
     window->setWindowTitle(title);
     window->setFont(programFont(pixelSize));
     window->resize(width, height);

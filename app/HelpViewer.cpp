@@ -14,13 +14,11 @@ using namespace Qt::StringLiterals;
 namespace kazemaru {
 
 HelpViewer::HelpViewer(QWidget* parent)
-    : QDialog(parent)
+    : QDialog(parent, Qt::Dialog | Qt::BypassGraphicsProxyWidget) // see ownWindowFlags
     , browser_(new QTextBrowser(this))
 {
     setObjectName(u"HelpViewer"_s);
     setWindowTitle(u"Kazemaru - 使い方"_s);
-    // A window of its own even where the contents screen is shown scaled in a host window.
-    setWindowFlag(Qt::BypassGraphicsProxyWidget);
     resize(720, 640);
     browser_->setOpenExternalLinks(false);
     QFont font = browser_->font();

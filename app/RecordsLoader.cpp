@@ -28,8 +28,8 @@ RecordsWindow* openRecordsWindow(const RecordsRequest& request)
         library.setLoadHints(QLibrary::ResolveAllSymbolsHint | QLibrary::PreventUnloadHint);
         entry = reinterpret_cast<OpenRecordsEntry>(library.resolve(openRecordsEntryName));
         if (!entry) {
-            reportError(u"きろくを ひらけません。\r\n%1\r\n%2"_s.arg(
-                QDir::toNativeSeparators(recordsLibraryPath()), library.errorString()));
+            reportError(u"きろくを ひらけません。\r\n%1\r\n%2"_s.arg(QDir::toNativeSeparators(recordsLibraryPath()),
+                                                                     library.errorString()));
             return nullptr;
         }
     }

@@ -7,11 +7,18 @@
 #include <QMargins>
 #include <QRect>
 #include <QSize>
+#include <QtCore/qnamespace.h>
 
 class QScreen;
 class QWidget;
 
 namespace kazemaru {
+
+// The flags of a window that a screen opens as a window of its own (the records window, the
+// children's names, the help): a real window at full size also where the screen is shown scaled
+// in a host window. Given when the window is made: a window made as the child of a hosted screen is
+// drawn inside the host from then on, which a flag set later no longer undoes.
+inline constexpr Qt::WindowFlags ownWindowFlags = Qt::Window | Qt::BypassGraphicsProxyWidget;
 
 // The smallest factor a window is scaled by: below half size its text is too small to read.
 inline constexpr double smallestScale = 0.5;

@@ -13,8 +13,7 @@ extern "C" Q_DECL_EXPORT kazemaru::RecordsWindow* kazemaruOpenRecords(const kaze
     if (!window) {
         window = new RecordsWindow(request.data, request.parent, request.answers);
         if (request.practise) QObject::connect(window, &RecordsWindow::practiseRequested, window, request.practise);
-        // Laid out to the room its screen has (a window of its own even where the contents screen
-        // is shown scaled in a host window: see setUpGrownUpWindow).
+        // Laid out to the room its screen has.
         fitOnScreen(window);
     }
     window->reload();

@@ -1,6 +1,7 @@
 #include "app/records/RecordsWindow.h"
 
 #include "app/GrownUpWindow.h"
+#include "app/ScreenFit.h"
 #include "app/records/ChartScale.h"
 #include "app/records/LearningPages.h"
 #include "app/records/LessonTexts.h"
@@ -129,7 +130,7 @@ bool writeCsv(const QString& path, const QByteArray& bytes)
 } // namespace
 
 RecordsWindow::RecordsWindow(TDataModule1* data, QWidget* parent, AnswerRecorder* answers)
-    : QDialog(parent)
+    : QDialog(parent, ownWindowFlags)
     , data_(data)
     , answers_(answers)
     , chooser_(defaultChooser)

@@ -1,12 +1,19 @@
 // The program on a screen too small for its windows: the factor it is scaled by, and a program
 // shown scaled in host windows still answering the child's clicks where they land.
+#include "app/ChildPicker.h"
+#include "app/ChildrenDialog.h"
 #include "app/ScreenFit.h"
 #include "app/Shell.h"
+#include "app/Unit1.h"
+#include "app/records/RecordsWindow.h" // the type alone: this test does not link the library
+#include "data/AnswerRecorder.h"
+#include "data/untDTM.h"
 #include "frame/LessonScreen.h"
 #include "frame/Windows.h"
 #include "tests/support/TestSupport.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QGraphicsView>
 #include <QListWidget>
 #include <QtTest>
@@ -160,6 +167,69 @@ class SmallScreenTest : public QObject {
         contentsHost->close();
         QVERIFY(test::Probe::hasEnded(shell));
         QCOMPARE(harness.dialogs.size(), 1u);
+    }
+
+    // On a scaled contents screen the child picker is part of the screen, scaled with it and
+    // clicked through it; the grown-ups' windows are windows of their own at full size, and the
+    // records window's "れんしゅうする" opens the lesson in its host.
+    void pickerAndGrownUpsWindowsOnAScaledProgram()
+    {
+        QTemporaryDir data;
+        test::Harness harness;
+        Shell shell(data.path(), 0.8);
+        auto* contents = static_cast<TForm1*>(shell.form(1));
+        LearningRecordStore& record = shell.dataModule()->learningRecord();
+        ChildProfile jiro;
+        QVERIFY(!record.tryAddChild(u"じろう"_s, 2, jiro));
+        contents->show();
+        QWidget* host = windowShowing(contents);
+        QVERIFY(QTest::qWaitForWindowExposed(host));
+
+        contents->openRecord();
+        ChildPicker* picker = test::Probe::childPicker(*contents);
+        QVERIFY(picker->isVisible());
+        QCOMPARE(windowShowing(picker), host);
+        QCOMPARE(picker->size(), contents->centralWidget()->size()); // the whole screen, before scaling
+        clickScaled(contents, child<QAbstractButton>(picker, u"Child2"_s), 0.8);
+        QVERIFY(!picker->isVisible());
+        QCOMPARE(record.currentChildUid(), jiro.uid);
+        QCOMPARE(child<StatusBar>(contents, u"StatusBar1"_s)->panelText(0), u"べんきょうする人： じろう"_s);
+
+        child<QAction>(contents, u"Namae1"_s)->trigger();
+        QWidget* names = test::Probe::childrenDialog(*contents);
+        QVERIFY(names->isVisible() && names->isWindow());
+        QVERIFY(!names->graphicsProxyWidget());
+        QCOMPARE(windowShowing(names), names);
+        child<QAction>(contents, u"utorial1"_s)->trigger();
+        QWidget* help = test::Probe::helpViewer(*contents);
+        QVERIFY(help->isVisible() && help->isWindow() && !help->graphicsProxyWidget());
+
+        // Five answers of じろう in "何百をわる", two of them wrong: a weak item to practise.
+        for (bool right : {true, false, true, false, true}) {
+            AnswerRecord a;
+            a.answeredAt = harness.now;
+            a.lesson = 3;
+            a.subTopic = 2;
+            a.right = right;
+            test::Probe::answerRecorder(shell)->record(a);
+        }
+        QVERIFY(test::Probe::answerRecorder(shell)->waitUntilStored(10000));
+        child<QAction>(contents, u"Kiroku1"_s)->trigger();
+        QWidget* records = test::Probe::recordsWindow(*contents);
+        QVERIFY(records && records->isVisible() && records->isWindow());
+        QVERIFY(!records->graphicsProxyWidget());
+        QCOMPARE(windowShowing(records), records);
+        QVERIFY(harness.dialogs.empty());
+
+        child<QAbstractButton>(records, u"Practise1"_s)->click();
+        auto* lesson = static_cast<LessonScreen*>(shell.form(3));
+        QVERIFY(lesson->isVisible());
+        QVERIFY(!records->isVisible());
+        QWidget* lessonHost = windowShowing(lesson);
+        QVERIFY(lessonHost != lesson && lessonHost->isVisible());
+        QCOMPARE(lesson->subTopic(), 2);
+        QCOMPARE(lesson->lessonMode(), int(Test));
+        QCOMPARE(record.currentChildUid(), jiro.uid);
     }
 };
 
