@@ -1,14 +1,14 @@
 #include "frame/CuePlayer.h"
 
+#include "frame/CueSound.h"
 #include "frame/Dialogs.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QSet>
-#include <QSoundEffect>
-#include <QUrl>
 #include <array>
 #include <memory>
 
@@ -21,10 +21,12 @@ struct PlayerState {
     bool enabled = false;
     QString folder;
     std::function<void(int)> observer;
-    std::array<std::unique_ptr<QSoundEffect>, 21> effects; // one per cue, loaded on first request
-    QSoundEffect* sounding = nullptr;
+    std::array<std::unique_ptr<CueSound>, 21> effects; // one per cue, loaded on first request
+    CueSound* sounding = nullptr;
     std::array<bool, 21> checked{}; // cue files found playable
     QSet<QString> reported;         // files whose problem was already shown this run
+    MakeCueSound make = nullptr;    // the sound library's entry point, once it is loaded
+    bool libraryTried = false;      // loading it was tried in this program folder
 };
 
 PlayerState& state()
@@ -58,6 +60,24 @@ void reportOnce(const QString& path, const QString& reason)
     if (state().reported.contains(path)) return;
     state().reported.insert(path);
     reportError(u"音を ならせません。\r\n%1\r\n%2"_s.arg(QDir::toNativeSeparators(path), reason));
+}
+
+// What makes a cue's sound: the sound library beside the program, loaded at the first cue that
+// is heard and kept for the rest of the run; null, after one box, when it cannot be loaded, and
+// then every cue is silent while the lessons go on.
+MakeCueSound soundMaker()
+{
+    auto& s = state();
+    if (!s.libraryTried) {
+        s.libraryTried = true;
+        const QString path = programFolder() + u"libkazemaru-sound.so"_s;
+        QLibrary library(path);
+        // Every symbol at once, so that a library that does not match fails here and not mid-cue.
+        library.setLoadHints(QLibrary::ResolveAllSymbolsHint | QLibrary::PreventUnloadHint);
+        s.make = reinterpret_cast<MakeCueSound>(library.resolve(makeCueSoundName));
+        if (!s.make) reportOnce(path, library.errorString());
+    }
+    return s.make;
 }
 
 } // namespace
@@ -107,7 +127,8 @@ bool soundEnabled()
 QString programFolder()
 {
     if (state().folder.isEmpty()) {
-        // The application's own folder, links resolved, so an installed link in bin/ still finds oto/.
+        // The application's own folder, links resolved, so an installed link in bin/ still finds
+        // oto/ and the sound library.
         const QString exe = QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
         state().folder = QFileInfo(exe).absolutePath() + u'/';
     }
@@ -121,6 +142,8 @@ void setProgramFolder(const QString& folder)
     releaseEffects();
     s.checked = {};
     s.reported.clear();
+    s.make = nullptr; // a library already loaded stays mapped; the new folder's is looked for
+    s.libraryTried = false;
 }
 
 void setCueObserver(std::function<void(int n)> observer)
@@ -153,20 +176,17 @@ void playCue(int n)
             }
             s.checked[std::size_t(n)] = true;
         }
-        // Nothing is heard while sound is off, so the audio device is not opened for it: start-up
-        // stays quick, and the first cue that is heard opens it.
+        // Nothing is heard while sound is off, so neither the sound library nor the audio device
+        // is loaded for it: start-up stays quick, and the first cue that is heard loads both.
         if (!s.enabled) return;
+        const MakeCueSound make = soundMaker();
+        if (!make) return;
         static const bool releaseRegistered = [] {
             qAddPostRoutine(releaseEffects);
             return true;
         }();
         Q_UNUSED(releaseRegistered);
-        effect = std::make_unique<QSoundEffect>();
-        QSoundEffect* raw = effect.get();
-        QObject::connect(raw, &QSoundEffect::statusChanged, raw, [raw, path] {
-            if (raw->status() == QSoundEffect::Error) reportOnce(path, u"音の そうちで ならせません。"_s);
-        });
-        effect->setSource(QUrl::fromLocalFile(path));
+        effect.reset(make(path, [path] { reportOnce(path, u"音の そうちで ならせません。"_s); }));
     }
     if (!s.enabled) return;
     s.sounding = effect.get();

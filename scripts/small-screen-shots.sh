@@ -18,7 +18,7 @@ width=${BASH_REMATCH[1]} height=${BASH_REMATCH[2]}
 for tool in Xvfb twm xprop; do
     command -v "$tool" >/dev/null || { echo "small-screen-shots: $tool is not installed (scripts/setup.sh)" >&2; exit 2; }
 done
-cmake --build build -j2 --target desktop_shots kazemaru_records >/dev/null
+cmake --build build -j2 --target desktop_shots kazemaru_records kazemaru_sound >/dev/null
 mkdir -p "$out"
 
 work=$(mktemp -d)

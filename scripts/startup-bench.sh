@@ -30,7 +30,7 @@ if ! cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >"$work/configur
     echo "startup-bench: configuring $build failed" >&2
     exit 1
 fi
-if ! cmake --build "$build" -j2 --target startup_bench bare_window exec_clock lesson_open_bench kazemaru_records \
+if ! cmake --build "$build" -j2 --target startup_bench bare_window exec_clock lesson_open_bench kazemaru_records kazemaru_sound \
     >"$work/build.log" 2>&1; then
     tail -n 60 "$work/build.log" >&2
     echo "startup-bench: building the benchmarks failed" >&2

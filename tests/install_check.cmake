@@ -1,5 +1,5 @@
 # Installs the built program into a scratch prefix and checks what lands where: the program with
-# its cues and help file under lib/kazemaru, a link in bin that leads to it, the desktop entry and icon.
+# its libraries, cues and help file under lib/kazemaru, a link in bin that leads to it, the desktop entry and icon.
 set(prefix "${BUILD_DIR}/install-check")
 file(REMOVE_RECURSE "${prefix}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${prefix}"
@@ -7,7 +7,7 @@ execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "install failed: ${result}")
 endif()
-foreach(path lib/kazemaru/kazemaru lib/kazemaru/libkazemaru-records.so lib/kazemaru/Kazemaru.hlp lib/kazemaru/oto/pinpon.wav
+foreach(path lib/kazemaru/kazemaru lib/kazemaru/libkazemaru-records.so lib/kazemaru/libkazemaru-sound.so lib/kazemaru/Kazemaru.hlp lib/kazemaru/oto/pinpon.wav
              lib/kazemaru/oto/charararan.wav share/applications/kazemaru.desktop
              share/icons/hicolor/scalable/apps/kazemaru.svg share/icons/hicolor/48x48/apps/kazemaru.png
              share/icons/hicolor/256x256/apps/kazemaru.png share/metainfo/org.kazemaru.Kazemaru.metainfo.xml)

@@ -24,7 +24,7 @@ endif()
 
 run(dpkg-deb -c "${deb}")
 set(listing "${out}")
-foreach(path usr/lib/kazemaru/kazemaru usr/lib/kazemaru/libkazemaru-records.so usr/lib/kazemaru/Kazemaru.hlp usr/lib/kazemaru/oto/pinpon.wav
+foreach(path usr/lib/kazemaru/kazemaru usr/lib/kazemaru/libkazemaru-records.so usr/lib/kazemaru/libkazemaru-sound.so usr/lib/kazemaru/Kazemaru.hlp usr/lib/kazemaru/oto/pinpon.wav
              "usr/bin/kazemaru -> ../lib/kazemaru/kazemaru" usr/share/applications/kazemaru.desktop
              usr/share/icons/hicolor/scalable/apps/kazemaru.svg usr/share/icons/hicolor/48x48/apps/kazemaru.png
              usr/share/icons/hicolor/64x64/apps/kazemaru.png usr/share/icons/hicolor/128x128/apps/kazemaru.png

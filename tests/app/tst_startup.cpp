@@ -1,6 +1,6 @@
 // What start-up builds and loads: the contents screen alone, each lesson screen when it is first
-// asked for (doing then what it did when start-up built them all), and Qt Charts only with the
-// records window.
+// asked for (doing then what it did when start-up built them all), Qt Charts only with the
+// records window and Qt Multimedia only with the first cue that is heard.
 #include "app/Shell.h"
 #include "app/Unit1.h"
 #include "app/records/RecordsWindow.h" // the type alone: this test does not link the library
@@ -133,6 +133,27 @@ class StartupTest : public QObject {
         QCOMPARE(stored[1].lesson, 3);
         QCOMPARE(stored[1].given, u"200"_s);
         QVERIFY(!stored[1].right);
+    }
+
+    // Qt Multimedia comes with the sound library at the first cue that is heard (the start
+    // fanfare), not before: not with a screen's unheard cue at its creation, nor at start-up.
+    void qtMultimediaIsLoadedAtTheFirstCueHeard()
+    {
+        test::Program program;
+        auto* contents = static_cast<TForm1*>(program.shell.form(1));
+        setCueObserver({}); // the real cue player from here on
+        QVERIFY(program.shell.form(3));
+        playCue(cue::choice);
+        QVERIFY(!soundEnabled());
+        QVERIFY(!mapped(u"libkazemaru-sound"_s));
+        QVERIFY(!mapped(u"libQt6Multimedia"_s));
+
+        contents->Timer3Timer();
+        QVERIFY(soundEnabled());
+        QVERIFY(mapped(u"libkazemaru-sound.so"_s));
+        QVERIFY(mapped(u"libQt6Multimedia"_s));
+        QVERIFY(program.harness.dialogs.empty());
+        setSoundEnabled(false);
     }
 
     void qtChartsIsLoadedOnlyWithTheRecordsWindow()

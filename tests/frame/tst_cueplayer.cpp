@@ -80,6 +80,41 @@ class CuePlayerTest : public QObject {
         setSoundEnabled(false);
     }
 
+    // A program folder with its cue files but without the sound library: one box naming the
+    // library, every cue silent from then on, and the screen's handler goes on each time.
+    void missingSoundLibraryIsReportedOnceAndTheLessonGoesOn()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(u"oto"_s));
+        for (const char* name : {"pinpon.wav", "bubuu.wav"})
+            QVERIFY(QFile::copy(realFolder + u"oto/"_s + QLatin1StringView(name),
+                                dir.filePath(u"oto/"_s + QLatin1StringView(name))));
+        setProgramFolder(dir.path());
+        setSoundEnabled(true);
+        JudgingScreen screen;
+        auto* next = screen.findChild<QAbstractButton*>(u"CuteButton4"_s);
+        next->setEnabled(false);
+        screen.judgeNow(true);
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY2(boxes[0].contains(u"libkazemaru-sound.so"_s), qPrintable(boxes[0]));
+        QVERIFY(next->isEnabled());
+        QCOMPARE(screen.findChild<QLabel*>(u"Label6"_s)->text(), u"○"_s);
+
+        next->setEnabled(false);
+        screen.judgeNow(false);
+        screen.judgeNow(true);
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY(next->isEnabled());
+        QCOMPARE(screen.findChild<QLabel*>(u"Label6"_s)->text(), u"○"_s);
+
+        // Back in the real folder the library is found again and nothing more is reported.
+        setProgramFolder(realFolder);
+        screen.judgeNow(false);
+        QTest::qWait(100);
+        QCOMPARE(boxes.size(), 1);
+        setSoundEnabled(false);
+    }
+
     void brokenCueFileIsReportedWhileSoundIsOff()
     {
         QTemporaryDir dir;

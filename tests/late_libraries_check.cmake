@@ -1,10 +1,12 @@
-# The records window's library and the program that loads it when a grown-up opens the window:
-# the program does not name Qt Charts among the libraries loaded at its start, the library does, and
-# every function and class of the program that the library uses is exported by the program, so
-# that the library loads in it (a missing one would fail only when the window is opened).
+# The libraries the program loads when it first needs them: the records window's, when a grown-up
+# opens the window, and the sound cues', at the first cue that is heard. The program does not name
+# Qt Charts or Qt Multimedia among the libraries loaded at its start, each library names its own,
+# and every function and class of the program that the records library uses is exported by the
+# program, so that the library loads in it (a missing one would fail only when the window opens).
 set(program "${BUILD_DIR}/kazemaru")
 set(library "${BUILD_DIR}/libkazemaru-records.so")
-foreach(file IN ITEMS "${program}" "${library}")
+set(sound "${BUILD_DIR}/libkazemaru-sound.so")
+foreach(file IN ITEMS "${program}" "${library}" "${sound}")
     if(NOT EXISTS "${file}")
         message(FATAL_ERROR "missing: ${file}")
     endif()
@@ -20,8 +22,8 @@ endfunction()
 
 run("${OBJDUMP}" -p "${program}")
 string(REGEX MATCHALL "NEEDED +[^\n]+" program_needs "${out}")
-if(program_needs MATCHES "libQt6Charts")
-    message(FATAL_ERROR "the program loads Qt Charts at start: ${program_needs}")
+if(program_needs MATCHES "libQt6Charts|libQt6Multimedia")
+    message(FATAL_ERROR "the program loads Qt Charts or Qt Multimedia at start: ${program_needs}")
 endif()
 if(NOT program_needs MATCHES "libQt6Widgets")
     message(FATAL_ERROR "cannot read the program's libraries: ${out}")
@@ -29,6 +31,14 @@ endif()
 run("${OBJDUMP}" -p "${library}")
 if(NOT out MATCHES "NEEDED +libQt6Charts")
     message(FATAL_ERROR "the records library does not load Qt Charts:\n${out}")
+endif()
+run("${OBJDUMP}" -p "${sound}")
+if(NOT out MATCHES "NEEDED +libQt6Multimedia")
+    message(FATAL_ERROR "the sound library does not load Qt Multimedia:\n${out}")
+endif()
+run("${NM}" -D --defined-only "${sound}")
+if(NOT out MATCHES " T kazemaruMakeCueSound\n")
+    message(FATAL_ERROR "the sound library does not export kazemaruMakeCueSound:\n${out}")
 endif()
 
 # The program's own symbols, mangled in the namespace kazemaru ("8kazemaru").
@@ -51,4 +61,4 @@ if(missing)
     list(JOIN missing "\n" missing)
     message(FATAL_ERROR "the program does not export what the records library uses:\n${missing}")
 endif()
-message(STATUS "records library: 1 passed, 0 failed")
+message(STATUS "records and sound libraries: 1 passed, 0 failed")
