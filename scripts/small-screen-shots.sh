@@ -30,9 +30,12 @@ wm=
 for _ in $(seq 50); do xprop -display "$display" -root >/dev/null 2>&1 && break; sleep 0.1; done
 # Windows go where the program puts them (twm would otherwise wait for a click to place each one).
 printf '%s\n' 'UsePPosition "on"' 'RandomPlacement' 'NoGrabServer' >"$work/twmrc"
-DISPLAY=$display twm -f "$work/twmrc" >"$work/twm.log" 2>&1 &
+# In the C locale: in a UTF-8 one twm asks for title fonts in every script, which the X core fonts
+# do not have, and exits at once, leaving the windows without frames.
+DISPLAY=$display LC_ALL=C twm -f "$work/twmrc" >"$work/twm.log" 2>&1 &
 wm=$!
 sleep 1
+kill -0 "$wm" 2>/dev/null || { cat "$work/twm.log" >&2; echo "small-screen-shots: twm did not start" >&2; exit 1; }
 # The free area a desktop with a panel along the top announces.
 xprop -display "$display" -root -f _NET_WORKAREA 32c -set _NET_WORKAREA "0,$panel,$width,$((height - panel))"
 DISPLAY=$display XDG_DATA_HOME="$work/data" build/desktop_shots "$out" "$@"

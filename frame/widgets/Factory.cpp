@@ -52,6 +52,15 @@ void FullWidthRuns::highlightBlock(const QString& text)
     }
 }
 
+// A top-level window's frame as the window manager drew it (none before it is framed).
+QMargins frameMargins(const QWidget* window)
+{
+    const QRect inner = window->geometry();
+    const QRect outer = window->frameGeometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
 } // namespace
 
 Label* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top, int pixelSize, bool bold,
@@ -137,8 +146,21 @@ void centreOnScreen(QWidget* window)
     window = windowShowing(window);
     const QScreen* screen = window->screen();
     if (!screen) return;
+    const QPoint middle = screen->availableGeometry().center();
+    // A window the window manager has not framed yet (a lesson at its first showing) has no title
+    // bar to count: it takes the frame of the window it belongs to, which the same window manager
+    // draws alike, and places its inside where that frame leaves it, so that it stands where the
+    // contents window stands and its title bar stays on the screen.
+    const QWidget* owner = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    if (const QMargins borrowed = owner ? frameMargins(owner) : QMargins();
+        frameMargins(window).isNull() && !borrowed.isNull()) {
+        QRect frame = window->geometry().marginsAdded(borrowed);
+        frame.moveCenter(middle);
+        window->setGeometry(frame.marginsRemoved(borrowed));
+        return;
+    }
     QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
+    frame.moveCenter(middle);
     window->move(frame.topLeft());
 }
 
