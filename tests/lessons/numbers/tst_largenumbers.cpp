@@ -44,7 +44,7 @@ class TestLargeNumbers : public QObject {
         QCOMPARE(kazemaru::kanjiNumeral(n), numeral);
         const LargeNumberProblem p{.subTopic = 1, .answer = n};
         QVERIFY(largeNumberKanjiRight(p, numeral));
-        QVERIFY(!largeNumberKanjiRight(p, numeral.mid(1)));
+        QVERIFY(!largeNumberKanjiRight(p, numeral.mid(1)) && !largeNumberKanjiRight(p, numeral.chopped(1)));
     }
 
     // Every value of each group of four places beside empty and full other groups, and a stride
