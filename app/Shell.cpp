@@ -1,7 +1,9 @@
 #include "app/Shell.h"
 
 #include "app/Unit1.h"
+#include "data/AnswerRecorder.h"
 #include "data/untDTM.h"
+#include "frame/Dialogs.h"
 #include "frame/LessonScreen.h"
 #include "frame/widgets/Factory.h"
 #include "lessons/area/Unit14.h"
@@ -22,8 +24,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QLibraryInfo>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QTranslator>
 
 using namespace Qt::StringLiterals;
@@ -36,6 +40,34 @@ static void loadPictures()
 
 namespace kazemaru {
 namespace {
+
+// Opens the learning record once the contents screen has been painted the first time, so that
+// the disk is never waited for before the child sees the screen.
+class RecordAfterFirstPaint : public QObject {
+  public:
+    explicit RecordAfterFirstPaint(TForm1* contents)
+        : QObject(contents)
+        , contents_(contents)
+    {
+        contents->installEventFilter(this);
+        if (QWidget* page = contents->centralWidget()) page->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            contents_->removeEventFilter(this);
+            if (QWidget* page = contents_->centralWidget()) page->removeEventFilter(this);
+            QTimer::singleShot(0, contents_, &TForm1::openRecord);
+            deleteLater();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    TForm1* contents_;
+};
 
 // One lesson of the registry: its frame facts and how its screen is made.
 struct ScreenEntry {
@@ -88,6 +120,8 @@ Shell::Shell(const QString& databaseFolder)
     loadPictures();
     QApplication::setApplicationName(u"Kazemaru"_s);
     data_ = std::make_unique<TDataModule1>(databaseFolder);
+    answers_ = std::make_unique<AnswerRecorder>(databaseFolder, data_->learningRecord());
+    connect(answers_.get(), &AnswerRecorder::storeFailed, this, &Shell::answerStoreFailed);
     contents_ = std::make_unique<TForm1>();
     connect(contents_.get(), &TForm1::quitRequested, this, &Shell::end);
 
@@ -98,10 +132,11 @@ Shell::Shell(const QString& databaseFolder)
         screen->setWindowFlag(Qt::Window);
         lessons_[form - 2] = screen;
         connect(screen, &LessonScreen::quitRequested, this, &Shell::end);
+        connect(screen, &LessonScreen::answerJudged, answers_.get(), &AnswerRecorder::record);
         if (screen->facts().runsShowAtCreation) screen->FormCreate();
     }
     contents_->setLessonScreens(lessons_);
-    contents_->setDataModule(data_.get());
+    contents_->setDataModule(data_.get(), answers_.get());
 }
 
 Shell::~Shell() = default;
@@ -117,6 +152,13 @@ TDataModule1* Shell::dataModule()
     return data_.get();
 }
 
+void Shell::answerStoreFailed(const QString& text)
+{
+    // Shown over the lesson, once until the store takes answers again; the lesson goes on.
+    reportError(text + u"\nレッスンは このまま つづけられます。きろくできなかった こたえは、"
+                       u"書きこめるように なったら 書きこみます。"_s);
+}
+
 void Shell::end()
 {
     if (ended_) return;
@@ -129,6 +171,7 @@ void Shell::end()
 int Shell::run()
 {
     connect(this, &Shell::ended, qApp, &QApplication::quit, Qt::QueuedConnection);
+    new RecordAfterFirstPaint(contents_.get());
     contents_->show();
     centreOnScreen(contents_.get());
     return QApplication::exec();

@@ -15,6 +15,7 @@ namespace test {
 struct Probe; // tests/support/Probe.h
 }
 
+class AnswerRecorder;
 class TDataModule1;
 class TForm1;
 struct FrameFacts;
@@ -34,14 +35,17 @@ class Shell : public QObject {
 
   private:
     void end();
+    void answerStoreFailed(const QString& text);
 
     std::unique_ptr<TDataModule1> data_;
+    std::unique_ptr<AnswerRecorder> answers_; // after the data module, so it is gone before it
     std::unique_ptr<TForm1> contents_;
     QList<QWidget*> lessons_; // TForm2 … TForm16, owned by the contents screen
     bool ended_ = false;
 
     friend struct test::Probe; // the tests read these; the program never needs them
     bool hasEnded() const { return ended_; }
+    AnswerRecorder* answerRecorder() const { return answers_.get(); } // every lesson's judged answers
 };
 
 // The frame facts of lesson screen TForm<form>, 2 … 16, as its lesson gives them.

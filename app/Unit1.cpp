@@ -1,11 +1,15 @@
 #include "app/Unit1.h"
 
+#include "app/ChildPicker.h"
+#include "app/ChildrenDialog.h"
 #include "app/HelpViewer.h"
 #include "app/records/RecordsWindow.h"
+#include "data/untDTM.h"
 #include "frame/Clock.h"
 #include "frame/CuePlayer.h"
 #include "frame/Dialogs.h"
 #include "frame/FrameFacts.h"
+#include "frame/LessonScreen.h"
 #include "frame/widgets/Factory.h"
 
 #include <QCloseEvent>
@@ -80,9 +84,12 @@ TForm1::TForm1(QWidget* parent)
 
     // For parents and teachers; the child's screens have no way to it.
     auto* grownUps = menuBar()->addMenu(u"おうちのかたへ"_s);
-    auto* records = grownUps->addAction(u"ドリルのきろく"_s);
+    auto* records = grownUps->addAction(u"きろく"_s);
     records->setObjectName(u"Kiroku1"_s);
     connect(records, &QAction::triggered, this, &TForm1::Kiroku1Click);
+    auto* names = grownUps->addAction(u"こどもの なまえ"_s);
+    names->setObjectName(u"Namae1"_s);
+    connect(names, &QAction::triggered, this, &TForm1::Namae1Click);
 
     auto* help = menuBar()->addMenu(u"ヘルプ"_s);
     auto* tutorial = help->addAction(u"使い方"_s);
@@ -110,6 +117,10 @@ TForm1::TForm1(QWidget* parent)
     }
     auto* quit = makeButton(page_, {u"CuteButton2"_s, u"おわる"_s, 840, 592, 90, 30, colour::navy, colour::cream}, 15);
     connect(quit, &QAbstractButton::clicked, this, &TForm1::CuteButton2Click);
+    // Brothers and sisters take turns without starting the program again.
+    turn_ = makeButton(page_, {u"CuteButton18"_s, u"こうたい"_s, 736, 592, 90, 30, colour::pink, colour::navy}, 15);
+    connect(turn_, &QAbstractButton::clicked, this, &TForm1::CuteButton18Click);
+    turn_->hide();
 
     auto* picture = new Picture(u":/guide.svg"_s, page_);
     picture->setObjectName(u"Image1"_s);
@@ -131,6 +142,9 @@ TForm1::TForm1(QWidget* parent)
     timer3_ = makeTimer(this, u"Timer3"_s, 1000);
     timer3_->setSingleShot(true);
     connect(timer3_, &QTimer::timeout, this, &TForm1::Timer3Timer);
+
+    picker_ = new ChildPicker(page_);
+    connect(picker_, &ChildPicker::chosen, this, &TForm1::childChosen);
 
     FormCreate();
 }
@@ -194,9 +208,100 @@ void TForm1::About1Click()
     showDialog(DialogKind::Information, u"Kazemaru\nVersion 1.1"_s);
 }
 
+void TForm1::openRecord()
+{
+    if (!data_) return;
+    QList<ChildProfile> children;
+    LearningRecordStore& record = data_->learningRecord();
+    if (StoreError error = record.tryReadChildren(children)) {
+        if (data_->store().lastFault() == StoreFault::Newer) {
+            // The file stays as it is: a later release may still read it.
+            reportError(
+                u"べんきょうの きろくの ファイルは、この Kazemaru より あたらしい Kazemaru で つくられました。\n"
+                u"この Kazemaru では つかえないので、Kazemaru を おわります。"
+                u"ファイルは そのままに してあります。あたらしい Kazemaru を つかってください。\n%1"_s.arg(
+                    data_->store().filePath()));
+            Q_EMIT quitRequested();
+            return;
+        }
+        reportError(*error);
+        return;
+    }
+    turn_->setVisible(children.size() > 1);
+    if (children.size() > 1) {
+        picker_->ask(children);
+        return;
+    }
+    showChild();
+}
+
+void TForm1::childChosen(const QString& uid)
+{
+    if (data_) data_->learningRecord().setCurrentChildUid(uid);
+    showChild();
+    playCue(cue::choice);
+}
+
+void TForm1::showChild()
+{
+    QList<ChildProfile> children;
+    if (!data_ || data_->learningRecord().tryReadChildren(children)) return;
+    const QString current = data_->learningRecord().currentChildUid();
+    for (const ChildProfile& child : children)
+        if (child.uid == current) status_->setPanelText(0, u"べんきょうする人： %1"_s.arg(child.name));
+    turn_->setVisible(children.size() > 1);
+}
+
+void TForm1::CuteButton18Click()
+{
+    QList<ChildProfile> children;
+    if (!data_) return;
+    if (StoreError error = data_->learningRecord().tryReadChildren(children)) {
+        reportError(*error);
+        return;
+    }
+    picker_->ask(children);
+}
+
+void TForm1::Namae1Click()
+{
+    if (!data_) return;
+    if (!children_) {
+        children_ = new ChildrenDialog(data_->learningRecord(), answers_, this);
+        connect(children_, &ChildrenDialog::childrenChanged, this, [this] {
+            showChild();
+            if (records_ && records_->isVisible()) records_->reload();
+            if (picker_->isVisible()) CuteButton18Click(); // asks again, with the names as they are now
+        });
+    }
+    children_->reload();
+    children_->show();
+    children_->raise();
+    children_->activateWindow();
+}
+
+void TForm1::practise(const QString& childUid, int lesson, int subTopic)
+{
+    auto* screen = qobject_cast<LessonScreen*>(lessons_.value(lesson - 2));
+    if (!screen) return;
+    if (data_ && !childUid.isEmpty()) data_->learningRecord().setCurrentChildUid(childUid);
+    showChild();
+    if (records_) records_->close();
+    picker_->hide();
+    openLesson(lesson);
+    if (const MenuFact& menu = screen->facts().menu; !menu.name.isEmpty() && subTopic >= 1)
+        if (auto* box = screen->findChild<SimpleComboBox*>(menu.name)) box->choose(subTopic - 1);
+    for (const ButtonFact& b : screen->facts().buttons)
+        if (b.name == u"CuteButton3"_s && b.caption == u"べんきょう"_s && screen->lessonMode() == Study)
+            if (auto* mode = screen->findChild<QAbstractButton*>(b.name)) mode->click();
+}
+
 void TForm1::Kiroku1Click()
 {
-    if (!records_) records_ = new RecordsWindow(data_, this);
+    if (!records_) {
+        records_ = new RecordsWindow(data_, this, answers_);
+        connect(records_, &RecordsWindow::practiseRequested, this, &TForm1::practise);
+    }
     records_->reload();
     records_->show();
     records_->raise();

@@ -1,9 +1,12 @@
 #pragma once
-// The contents screen: seven chapters, fifteen lesson buttons, help, About and quit.
+// The contents screen: seven chapters, fifteen lesson buttons, help, About and quit; who is
+// studying (asked at start when two or more children study here, shown in the status bar); and
+// for grown-ups the records window and the children's names.
 #include "frame/PromptBlink.h"
 
 #include <QMainWindow>
 
+class QAbstractButton;
 class QTimer;
 class QTextBrowser;
 
@@ -13,6 +16,9 @@ namespace test {
 struct Probe; // tests/support/Probe.h
 }
 
+class AnswerRecorder;
+class ChildPicker;
+class ChildrenDialog;
 class RecordsWindow;
 class StatusBar;
 class TDataModule1;
@@ -25,8 +31,13 @@ class TForm1 : public QMainWindow {
     // The lesson screens the fifteen buttons open: screens[i] is TForm(i + 2).
     void setLessonScreens(const QList<QWidget*>& screens) { lessons_ = screens; }
     QString helpFile() const { return helpFile_; }
-    // The store whose run history the records window shows.
-    void setDataModule(TDataModule1* data) { data_ = data; }
+    // The store whose children, answers and run history this screen and the records window show,
+    // and the recorder of the answers.
+    void setDataModule(TDataModule1* data, AnswerRecorder* answers = nullptr)
+    {
+        data_ = data;
+        answers_ = answers;
+    }
 
   public Q_SLOTS:
     void FormCreate();
@@ -37,7 +48,15 @@ class TForm1 : public QMainWindow {
     void utorial1Click();    // help contents
     void About1Click();
     void Kiroku1Click();       // the records window for grown-ups
+    void Namae1Click();        // the children's names, for grown-ups
+    void CuteButton18Click();  // "こうたい": another child studies now
     void openLesson(int form); // what each of the fifteen lesson buttons does
+    // At start, once the screen is up: opens the record, asks who is studying when two or more
+    // children do, and shows who it is. A record of a later release ends the program after a box.
+    void openRecord();
+    // The child studies `lesson`'s menu item `subTopic` in test mode, opened as the child would:
+    // the lesson's button, its menu, its mode button.
+    void practise(const QString& childUid, int lesson, int subTopic);
 
   Q_SIGNALS:
     void quitRequested();
@@ -46,6 +65,9 @@ class TForm1 : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void childChosen(const QString& uid);
+    void showChild();
+
     QWidget* page_;
     QList<QWidget*> lessons_;
     QString helpFile_;
@@ -55,11 +77,17 @@ class TForm1 : public QMainWindow {
     bool fanfarePlayed_ = false;
     mutable QWidget* helpViewer_ = nullptr;
     TDataModule1* data_ = nullptr;
+    AnswerRecorder* answers_ = nullptr;
     RecordsWindow* records_ = nullptr;
+    ChildrenDialog* children_ = nullptr;
+    ChildPicker* picker_ = nullptr;
+    QAbstractButton* turn_ = nullptr;
 
     friend struct test::Probe; // the tests read these; the program never needs them
     QWidget* helpViewer() const;
     RecordsWindow* recordsWindow() const { return records_; }
+    ChildrenDialog* childrenDialog() const { return children_; }
+    ChildPicker* childPicker() const { return picker_; }
 };
 
 } // namespace kazemaru

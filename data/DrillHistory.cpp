@@ -32,8 +32,10 @@ const TableDef& drillHistoryTable()
                                  {u"rights"_s, u"INTEGER"_s},
                                  {u"score"_s, u"INTEGER"_s},
                                  {u"seconds"_s, u"INTEGER"_s},
-                                 {u"ending"_s, u"TEXT"_s}},
-                                {{u"drill"_s, u"sub_topic"_s, u"started"_s}}};
+                                 {u"ending"_s, u"TEXT"_s},
+                                 {u"uid"_s, u"TEXT"_s},
+                                 {u"child_uid"_s, u"TEXT"_s},
+                                 {u"sent"_s, u"INTEGER"_s}}};
     return table;
 }
 

@@ -1,5 +1,7 @@
 #include "data/untDTM.h"
 
+#include "data/KyozaiSchema.h"
+
 #include <QHeaderView>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -115,8 +117,10 @@ TDataModule1::TDataModule1(const QString& databaseFolder, QObject* parent)
     : QObject(parent)
     , DBISAMQuery2(new DrillQueryModel(DrillTable::Division, this))
     , DBISAMQuery4(new DrillQueryModel(DrillTable::Decimal, this))
-    , store_(databaseFolder, {designs[0].table, designs[1].table, drillHistoryTable()})
+    , store_(databaseFolder, {designs[0].table, designs[1].table, drillHistoryTable(), childrenTable(), answersTable()},
+             kyozaiUpgrades())
     , tables_{{DBISAMQuery2}, {DBISAMQuery4}}
+    , record_(store_)
 {
     for (const DrillTableDesign& d : designs)
         query(d.id)->setObjectName(d.queryName);
@@ -129,10 +133,7 @@ TDataModule1::~TDataModule1()
         t.query->clear();
 }
 
-namespace {
-
-// What a parent can do about the fault, in plain words; empty when there is nothing to say.
-QString advice(StoreFault fault)
+QString storeFaultAdvice(StoreFault fault)
 {
     switch (fault) {
     case StoreFault::Locked:
@@ -145,16 +146,21 @@ QString advice(StoreFault fault)
     case StoreFault::NotADatabase: return u"きろくの ファイルが こわれているか、ドリルの きろくでは ありません。"_s;
     case StoreFault::CannotOpen: return u"きろくの フォルダーか ファイルを ひらけません。"_s;
     case StoreFault::Disk: return u"ディスクの 読み書きに しっぱいしました。"_s;
+    case StoreFault::Newer:
+        return u"きろくの ファイルは、この Kazemaru より あたらしい Kazemaru で つくられたので、"
+               u"この Kazemaru では つかえません。ファイルは そのままに してあります。"_s;
     case StoreFault::None:
     case StoreFault::Other: break;
     }
     return {};
 }
 
+namespace {
+
 // The box's text: what could not be done to which record, the advice, and the store's own message.
 QString failureText(const QString& record, const QString& what, StoreFault fault, const QString& message)
 {
-    const QString plain = advice(fault);
+    const QString plain = storeFaultAdvice(fault);
     return u"%1を %2。\n%3%4"_s.arg(record, what, plain.isEmpty() ? QString() : plain + u'\n', message);
 }
 
@@ -166,6 +172,12 @@ QString drillRecord(DrillTable t)
 QString historyRecord()
 {
     return u"ドリルの れきし（%1）"_s.arg(drillHistoryTable().name);
+}
+
+// The condition that keeps one child's runs (through their index), or none for every child's.
+QString ofChild(const QString& childUid)
+{
+    return childUid.isEmpty() ? QString() : u"child_uid = ? AND"_s;
 }
 
 } // namespace
@@ -224,20 +236,34 @@ StoreError TDataModule1::historyQueryFailed(const QSqlQuery& q) const
 
 StoreError TDataModule1::tryRecordRun(const DrillRunRecord& run)
 {
-    const QVariantList row{stampText(run.started), run.drill,  run.subTopic, run.places,  run.timeLimit,
-                           run.problems,           run.rights, run.score,    run.seconds, runEndCode(run.ending)};
+    const QVariantList row{stampText(run.started),
+                           run.drill,
+                           run.subTopic,
+                           run.places,
+                           run.timeLimit,
+                           run.problems,
+                           run.rights,
+                           run.score,
+                           run.seconds,
+                           runEndCode(run.ending),
+                           run.uid.isEmpty() ? newRowUid() : run.uid,
+                           run.childUid.isEmpty() ? record_.currentChildUid() : run.childUid,
+                           QVariant()};
     if (!store_.append(drillHistoryTable().name, row)) return historyFailed(u"書きこめませんでした"_s);
     return std::nullopt;
 }
 
-StoreError TDataModule1::tryReadRuns(int drill, int subTopic, QList<DrillRunRecord>& runs)
+StoreError TDataModule1::tryReadRuns(int drill, int subTopic, QList<DrillRunRecord>& runs, const QString& childUid)
 {
     runs.clear();
     if (!store_.open()) return historyFailed(u"読めませんでした"_s);
     QSqlQuery q(store_.database());
     q.setForwardOnly(true);
-    const bool ok = q.prepare(u"SELECT started, places, time_limit, problems, rights, score, seconds, ending "
-                              u"FROM drill_runs WHERE drill = ? AND sub_topic = ? ORDER BY started, rowid"_s);
+    const bool ok =
+        q.prepare(u"SELECT started, places, time_limit, problems, rights, score, seconds, ending, uid, "
+                  u"child_uid FROM drill_runs WHERE %1 drill = ? AND sub_topic = ? ORDER BY started, rowid"_s.arg(
+                      ofChild(childUid)));
+    if (!childUid.isEmpty()) q.addBindValue(childUid);
     q.addBindValue(drill);
     q.addBindValue(subTopic);
     if (!ok || !q.exec()) return historyQueryFailed(q);
@@ -254,20 +280,23 @@ StoreError TDataModule1::tryReadRuns(int drill, int subTopic, QList<DrillRunReco
         r.score = q.value(5).toInt();
         r.seconds = q.value(6).toInt();
         r.ending = runEndFromCode(q.value(7).toString());
+        r.uid = q.value(8).toString();
+        r.childUid = q.value(9).toString();
         runs.append(r);
     }
     return std::nullopt;
 }
 
-StoreError TDataModule1::tryReadRunKinds(QList<DrillRunKind>& kinds)
+StoreError TDataModule1::tryReadRunKinds(QList<DrillRunKind>& kinds, const QString& childUid)
 {
     kinds.clear();
     if (!store_.open()) return historyFailed(u"読めませんでした"_s);
     QSqlQuery q(store_.database());
     q.setForwardOnly(true);
-    if (!q.exec(u"SELECT drill, sub_topic, count(*), max(started) FROM drill_runs GROUP BY drill, sub_topic "
-                u"ORDER BY drill, sub_topic"_s))
-        return historyQueryFailed(q);
+    const bool ok = q.prepare(u"SELECT drill, sub_topic, count(*), max(started) FROM drill_runs WHERE %1 1 "
+                              u"GROUP BY drill, sub_topic ORDER BY drill, sub_topic"_s.arg(ofChild(childUid)));
+    if (!childUid.isEmpty()) q.addBindValue(childUid);
+    if (!ok || !q.exec()) return historyQueryFailed(q);
     StampReader stamp;
     while (q.next())
         kinds.append({q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt(), stamp(q.value(3).toString())});

@@ -3,6 +3,7 @@
 // (decimal drill) of the database kyozai, the live queries through which the drills reach them,
 // and the result grids bound to those queries.
 #include "data/DrillHistory.h"
+#include "data/LearningRecordStore.h"
 #include "store/TableStore.h"
 
 #include <QList>
@@ -44,6 +45,9 @@ const DrillTableDesign& drillTableDesign(DrillTable t);
 // done and the store's own message. Empty when the operation succeeded.
 using StoreError = std::optional<QString>;
 
+// What a parent can do about a store fault, in plain words; empty when there is nothing to say.
+QString storeFaultAdvice(StoreFault fault);
+
 class TDataModule1 : public QObject {
     Q_OBJECT
   public:
@@ -71,12 +75,17 @@ class TDataModule1 : public QObject {
     // their order, in the look of a results grid.
     void bindGrid(QTableView* view, DrillTable t);
 
-    // The run history (data/DrillHistory.h), with the same care as the drill rows.
-    StoreError tryRecordRun(const DrillRunRecord& run);                           // stored on return
-    StoreError tryReadRuns(int drill, int subTopic, QList<DrillRunRecord>& runs); // oldest first
-    StoreError tryReadRunKinds(QList<DrillRunKind>& kinds);                       // by drill, sub-topic
+    // The run history (data/DrillHistory.h), with the same care as the drill rows. A run without
+    // an id or a child is given a new id and the child studying now. The runs of one child, or of
+    // every child when `childUid` is empty.
+    StoreError tryRecordRun(const DrillRunRecord& run); // stored on return
+    StoreError tryReadRuns(int drill, int subTopic, QList<DrillRunRecord>& runs,
+                           const QString& childUid = {});                                 // oldest first
+    StoreError tryReadRunKinds(QList<DrillRunKind>& kinds, const QString& childUid = {}); // by drill, sub-topic
 
     TableStore& store() { return store_; }
+    // The children and their answers, in the same database.
+    LearningRecordStore& learningRecord() { return record_; }
 
   private:
     struct TableState {
@@ -92,6 +101,7 @@ class TDataModule1 : public QObject {
 
     TableStore store_;
     TableState tables_[2];
+    LearningRecordStore record_;
 
     friend struct test::Probe; // the tests read these; the program never needs them
     bool isQueryOpen(DrillTable t) const { return state(t).open; }

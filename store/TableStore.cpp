@@ -34,9 +34,10 @@ QString errorText(const QSqlError& error)
 
 } // namespace
 
-TableStore::TableStore(const QString& folder, QList<TableDef> tables)
+TableStore::TableStore(const QString& folder, QList<TableDef> tables, QList<SchemaStep> upgrades)
     : folder_(QDir::cleanPath(folder))
     , tables_(std::move(tables))
+    , upgrades_(std::move(upgrades))
     , connectionName_(newConnectionName())
 {
 }
@@ -149,34 +150,14 @@ bool TableStore::open()
         return fail(openError, openFault);
     }
 
-    // Opening succeeds on any file; the first statement finds out whether it is a database.
+    // Opening succeeds on any file; the first statement finds out whether it is a database. A file
+    // of a later version is refused before anything is written to it, even its journal mode.
     // Write-ahead logging commits an appended row without a full journal rewrite, and with
     // synchronous=FULL a committed row is on the disk when the append returns, so it survives a
     // power cut too. Another program holding the database is waited for a second at most.
     bool ready = exec(u"PRAGMA busy_timeout=%1"_s.arg(busyTimeoutMs)) &&
-                 exec(u"SELECT count(*) FROM sqlite_master"_s) && exec(u"PRAGMA journal_mode=WAL"_s) &&
-                 exec(u"PRAGMA synchronous=FULL"_s);
-    if (ready) {
-        const QStringList existing = database().tables();
-        for (const TableDef& t : tables_) {
-            if (existing.contains(t.name)) continue;
-            QStringList fields;
-            for (const FieldDef& f : t.fields)
-                fields << quoted(f.name) + u' ' + f.type;
-            if (!(ready = exec(u"CREATE TABLE %1 (%2)"_s.arg(quoted(t.name), fields.join(u", "_s))))) break;
-        }
-        for (const TableDef& t : tables_) {
-            for (const QStringList& index : t.indexes) {
-                if (!ready) break;
-                QStringList fields;
-                for (const QString& f : index)
-                    fields << quoted(f);
-                const QString name = quoted(t.name + u"_by_"_s + index.join(u'_'));
-                ready =
-                    exec(u"CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)"_s.arg(name, quoted(t.name), fields.join(u", "_s)));
-            }
-        }
-    }
+                 exec(u"SELECT count(*) FROM sqlite_master"_s) && refuseNewer() && exec(u"PRAGMA journal_mode=WAL"_s) &&
+                 exec(u"PRAGMA synchronous=FULL"_s) && (upgrades_.isEmpty() ? makeMissingTables() : upgrade());
     if (!ready) {
         const QString message = lastError_;
         const StoreFault fault = lastFault_;
@@ -184,6 +165,77 @@ bool TableStore::open()
         return fail(message, fault);
     }
     open_ = true;
+    return true;
+}
+
+bool TableStore::makeMissingTables()
+{
+    const QStringList existing = database().tables();
+    for (const TableDef& t : tables_) {
+        if (existing.contains(t.name)) continue;
+        QStringList fields;
+        for (const FieldDef& f : t.fields)
+            fields << quoted(f.name) + u' ' + f.type;
+        if (!exec(u"CREATE TABLE %1 (%2)"_s.arg(quoted(t.name), fields.join(u", "_s)))) return false;
+    }
+    for (const TableDef& t : tables_) {
+        for (const QStringList& index : t.indexes) {
+            QStringList fields;
+            for (const QString& f : index)
+                fields << quoted(f);
+            const QString name = quoted(t.name + u"_by_"_s + index.join(u'_'));
+            if (!exec(u"CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)"_s.arg(name, quoted(t.name), fields.join(u", "_s))))
+                return false;
+        }
+    }
+    return true;
+}
+
+int TableStore::fileVersion()
+{
+    QSqlQuery query(database());
+    if (!query.exec(u"PRAGMA user_version"_s) || !query.next()) {
+        fail(filePath() + u": "_s + errorText(query.lastError()), query.lastError());
+        return -1;
+    }
+    return query.value(0).toInt();
+}
+
+bool TableStore::refuseNewer()
+{
+    if (upgrades_.isEmpty()) return true;
+    const int version = fileVersion();
+    if (version < 0) return false;
+    if (version <= schemaVersion()) return true;
+    return fail(u"%1: made by a later release (schema version %2; this release knows up to %3)"_s.arg(filePath())
+                    .arg(version)
+                    .arg(schemaVersion()),
+                StoreFault::Newer);
+}
+
+bool TableStore::upgrade()
+{
+    const int seen = fileVersion();
+    if (seen < 0) return false;
+    if (seen == schemaVersion()) return true;
+    // Read again under the write lock: another copy of the program may have upgraded the file
+    // since the first look.
+    if (!exec(u"BEGIN IMMEDIATE"_s)) return false;
+    const auto rollBack = [this] {
+        const QString message = lastError_;
+        const StoreFault fault = lastFault_;
+        QSqlQuery(database()).exec(u"ROLLBACK"_s);
+        return fail(message, fault);
+    };
+    const int from = fileVersion();
+    if (from < 0 || !refuseNewer()) return rollBack();
+    for (int k = from; k < schemaVersion(); ++k) {
+        if (const QSqlError error = upgrades_[k](database()); error.isValid()) {
+            fail(u"%1: upgrade to schema version %2: %3"_s.arg(filePath()).arg(k + 1).arg(errorText(error)), error);
+            return rollBack();
+        }
+    }
+    if (!exec(u"PRAGMA user_version=%1"_s.arg(schemaVersion())) || !exec(u"COMMIT"_s)) return rollBack();
     return true;
 }
 

@@ -1,7 +1,11 @@
 #include "app/records/RecordsWindow.h"
 
+#include "app/GrownUpWindow.h"
 #include "app/records/ChartScale.h"
+#include "app/records/LearningPages.h"
+#include "app/records/LessonTexts.h"
 #include "app/records/RunTexts.h"
+#include "data/AnswerRecorder.h"
 #include "data/untDTM.h"
 #include "frame/Dialogs.h"
 #include "frame/FrameFacts.h"
@@ -21,6 +25,7 @@
 #include <QSaveFile>
 #include <QStackedWidget>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -70,15 +75,6 @@ class RunsModel : public QAbstractTableModel {
 
 namespace {
 
-QFont programFont(int pixelSize, bool bold = false)
-{
-    QFont f;
-    f.setFamilies(programFamilies());
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    return f;
-}
-
 const QColor scoreColour{0x1F, 0x5F, 0xC0};
 const QColor paceColour{0xE0, 0x70, 0x10};
 
@@ -108,27 +104,38 @@ int kindKey(int drill, int subTopic)
     return drill * 100 + subTopic;
 }
 
+// A CSV file's suggested path in the documents folder; a name's slashes and control characters
+// never make it another folder.
+QString suggestedFile(const QString& name)
+{
+    QString safe = name;
+    for (QChar& c : safe)
+        if (c == u'/' || c == u'\\' || c.category() == QChar::Other_Control) c = u'_';
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(safe + u".csv"_s);
+}
+
+bool writeCsv(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0 || !file.commit()) {
+        reportError(u"CSVファイルを ほぞんできませんでした。\n%1: %2"_s.arg(path, file.errorString()));
+        return false;
+    }
+    showDialog(DialogKind::Information, u"CSVファイルを ほぞんしました。\n%1"_s.arg(path));
+    return true;
+}
+
 } // namespace
 
-RecordsWindow::RecordsWindow(TDataModule1* data, QWidget* parent)
+RecordsWindow::RecordsWindow(TDataModule1* data, QWidget* parent, AnswerRecorder* answers)
     : QDialog(parent)
     , data_(data)
+    , answers_(answers)
     , chooser_(defaultChooser)
 {
     setObjectName(u"RecordsWindow"_s);
-    setWindowFlag(Qt::Window);
-    setWindowTitle(u"ドリルのきろく"_s);
-    setFont(programFont(15));
-    resize(955, 716);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, colour::background);
-    setPalette(pal);
-
-    auto* title = new QLabel(u"ドリルのきろく"_s, this);
-    title->setObjectName(u"Label1"_s);
-    title->setFont(programFont(24, true));
-    title->setStyleSheet(u"color: #000080;"_s);
+    QLabel* title = setUpGrownUpWindow(this, u"きろく"_s, 955, 716, 15);
 
     chooserBox_ = new QComboBox(this);
     chooserBox_->setObjectName(u"ComboBox1"_s);
@@ -144,13 +151,28 @@ RecordsWindow::RecordsWindow(TDataModule1* data, QWidget* parent)
     for (QPushButton* b : std::initializer_list<QPushButton*>{export_, close})
         b->setMinimumSize(b->size());
 
+    childBox_ = new QComboBox(this);
+    childBox_->setObjectName(u"ComboBox2"_s);
+    childBox_->setFont(programFont(18, true));
+    childBox_->setMinimumWidth(200);
+    connect(childBox_, &QComboBox::activated, this, &RecordsWindow::ComboBox2Change);
+    exportAnswers_ = makeButton(
+        this, {u"CuteButton3"_s, u"こたえを CSVで ほぞん"_s, 0, 0, 210, 32, colour::skyBlue, colour::navy}, 16);
+    connect(exportAnswers_, &QAbstractButton::clicked, this, &RecordsWindow::CuteButton3Click);
+    exportAnswers_->setMinimumSize(exportAnswers_->size());
+
     auto* top = new QHBoxLayout;
     top->addWidget(title);
     top->addSpacing(24);
-    top->addWidget(chooserBox_);
+    top->addWidget(childBox_);
     top->addStretch();
-    top->addWidget(export_);
+    top->addWidget(exportAnswers_);
     top->addWidget(close);
+
+    auto* drillTop = new QHBoxLayout;
+    drillTop->addWidget(chooserBox_);
+    drillTop->addStretch();
+    drillTop->addWidget(export_);
 
     chart_ = new QChart;
     chart_->setBackgroundBrush(colour::cream);
@@ -218,11 +240,34 @@ RecordsWindow::RecordsWindow(TDataModule1* data, QWidget* parent)
     for (int c = 0; c < int(std::size(widths)); ++c)
         grid_->setColumnWidth(c, widths[c]);
 
+    auto* drills = new QWidget(this);
+    auto* drillLayout = new QVBoxLayout(drills);
+    drillLayout->setContentsMargins(0, 8, 0, 0);
+    drillLayout->addLayout(drillTop);
+    drillLayout->addWidget(pages_, 3);
+    drillLayout->addWidget(grid_, 2);
+
+    lessonTable_ = new LessonTablePage(this);
+    weakItems_ = new WeakItemsPage(this);
+    connect(weakItems_, &WeakItemsPage::practise, this,
+            [this](int lesson, int subTopic) { Q_EMIT practiseRequested(childUid(), lesson, subTopic); });
+    answersPage_ = new AnswersPage(this);
+    connect(answersPage_, &AnswersPage::lessonChosen, this, &RecordsWindow::showLessonAnswers);
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(u"PageControl1"_s);
+    tabs_->setFont(programFont(16, true));
+    for (QWidget* page : {static_cast<QWidget*>(lessonTable_), static_cast<QWidget*>(weakItems_),
+                          static_cast<QWidget*>(answersPage_), drills})
+        page->setFont(programFont(16));
+    tabs_->addTab(lessonTable_, u"べんきょうの きろく"_s);
+    tabs_->addTab(weakItems_, u"にがて"_s);
+    tabs_->addTab(answersPage_, u"こたえ"_s);
+    tabs_->addTab(drills, u"ドリル"_s);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 12, 16, 16);
     layout->addLayout(top);
-    layout->addWidget(pages_, 3);
-    layout->addWidget(grid_, 2);
+    layout->addWidget(tabs_);
 }
 
 bool RecordsWindow::chartShown() const
@@ -232,8 +277,68 @@ bool RecordsWindow::chartShown() const
 
 void RecordsWindow::reload()
 {
+    // The answers judged a moment ago may still be on their way to the disk.
+    if (answers_ && answers_->waiting() > 0 && !answers_->refusing()) answers_->waitUntilStored(1000);
+    childBox_->clear();
+    children_.clear();
+    if (StoreError error = data_ ? data_->learningRecord().tryReadChildren(children_) : StoreError(u"no store"_s)) {
+        reportError(*error);
+        lessonTable_->showItems({});
+        weakItems_->showItems({});
+        answersPage_->showAnswers({});
+        chooserBox_->hide();
+        exportAnswers_->setEnabled(false);
+        showEmpty(u"きろくを 読めませんでした。\nくわしいことは、さきほどの メッセージを ごらんください。"_s);
+        return;
+    }
+    for (const ChildProfile& child : children_)
+        childBox_->addItem(child.name, child.uid);
+    childBox_->setCurrentIndex(std::max(0, childBox_->findData(data_->learningRecord().currentChildUid())));
+    exportAnswers_->setEnabled(true);
+    showChild();
+}
+
+QString RecordsWindow::childUid() const
+{
+    return childBox_->currentData().toString();
+}
+
+void RecordsWindow::ComboBox2Change()
+{
+    showChild();
+}
+
+void RecordsWindow::showChild()
+{
+    LearningRecordStore& record = data_->learningRecord();
+    QList<ItemSummary> items;
+    QList<WeakItem> weak;
+    StoreError error = record.tryReadSummary(childUid(), items);
+    if (!error) error = record.tryReadWeakItems(childUid(), items, weak);
+    if (error) reportError(*error);
+    lessonTable_->showItems(items);
+    weakItems_->showItems(weak);
+    // The lesson answered most recently, else the first.
+    const auto latest = std::max_element(items.cbegin(), items.cend(),
+                                         [](const ItemSummary& a, const ItemSummary& b) { return a.last < b.last; });
+    answersPage_->chooseLesson(latest == items.cend() ? firstLesson : latest->lesson);
+    if (!error) showLessonAnswers(answersPage_->lesson());
+    reloadDrills();
+}
+
+void RecordsWindow::showLessonAnswers(int lesson)
+{
+    QList<AnswerRecord> rows;
+    if (StoreError error =
+            data_->learningRecord().tryReadLatestAnswers(childUid(), lesson, AnswersPage::latestCount, rows))
+        reportError(*error);
+    answersPage_->showAnswers(rows);
+}
+
+void RecordsWindow::reloadDrills()
+{
     QList<DrillRunKind> kinds;
-    if (StoreError error = data_ ? data_->tryReadRunKinds(kinds) : StoreError(u"no store"_s)) {
+    if (StoreError error = data_->tryReadRunKinds(kinds, childUid())) {
         reportError(*error);
         chooserBox_->hide();
         showEmpty(u"ドリルの きろくを 読めませんでした。\nくわしいことは、さきほどの メッセージを ごらんください。"_s);
@@ -285,7 +390,7 @@ void RecordsWindow::showEmpty(const QString& sentence)
 void RecordsWindow::showRuns(int drill, int subTopic)
 {
     QList<DrillRunRecord> runs;
-    if (StoreError error = data_->tryReadRuns(drill, subTopic, runs)) reportError(*error);
+    if (StoreError error = data_->tryReadRuns(drill, subTopic, runs, childUid())) reportError(*error);
     if (runs.isEmpty()) {
         showEmpty(
             u"「%1」の「%2」は、まだ きろくが ありません。"_s.arg(drillName(drill), subTopicName(drill, subTopic)));
@@ -336,18 +441,22 @@ void RecordsWindow::CuteButton1Click()
 {
     if (runs_.isEmpty()) return;
     const DrillRunRecord& any = runs_.first();
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString suggested =
-        QDir(folder.isEmpty() ? QDir::homePath() : folder)
-            .filePath(u"ドリルのきろく-%1-%2.csv"_s.arg(drillName(any.drill), subTopicName(any.drill, any.subTopic)));
+    const QString suggested = suggestedFile(u"ドリルのきろく-%1-%2-%3"_s.arg(
+        childBox_->currentText(), drillName(any.drill), subTopicName(any.drill, any.subTopic)));
     const QString path = chooser_ ? chooser_(this, suggested) : QString();
-    if (path.isEmpty()) return;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(runsCsv(runs_)) < 0 || !file.commit()) {
-        reportError(u"CSVファイルを ほぞんできませんでした。\n%1: %2"_s.arg(path, file.errorString()));
+    if (!path.isEmpty()) writeCsv(path, runsCsv(runs_));
+}
+
+void RecordsWindow::CuteButton3Click()
+{
+    QList<AnswerRecord> rows;
+    if (StoreError error = data_->learningRecord().tryReadAnswers(childUid(), rows)) {
+        reportError(*error);
         return;
     }
-    showDialog(DialogKind::Information, u"CSVファイルを ほぞんしました。\n%1"_s.arg(path));
+    const QString path =
+        chooser_ ? chooser_(this, suggestedFile(u"こたえ-%1"_s.arg(childBox_->currentText()))) : QString();
+    if (!path.isEmpty()) writeCsv(path, answersCsv(rows, childBox_->currentText()));
 }
 
 void RecordsWindow::CuteButton2Click()

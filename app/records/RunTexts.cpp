@@ -23,15 +23,15 @@ QString paceText(const DrillRunRecord& run)
     return QString::number(run.secondsPerProblem(), 'f', 1);
 }
 
+} // namespace
+
 QString csvField(const QString& text)
 {
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n')) return text;
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r')) return text;
     QString inner = text;
     inner.replace(u"\""_s, u"\"\""_s);
     return u'"' + inner + u'"';
 }
-
-} // namespace
 
 QString drillName(int drill)
 {
@@ -77,28 +77,37 @@ QString runCell(const DrillRunRecord& run, int column)
     }
 }
 
-QByteArray runsCsv(const QList<DrillRunRecord>& runs)
+QByteArray csvDocument(const QList<QStringList>& rows)
 {
-    QStringList lines{u"日時,ドリル,メニュー,小数のけた,時間（びょう）,もんだい,○のかず,せいせき（てん）,"
-                      u"かかった時間（びょう）,1もんの びょう数,おわりかた"_s};
-    for (const DrillRunRecord& r : runs) {
-        const QStringList fields{r.started.toString(u"yyyy-MM-dd HH:mm:ss"_s),
-                                 drillName(r.drill),
-                                 subTopicName(r.drill, r.subTopic),
-                                 r.places,
-                                 QString::number(r.timeLimit),
-                                 QString::number(r.problems),
-                                 QString::number(r.rights),
-                                 QString::number(r.score),
-                                 QString::number(r.seconds),
-                                 paceText(r),
-                                 runEndText(r.ending)};
+    QStringList lines;
+    for (const QStringList& fields : rows) {
         QStringList quoted;
         for (const QString& f : fields)
             quoted << csvField(f);
         lines << quoted.join(u',');
     }
     return "\xEF\xBB\xBF" + (lines.join(u"\r\n"_s) + u"\r\n"_s).toUtf8();
+}
+
+QByteArray runsCsv(const QList<DrillRunRecord>& runs)
+{
+    QList<QStringList> rows{{u"日時"_s, u"ドリル"_s, u"メニュー"_s, u"小数のけた"_s, u"時間（びょう）"_s, u"もんだい"_s,
+                             u"○のかず"_s, u"せいせき（てん）"_s, u"かかった時間（びょう）"_s, u"1もんの びょう数"_s,
+                             u"おわりかた"_s}};
+    for (const DrillRunRecord& r : runs) {
+        rows << QStringList{r.started.toString(u"yyyy-MM-dd HH:mm:ss"_s),
+                            drillName(r.drill),
+                            subTopicName(r.drill, r.subTopic),
+                            r.places,
+                            QString::number(r.timeLimit),
+                            QString::number(r.problems),
+                            QString::number(r.rights),
+                            QString::number(r.score),
+                            QString::number(r.seconds),
+                            paceText(r),
+                            runEndText(r.ending)};
+    }
+    return csvDocument(rows);
 }
 
 } // namespace kazemaru

@@ -19,6 +19,11 @@ QStringList runColumnTitles();
 QString runCell(const DrillRunRecord& run, int column);
 bool runCellIsNumber(int column);
 
+// One CSV field: quoted (with its quotes doubled) when it holds a comma, a quote or a line break.
+QString csvField(const QString& text);
+// A CSV file of `rows` (the header first): UTF-8 with a byte-order mark, CR LF after each row.
+QByteArray csvDocument(const QList<QStringList>& rows);
+
 // The CSV text of `runs` in the order given: UTF-8 with a byte-order mark (so spreadsheets read
 // the Japanese), a header row, then one run a line; texts with a comma or quote are quoted.
 QByteArray runsCsv(const QList<DrillRunRecord>& runs);

@@ -47,6 +47,16 @@ struct Probe {
     template <class S> static auto paceSeries(const S& s) { return s.paceSeries(); }
     template <class S> static bool chartShown(const S& s) { return s.chartShown(); }
     template <class S, class T> static bool isQueryOpen(const S& s, T table) { return s.isQueryOpen(table); }
+    // The learning record: who studies, the children's names, the records window's pages and the
+    // answer writer.
+    template <class S> static auto answerRecorder(const S& s) { return s.answerRecorder(); }
+    template <class S> static auto childPicker(const S& s) { return s.childPicker(); }
+    template <class S> static auto childrenDialog(const S& s) { return s.childrenDialog(); }
+    template <class S> static auto lessonTable(const S& s) { return s.lessonTable(); }
+    template <class S> static auto weakItems(const S& s) { return s.weakItems(); }
+    template <class S> static auto answersPage(const S& s) { return s.answersPage(); }
+    template <class S> static auto table(const S& s) { return s.table(); }
+    template <class R> static void setRetryInterval(R& r, int ms) { r.setRetryInterval(ms); }
 };
 
 } // namespace kazemaru::test

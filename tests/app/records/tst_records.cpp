@@ -12,6 +12,7 @@
 #include <QLineSeries>
 #include <QSqlQuery>
 #include <QSqlQueryModel>
+#include <QTabWidget>
 #include <QtTest>
 #include <memory>
 
@@ -57,8 +58,11 @@ RecordsWindow* openRecords(Shell& shell)
     return test::Probe::recordsWindow(*static_cast<TForm1*>(shell.form(1)));
 }
 
+// A picture of the window's drill page.
 void savePicture(QWidget* window, const QString& name)
 {
+    auto* pages = child<QTabWidget>(window, u"PageControl1"_s);
+    pages->setCurrentIndex(pages->count() - 1);
     const QString folder = qEnvironmentVariable("KAZEMARU_SHOTS");
     QCoreApplication::processEvents(); // the chart lays out its title and legend
     if (!folder.isEmpty()) window->grab().save(folder + u'/' + name);
@@ -236,14 +240,14 @@ class TestRecords : public QObject {
         QVERIFY(p.harness.dialogs.empty());
         savePicture(window, u"records-empty.png"_s);
 
-        // A history that cannot be read: one box with the store's message, and the window says so.
+        // A record that cannot be read: one box with the store's message, and the window says so.
         QTemporaryDir dir;
         QVERIFY(makeBlockingFile(dir.filePath(u"blocked"_s)));
         Shell blocked(dir.filePath(u"blocked/kyozai"_s));
         window = openRecords(blocked);
         QCOMPARE(p.harness.dialogs.size(), size_t(1));
-        QVERIFY(p.harness.dialogs[0].text.contains(u"drill_runs"_s));
-        QVERIFY(child<QLabel>(window, u"Label2"_s)->text().startsWith(u"ドリルの きろくを 読めませんでした。"_s));
+        QVERIFY(p.harness.dialogs[0].text.contains(u"cannot create the database folder"_s));
+        QVERIFY(child<QLabel>(window, u"Label2"_s)->text().startsWith(u"きろくを 読めませんでした。"_s));
     }
 };
 
