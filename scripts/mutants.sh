@@ -5,9 +5,10 @@
 # programs that link the changed code are rebuilt and run, and the fault is caught when one of
 # them fails. Too slow for CI: run it by hand.
 #
-# Usage: scripts/mutants.sh [--all-tests] [MUTANT ...]
+# Usage: scripts/mutants.sh [--all-tests | --check] [MUTANT ...]
 #   MUTANT: a name (kanji-judge-takes-a-prefix) or a path to a .mut file; default every mutant.
 #   --all-tests: run every test program for each mutant, not only those that link its code.
+#   --check: only check that every mutant applies to the tree as it is.
 #
 # A mutant file:
 #   # What the fault does, in one line (shown in the report); further comment lines may follow.
@@ -27,12 +28,14 @@ build=$scratch/build
 skip_tests='^(tst_classroles|tst_classserver)$'
 
 all_tests=0
+check_only=0
 wanted=()
 for arg in "$@"; do
     case $arg in
     --all-tests) all_tests=1 ;;
+    --check) check_only=1 ;;
     -h | --help)
-        sed -n '2,22p' "$0" | sed 's/^# \{0,1\}//'
+        sed -n '2,23p' "$0" | sed 's/^# \{0,1\}//'
         exit 0
         ;;
     *.mut) wanted+=("$arg") ;;
@@ -154,6 +157,10 @@ for m in "${wanted[@]}"; do
     parse_mutant "$m"
     apply_mutant "$repo" "$(basename "$m" .mut)"
 done
+if [ $check_only = 1 ]; then
+    echo "mutants: all ${#wanted[@]} apply"
+    exit 0
+fi
 
 # ---- The scratch tree -------------------------------------------------------------------------
 
