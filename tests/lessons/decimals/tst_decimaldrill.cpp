@@ -55,6 +55,23 @@ class TestDecimalDrill : public QObject {
                 }
     }
 
+    // One place, the larger numbers: every first number with the seconds that bring the sum to
+    // 99.9 and to 100.0. A sum below 100.0 is posed as drawn; one of 100.0, which the tens
+    // selector cannot enter, is drawn again (here 10.1 + 0.1).
+    void sumsStayBelowAHundred()
+    {
+        Harness h;
+        for (int first = 101; first <= 998; ++first)
+            for (int second : {999 - first, 1000 - first}) {
+                if (second < 1 || second > 98) continue;
+                h.draws = {8, first - 101, second - 1, 0, 0};
+                const ColumnProblem p = drawDecimalDrillProblem(1);
+                const bool fits = first + second <= 999;
+                if (p.first != (fits ? first : 101) || p.second != (fits ? second : 1))
+                    QFAIL(qPrintable(u"%1 + %2 posed as %3"_s.arg(first).arg(second).arg(p.questionText())));
+            }
+    }
+
     // A pair that does not fit is drawn again (first, then second); after 1000 the fixed problem.
     void redrawsAndFallbacks()
     {

@@ -80,6 +80,7 @@ class TestDecimalStructure : public QObject {
             h.queueDraws({d});
             const StructureProblem p = drawStructureProblem(NumberLineKind);
             QCOMPARE(p.count, d + 1);
+            QCOMPARE(p.tenths, d + 1); // where the arrow points
             check(p, {41});
         }
         for (int r = 0; r < 9; ++r)

@@ -1,6 +1,7 @@
 // The arithmetic of the two mental-division lessons, swept over every draw the generators make.
 #include "frame/Random.h"
 #include "lessons/division/MentalDivision.h"
+#include "tests/support/Arithmetic.h"
 #include "tests/support/TestSupport.h"
 
 #include <QRegularExpression>
@@ -10,67 +11,10 @@
 
 using namespace Qt::StringLiterals;
 using namespace kazemaru;
+using kazemaru::test::checkStatements;
 using kazemaru::test::Harness;
 
 namespace {
-
-// Evaluates "a x b ÷ c + d" from left to right; false when a division is not exact.
-bool evaluate(const QString& expr, long& value)
-{
-    const QStringList tokens = expr.simplified().split(u' ');
-    if (tokens.size() % 2 == 0) return false;
-    bool ok = false;
-    value = tokens[0].toLong(&ok);
-    if (!ok) return false;
-    for (qsizetype i = 1; i + 1 < tokens.size(); i += 2) {
-        const long operand = tokens[i + 1].toLong(&ok);
-        if (!ok) return false;
-        if (tokens[i] == u"x")
-            value *= operand;
-        else if (tokens[i] == u"+")
-            value += operand;
-        else if (tokens[i] == u"÷" && operand != 0 && value % operand == 0)
-            value /= operand;
-        else
-            return false;
-    }
-    return true;
-}
-
-// Checks every arithmetic statement of a study text and returns how many there are: chains
-// "a ÷ b = c x d = …" (a line starting with "=" continues the chain above) and
-// "a ÷ b = q　あまり r" with r smaller than b. Returns -1 at the first wrong one.
-int checkArithmetic(const QString& text)
-{
-    static const QRegularExpression withRemainder(u"^(\\d+) ÷ (\\d+) = (\\d+)　あまり (\\d+)"_s);
-    static const QRegularExpression statement(u"^[\\d ÷x+=]+"_s);
-    const auto wrong = [](const QString& line) {
-        qWarning() << "wrong arithmetic:" << line;
-        return -1;
-    };
-    int checked = 0;
-    long value = 0;
-    for (const QString& line : text.split(u'\n')) {
-        if (const auto m = withRemainder.match(line); m.hasMatch()) {
-            const long a = m.captured(1).toLong(), b = m.captured(2).toLong();
-            const long q = m.captured(3).toLong(), r = m.captured(4).toLong();
-            if (b * q + r != a || r >= b) return wrong(line);
-            ++checked;
-            continue;
-        }
-        const QString expr = statement.match(line.trimmed()).captured();
-        if (!expr.contains(u'=')) continue;
-        const QStringList sides = expr.split(u'=');
-        // An empty left side continues the chain of the line above.
-        if (!sides[0].trimmed().isEmpty() && !evaluate(sides[0], value)) return wrong(line);
-        for (qsizetype i = 1; i < sides.size(); ++i) {
-            long v = 0;
-            if (!evaluate(sides[i], v) || v != value) return wrong(line);
-        }
-        ++checked;
-    }
-    return checked;
-}
 
 // An answer that the hundreds, tens and ones selectors can enter.
 bool fitsThreeSelectors(int value)
@@ -179,7 +123,7 @@ void TestMentalDivision::tensHundredsExplanations()
     for (int subTopic = 1; subTopic <= 3; ++subTopic) {
         const QString text = tensHundredsExplanation(subTopic);
         // The opening line, the chain of four steps.
-        QCOMPARE(checkArithmetic(text), 4);
+        QCOMPARE(checkStatements(text), 4);
         QVERIFY(!text.contains(u'\r'));
     }
     // As many zeros go back onto the answer as were taken off.
@@ -251,7 +195,7 @@ void TestMentalDivision::divideByExamples()
         QVERIFY(!text.isEmpty());
         QVERIFY(!text.contains(u'\r'));
         // The reduced division, the division itself and the check are all right.
-        QCOMPARE(checkArithmetic(text), 3);
+        QCOMPARE(checkStatements(text), 3);
     }
     QVERIFY(divideByExample(0).isEmpty());
     QVERIFY(divideByExample(6).isEmpty());

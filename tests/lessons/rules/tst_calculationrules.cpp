@@ -1,6 +1,7 @@
 // The arithmetic of the calculation-rules lesson, swept over every draw its generator can make.
 #include "frame/Random.h"
 #include "lessons/rules/CalculationRules.h"
+#include "tests/support/Arithmetic.h"
 #include "tests/support/TestSupport.h"
 
 #include <QtTest>
@@ -9,42 +10,9 @@
 using namespace Qt::StringLiterals;
 using namespace kazemaru;
 using kazemaru::test::Harness;
+using kazemaru::test::valueOf;
 
 namespace {
-
-using Value = std::optional<long>;
-
-// Evaluates tokens[pos…] of whole numbers, + - x ÷ and brackets by the usual precedence, at
-// `level` 0 (sums), 1 (products) or 2 (a number or a bracket); nothing for an inexact division.
-Value evaluate(const QStringList& t, qsizetype& pos, int level = 0)
-{
-    const auto at = [&](const char16_t* s) { return pos < t.size() && t[pos] == QStringView(s); };
-    if (level == 2) {
-        if (at(u"(")) {
-            const Value v = evaluate(t, ++pos);
-            return at(u")") ? (++pos, v) : std::nullopt;
-        }
-        bool ok = false;
-        const long v = pos < t.size() ? t[pos].toLong(&ok) : 0;
-        return ok ? (++pos, Value(v)) : std::nullopt;
-    }
-    Value v = evaluate(t, pos, level + 1);
-    while (v && (level == 0 ? at(u"+") || at(u"-") : at(u"x") || at(u"÷"))) {
-        const QString op = t[pos++];
-        const Value r = evaluate(t, pos, level + 1);
-        if (!r || (op == u"÷" && (*r == 0 || *v % *r))) return std::nullopt;
-        v = op == u"+" ? *v + *r : op == u"-" ? *v - *r : op == u"x" ? *v * *r : *v / *r;
-    }
-    return v;
-}
-
-Value valueOf(const QString& text)
-{
-    const QStringList tokens = text.split(u' ', Qt::SkipEmptyParts);
-    qsizetype pos = 0;
-    const Value v = evaluate(tokens, pos);
-    return pos == tokens.size() ? v : std::nullopt;
-}
 
 // Every side of "E = M = N" has the same exact value: the number of sides, or 0.
 int chainLength(const QString& line)
