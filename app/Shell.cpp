@@ -29,7 +29,10 @@
 #include <QDir>
 #include <QEvent>
 #include <QLibraryInfo>
+#include <QPainter>
+#include <QPixmap>
 #include <QStandardPaths>
+#include <QSvgRenderer>
 #include <QTimer>
 #include <QTranslator>
 #include <algorithm>
@@ -224,6 +227,28 @@ void Shell::refit()
     centreOnScreen(contents_);
 }
 
+namespace {
+
+// The window icon, drawn from its SVG by the renderer the pictures use at the sizes window
+// managers ask for. A QIcon made from the SVG file itself would load the icon-engine plugin and,
+// through it, every image-format plugin before the contents screen could be painted.
+QIcon programIcon()
+{
+    QSvgRenderer svg(u":/kazemaru.svg"_s);
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        svg.render(&painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+} // namespace
+
 void applyLook(QApplication& app)
 {
     QApplication::setApplicationName(u"Kazemaru"_s);
@@ -243,7 +268,7 @@ int startProgram(QApplication& app)
 {
     applyLook(app);
     loadPictures();
-    app.setWindowIcon(QIcon(u":/kazemaru.svg"_s));
+    app.setWindowIcon(programIcon());
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/kyozai"_s;
     // Chosen before any window is shown, with the frame a window manager usually draws; corrected
     // from the real frame once the contents window is up.
