@@ -153,6 +153,12 @@ void LongDivisionScreens::testProblemEnteredAndJudged()
 
     s.write(script);
     QCOMPARE(s.text(6), u"○"_s);
+    // Every number the child entered stands in the figure as entered, every place of it.
+    QStringList shown;
+    for (const QLabel* l : s.form->findChildren<QLabel*>())
+        shown << l->text().remove(u' ');
+    for (int v : script)
+        if (v >= 0) QVERIFY2(shown.contains(QString::number(v)), qPrintable(QString::number(v)));
     QCOMPARE(s.h.lastCue(), cue::right);
     const QString quotient = s.text(7);
     // Once judged, a further quotient digit is neither written nor judged.
