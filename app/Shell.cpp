@@ -1,5 +1,6 @@
 #include "app/Shell.h"
 
+#include "app/ClassLink.h"
 #include "app/Unit1.h"
 #include "data/AnswerRecorder.h"
 #include "data/untDTM.h"
@@ -137,6 +138,8 @@ Shell::Shell(const QString& databaseFolder)
     }
     contents_->setLessonScreens(lessons_);
     contents_->setDataModule(data_.get(), answers_.get());
+    class_ = std::make_unique<ClassLink>(data_.get(), answers_.get(), databaseFolder);
+    contents_->setClassLink(class_.get());
 }
 
 Shell::~Shell() = default;

@@ -16,6 +16,7 @@ struct Probe; // tests/support/Probe.h
 }
 
 class AnswerRecorder;
+class ClassLink;
 class TDataModule1;
 class TForm1;
 struct FrameFacts;
@@ -38,6 +39,7 @@ class Shell : public QObject {
     void answerStoreFailed(const QString& text);
 
     std::unique_ptr<TDataModule1> data_;
+    std::unique_ptr<ClassLink> class_;        // before the recorder, so that it outlives the writer that wakes it
     std::unique_ptr<AnswerRecorder> answers_; // after the data module, so it is gone before it
     std::unique_ptr<TForm1> contents_;
     QList<QWidget*> lessons_; // TForm2 … TForm16, owned by the contents screen
@@ -46,6 +48,7 @@ class Shell : public QObject {
     friend struct test::Probe; // the tests read these; the program never needs them
     bool hasEnded() const { return ended_; }
     AnswerRecorder* answerRecorder() const { return answers_.get(); } // every lesson's judged answers
+    ClassLink* classLink() const { return class_.get(); }
 };
 
 // The frame facts of lesson screen TForm<form>, 2 … 16, as its lesson gives them.
