@@ -293,6 +293,7 @@ void LessonScreen::CuteButton4Click()
 {
     screenReset();
     if (auto* next = button(nextButton)) next->setEnabled(false);
+    problemPosed();
     promptBlink(mode_ == Study ? nextInStudy() : nextInTest());
     playCue(cue::next);
 }
@@ -356,7 +357,13 @@ void LessonScreen::setJudgeMark(Label* mark)
     alignByCharacters(mark);
 }
 
-void LessonScreen::judge(bool right)
+void LessonScreen::problemPosed()
+{
+    posedMs_ = monotonicMs();
+    tries_ = 0;
+}
+
+void LessonScreen::judge(bool right, const AnswerFacts& answer)
 {
     if (judgeMark_) {
         judgeMark_->setText(right ? u"○"_s : u"×"_s);
@@ -365,6 +372,24 @@ void LessonScreen::judge(bool right)
     playCue(right ? cue::right : cue::wrong);
     if (auto* next = button(nextButton)) next->setEnabled(true);
     promptBlink(facts_.promptAfterJudging);
+    // Reported last: whatever the receiver does, the child has seen the mark first.
+    if (mode_ == Test) reportAnswer(right, answer);
+}
+
+void LessonScreen::reportAnswer(bool right, const AnswerFacts& answer)
+{
+    AnswerRecord r;
+    r.answeredAt = currentDateTime();
+    r.lesson = facts_.form;
+    r.subTopic = subTopic_;
+    r.kind = answer.kind;
+    r.problem = oneLine(answer.problem);
+    r.given = answer.given;
+    r.expected = answer.expected;
+    r.right = right;
+    r.seconds = double(monotonicMs() - posedMs_) / 1000;
+    r.attempt = ++tries_;
+    Q_EMIT answerJudged(r);
 }
 
 bool LessonScreen::refusesTest()

@@ -1,7 +1,9 @@
 #pragma once
 // What every lesson screen shares: lesson mode and mode button, sub-topic from the menu, the
-// blinking prompt line, the clock, back and quit, point memo, digit places and the judge mark.
+// blinking prompt line, the clock, back and quit, point memo, digit places, the judge mark and the
+// report of every judged answer.
 #include "data/LearningRecord.h"
+#include "frame/AnswerFacts.h"
 #include "frame/CuePlayer.h"
 #include "frame/FrameFacts.h"
 #include "frame/PlaceValue.h"
@@ -74,8 +76,8 @@ class LessonScreen : public QDialog {
 
   Q_SIGNALS:
     void quitRequested();
-    // Every judgement in test mode and in the drills, with every field but uid and childUid,
-    // which the receiver gives it.
+    // Every judgement in test mode and every answer of a drill, with every field but uid and
+    // childUid, which the receiver gives it.
     void answerJudged(const kazemaru::AnswerRecord& answer);
 
   protected:
@@ -105,7 +107,13 @@ class LessonScreen : public QDialog {
     void setOverlay(bool on) { overlay_ = on; }
     bool overlay() const { return overlay_; }
     void promptBlink(const QString& text);
-    void judge(bool right); // judge mark, cue 14 or 13, next button enabled, prompt after judging
+    // A problem is shown to be answered: its seconds count from now, and its tries from 1.
+    void problemPosed();
+    // Judge mark, cue 14 or 13, next button enabled, prompt after judging; in test mode the answer
+    // is reported.
+    void judge(bool right, const AnswerFacts& answer);
+    // Reports a judged answer whatever the lesson mode: a drill's answers are all tests.
+    void reportAnswer(bool right, const AnswerFacts& answer);
     // In study mode, a menu item that has no test says so in a notice; true when it did.
     bool refusesTest();
     // Takes the digit chosen in declared selector `number` into its place of the entered number;
@@ -167,6 +175,8 @@ class LessonScreen : public QDialog {
     QTimer* timer1_ = nullptr;
     QTimer* timer2_ = nullptr;
     PromptBlink blink_{nullptr, nullptr};
+    qint64 posedMs_ = 0; // the monotonic clock when the current problem was posed
+    int tries_ = 0;      // judgements reported since then
 
     friend struct test::Probe; // the tests read these; the program never needs them
     // The place contribution stored by a digit selector since the last screen reset (0 if none).

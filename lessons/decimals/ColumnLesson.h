@@ -76,6 +76,8 @@ class ColumnEntry : public written::Entry {
     int leadingColumn() const { return leading_; }
     bool judged() const { return judged_; }
     bool right() const { return entered_ == problem_.answer(); }
+    // The number the answer row holds, in units of the last place.
+    int enteredUnits() const { return entered_; }
     // The column whose entry completes the answer.
     int finalColumn() const;
     // The choices (column, digit) that enter the right answer from here on, a leading digit before

@@ -100,6 +100,13 @@ QString ColumnScreen::answeredLine() const
     return problem_.equationText();
 }
 
+AnswerFacts ColumnScreen::judgedAnswer() const
+{
+    return {.problem = problem_.questionText(),
+            .given = decimalText(entry() ? entry()->enteredUnits() : 0, problem_.places),
+            .expected = problem_.answerText()};
+}
+
 void ColumnScreen::selectorSetUp(unsigned open)
 {
     for (const SelectorDesign& s : selectorDesigns()) {

@@ -55,6 +55,7 @@ class ColumnScreen : public WrittenScreen {
     std::unique_ptr<written::Entry> makeEntry() override;
     void showFigure() override;
     QString answeredLine() const override;
+    AnswerFacts judgedAnswer() const override;
     void selectorSetUp(unsigned open) override;
 
   private:

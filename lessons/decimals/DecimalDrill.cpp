@@ -83,6 +83,15 @@ bool decimalDrillSelectorInUse(int places, int selector)
     return selector > decimalTensSelector ? false : selector >= decimalDrillRecordingSelector(places);
 }
 
+QString decimalDrillKind(const ColumnProblem& p)
+{
+    switch (p.places) {
+    case 2: return u"小数第二位"_s;
+    case 3: return u"小数第三位"_s;
+    default: return {};
+    }
+}
+
 QVariantList decimalDrillRow(int problemNumber, const ColumnProblem& p, int enteredUnits)
 {
     const bool right = enteredUnits == p.answer();

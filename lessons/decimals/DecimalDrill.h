@@ -27,6 +27,10 @@ inline int decimalDrillRecordingSelector(int places)
     return 6 - places;
 }
 
+// The kind of problem within the menu items of two or three places, named as the places are
+// named there: "小数第二位" or "小数第三位"; empty for one place.
+QString decimalDrillKind(const ColumnProblem& p);
+
 // The dorills row of an answer, values by field position: NB, MND ("　3.2 - 1.6"),
 // KAI ("　1.6"), KOT (the entered units written the same way), HNT ("　○" or "　×").
 QVariantList decimalDrillRow(int problemNumber, const ColumnProblem& p, int enteredUnits);

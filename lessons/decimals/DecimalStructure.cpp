@@ -22,16 +22,13 @@ StructureProblem tenthsProblem(int form, int count)
     p.count = count;
     p.tenths = count;
     const QString value = tenthsText(count);
-    if (form <= 5) {
+    if (form <= 5)
         p.question = value + u" は、 0.1 を いくつ あつめた数？"_s;
-        p.answer = u"%1 コ"_s.arg(count);
-    } else if (form <= 7) {
+    else if (form <= 7)
         p.question = value + u" は、 1 を いくつと\n0.1 を いくつ あつめた数？"_s;
-        p.answer = u"%1 コ と %2 コ"_s.arg(count / 10).arg(count % 10);
-    } else {
+    else
         p.question = u"0.1 を %1 コ あつめた数は？"_s.arg(count);
-        p.answer = value;
-    }
+    p.answer = structureAnswerText(p, count);
     return p;
 }
 
@@ -56,7 +53,7 @@ StructureProblem numberLineProblem(int position)
     p.count = position;
     p.tenths = position;
     p.question = u"矢印の めもり の数は？"_s;
-    p.answer = tenthsText(position);
+    p.answer = structureAnswerText(p, position);
     return p;
 }
 
@@ -76,16 +73,14 @@ StructureProblem unitsProblem(int form, int first, int second)
     if (form <= 2) {
         p.tenths = first / 10; // whole tens of cm are tenths of a metre
         p.question = u"%1 ｃｍ は、何ｍ？"_s.arg(first);
-        p.answer = tenthsText(p.tenths) + u" ｍ"_s;
     } else if (form <= 6) {
         p.tenths = 10 * first + second / 10;
         p.question = u"%1 ｍ %2 ｃｍ は、何ｍ？"_s.arg(first).arg(second);
-        p.answer = tenthsText(p.tenths) + u" ｍ"_s;
     } else {
         p.tenths = 10 * first + second;
         p.question = u"%1 ｃｍ %2 ｍｍ は、何ｃｍ？"_s.arg(first).arg(second);
-        p.answer = tenthsText(p.tenths) + u" ｃｍ"_s;
     }
+    p.answer = structureAnswerText(p, p.tenths);
     return p;
 }
 
@@ -109,11 +104,23 @@ StructureProblem drawStructureProblem(int kind)
     }
 }
 
+int structureEntry(const StructureProblem& p, int tens, int ones, int tenthsDigit)
+{
+    return p.countAnswer() ? 10 * tens + ones : 100 * tens + 10 * ones + tenthsDigit;
+}
+
+QString structureAnswerText(const StructureProblem& p, int value)
+{
+    if (p.countAnswer()) return u"%1 コ"_s.arg(value);
+    if (p.splitAnswer()) return u"%1 コ と %2 コ"_s.arg(value / 10).arg(value % 10);
+    if (p.kind == UnitsKind) return tenthsText(value) + (p.form <= 6 ? u" ｍ"_s : u" ｃｍ"_s);
+    return tenthsText(value);
+}
+
 bool structureRight(const StructureProblem& p, int tens, int ones, int tenthsDigit)
 {
     if (p.kind == NoKind) return false;
-    if (p.countAnswer()) return 10 * tens + ones == p.count;
-    return 100 * tens + 10 * ones + tenthsDigit == p.tenths;
+    return structureEntry(p, tens, ones, tenthsDigit) == (p.countAnswer() ? p.count : p.tenths);
 }
 
 QStringList decimalStructureMemo()

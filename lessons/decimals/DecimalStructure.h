@@ -46,9 +46,14 @@ StructureProblem tenthsProblem(int form, int count);
 StructureProblem numberLineProblem(int position);
 StructureProblem unitsProblem(int form, int first, int second);
 
-// Judges the digits entered in the tens, ones and tenths selectors (0 for a selector not used).
-// A count is the tens and ones digits; a decimal is all three, tens counting 100 tenths.
+// The digits entered in the tens, ones and tenths selectors (0 for a selector not used) as the
+// problem reads them: a count is the tens and ones digits; a decimal is all three, in tenths.
+int structureEntry(const StructureProblem& p, int tens, int ones, int tenthsDigit);
+// Judges those digits.
 bool structureRight(const StructureProblem& p, int tens, int ones, int tenthsDigit);
+// A value read that way written as the problem's answer is: "25 コ", "2 コ と 5 コ", "2.5",
+// "2.5 ｍ", "2.5 ｃｍ".
+QString structureAnswerText(const StructureProblem& p, int value);
 
 // The number line: 0 at screen x 158, one tenth every 11 pixels; the arrow below it is 12 wide,
 // so its tip, in its middle, stands on the mark of the tenths it points at.

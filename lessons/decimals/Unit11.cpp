@@ -118,6 +118,15 @@ std::unique_ptr<ColumnEntry> TForm11::entryFor(const ColumnProblem& problem) con
     return std::make_unique<ThreePlaceEntry>(problem);
 }
 
+AnswerFacts TForm11::judgedAnswer() const
+{
+    AnswerFacts answer = ColumnScreen::judgedAnswer();
+    // The problem menu's item that poses problems of these places ("小数第二位", "小数第三位").
+    for (int kind : {TwoPlaces, ThreePlaces})
+        if (placesOfKind(kind) == problem().places) answer.kind = problemMenu.items.value(kind - 1);
+    return answer;
+}
+
 void TForm11::digitChosen(int selector)
 {
     const int column = selector - 5 + problem().places;

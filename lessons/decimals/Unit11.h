@@ -35,6 +35,7 @@ class TForm11 : public ColumnScreen {
     std::unique_ptr<ColumnEntry> entryFor(const ColumnProblem& problem) const override;
     // The thousandths selector is ComboBox3, the tens ComboBox7, whatever the places.
     int selectorOf(int column) const override { return column + 5 - problem().places; }
+    AnswerFacts judgedAnswer() const override; // named by the problem menu's item
 
   private:
     void digitChosen(int selector);

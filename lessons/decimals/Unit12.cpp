@@ -78,7 +78,12 @@ bool TForm12::recordsAnswer(int number) const
 DrillAnswer TForm12::judgeAnswer() const
 {
     const int units = entered().value() / placeUnit(maxPlaces - problem_.places);
-    return {units == problem_.answer(), decimalDrillRow(problemCounter(), problem_, units)};
+    return {units == problem_.answer(),
+            decimalDrillRow(problemCounter(), problem_, units),
+            {.problem = problem_.questionText(),
+             .given = decimalText(units, problem_.places),
+             .expected = problem_.answerText(),
+             .kind = decimalDrillKind(problem_)}};
 }
 
 void TForm12::selectorsSetUp()

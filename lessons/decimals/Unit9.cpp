@@ -251,9 +251,14 @@ void TForm9::ComboBox3Change()
 void TForm9::judgeEntry()
 {
     const PlaceValue& digits = entered();
+    const int tens = digits.digit(100).value_or(0), ones = digits.digit(10).value_or(0);
+    const int tenthsDigit = digits.digit(1).value_or(0);
     label(answerText)->setText(problem_.answer);
-    judge(structureRight(problem_, digits.digit(100).value_or(0), digits.digit(10).value_or(0),
-                         digits.digit(1).value_or(0)));
+    judge(structureRight(problem_, tens, ones, tenthsDigit),
+          {.problem = problem_.question,
+           .given = structureAnswerText(problem_, structureEntry(problem_, tens, ones, tenthsDigit)),
+           .expected = problem_.answer,
+           .kind = problemMenu_->items().value(problem_.kind - 1)});
 }
 
 QList<QPair<int, int>> TForm9::answerKey() const

@@ -1,5 +1,7 @@
 #include "lessons/division/LongDivision.h"
 
+#include "lessons/division/DivisionAnswer.h"
+
 namespace kazemaru::longdiv {
 
 using namespace Qt::StringLiterals;
@@ -54,9 +56,7 @@ QString problemLine(int dividend, int divisor)
 
 QString answerLine(int dividend, int divisor, int quotient, int remainder)
 {
-    QString s = compose({dividend, u" ÷ "_s, divisor, u" = "_s, quotient});
-    if (remainder != 0) s += compose({u" あまり "_s, remainder});
-    return s;
+    return compose({dividend, u" ÷ "_s, divisor, u" = "_s}) + quotientWithRemainder(quotient, remainder);
 }
 
 QString closing(int Q, int r)

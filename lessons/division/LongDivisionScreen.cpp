@@ -3,6 +3,7 @@
 #include "frame/CuePlayer.h"
 #include "frame/Prompts.h"
 #include "frame/Random.h"
+#include "lessons/division/DivisionAnswer.h"
 
 using namespace Qt::StringLiterals;
 
@@ -198,6 +199,33 @@ QString LongDivisionScreen::answeredLine() const
 {
     const auto [D, d] = problem_;
     return answerLine(D, d, D / d, D % d);
+}
+
+AnswerFacts LongDivisionScreen::judgedAnswer() const
+{
+    const auto [D, d] = problem_;
+    return {.problem = longdiv::problemLine(D, d),
+            .given =
+                entry() ? quotientWithRemainder(entry()->enteredQuotient(), entry()->enteredRemainder()) : QString(),
+            .expected = quotientWithRemainder(D / d, D % d)};
+}
+
+QList<QPair<int, int>> LongDivisionScreen::answerKey() const
+{
+    QList<QPair<int, int>> key;
+    if (!entry()) return key;
+    for (const PlanEntry::KeyChoice& c : entry()->answerKey()) {
+        if (c.quotientDigit) {
+            key.append({design_.quotientSelector, c.value});
+            continue;
+        }
+        // A number's places from the highest it has (the table runs from the highest place) down
+        // to the ones, which enter it.
+        for (const SelectorDesign& s : design_.selectors)
+            if (s.number != design_.quotientSelector && (s.weight == 1 || c.value >= s.weight))
+                key.append({s.number, c.value / s.weight % 10});
+    }
+    return key;
 }
 
 } // namespace kazemaru::longdiv

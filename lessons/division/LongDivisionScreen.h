@@ -69,6 +69,7 @@ class LongDivisionScreen : public WrittenScreen {
     std::unique_ptr<written::Entry> makeEntry() override;
     void showFigure() override;
     QString answeredLine() const override;
+    AnswerFacts judgedAnswer() const override;
     void selectorSetUp(unsigned open) override;
 
   private:
@@ -88,6 +89,7 @@ class LongDivisionScreen : public WrittenScreen {
     // The shape the entered problem takes so far.
     LayoutCase layoutCase() const { return entry() ? entry()->layoutCase() : LayoutCase::Regular; }
     const Problem& problem() const { return problem_; }
+    QList<QPair<int, int>> answerKey() const override;
 };
 
 } // namespace kazemaru::longdiv

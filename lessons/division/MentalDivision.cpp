@@ -1,6 +1,7 @@
 #include "lessons/division/MentalDivision.h"
 
 #include "frame/Random.h"
+#include "lessons/division/DivisionAnswer.h"
 
 using namespace Qt::StringLiterals;
 
@@ -111,9 +112,12 @@ QString divideByQuestionText(const DivideByProblem& p)
 
 QString divideByAnswerText(const DivideByProblem& p)
 {
-    QString text = u"%1 ÷ %2 = %3"_s.arg(p.dividend).arg(p.divisor).arg(p.quotient());
-    if (p.remainder() != 0) text += u" あまり %1"_s.arg(p.remainder());
-    return text;
+    return u"%1 ÷ %2 = "_s.arg(p.dividend).arg(p.divisor) + quotientWithRemainder(p.quotient(), p.remainder());
+}
+
+QString divideByKind(const DivideByProblem& p)
+{
+    return p.divisor < 100 ? u"何十でわる"_s : u"何百でわる"_s;
 }
 
 bool divideByRight(const DivideByProblem& p, int quotientDigit, int remainder)

@@ -53,6 +53,8 @@ DivideByProblem drawDivideByProblem();
 // "250 ÷ 60 = ?" and, after judging, "250 ÷ 60 = 4 あまり 10" (no remainder part when it is 0).
 QString divideByQuestionText(const DivideByProblem& p);
 QString divideByAnswerText(const DivideByProblem& p);
+// The kind of divisor, as the lesson's title names the two: "何十でわる" or "何百でわる".
+QString divideByKind(const DivideByProblem& p);
 
 // Right when divisor × quotient digit + remainder gives the dividend and the remainder is
 // smaller than the divisor.

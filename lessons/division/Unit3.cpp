@@ -130,8 +130,11 @@ void TForm3::ComboBox3Change()
 void TForm3::ComboBox2Change()
 {
     if (!takeDigit(2)) return;
+    const AnswerFacts answer{.problem = tensHundredsQuestionText(problem_),
+                             .given = QString::number(entered().value()),
+                             .expected = QString::number(problem_.answer)};
     label(question)->setText(tensHundredsAnswerText(problem_));
-    judge(tensHundredsRight(problem_, entered().value()));
+    judge(tensHundredsRight(problem_, entered().value()), answer);
 }
 
 QList<QPair<int, int>> TForm3::answerKey() const

@@ -1,6 +1,7 @@
 #include "lessons/division/Unit5.h"
 
 #include "frame/Prompts.h"
+#include "lessons/division/DivisionAnswer.h"
 
 using namespace Qt::StringLiterals;
 
@@ -115,8 +116,12 @@ void TForm5::ComboBox2Change()
 void TForm5::ComboBox1Change()
 {
     if (!takeDigit(1)) return;
+    const AnswerFacts answer{.problem = divideByQuestionText(problem_),
+                             .given = quotientWithRemainder(entered(0).value(), entered(1).value()),
+                             .expected = quotientWithRemainder(problem_.quotient(), problem_.remainder()),
+                             .kind = divideByKind(problem_)};
     label(question)->setText(divideByAnswerText(problem_));
-    judge(divideByRight(problem_, entered(0).value(), entered(1).value()));
+    judge(divideByRight(problem_, entered(0).value(), entered(1).value()), answer);
 }
 
 QList<QPair<int, int>> TForm5::answerKey() const

@@ -1,6 +1,7 @@
 #include "lessons/division/Unit8.h"
 
 #include "frame/Prompts.h"
+#include "lessons/division/DivisionAnswer.h"
 
 using namespace Qt::StringLiterals;
 
@@ -67,7 +68,10 @@ DrillAnswer TForm8::judgeAnswer() const
     const int quotient = entered(0).value();
     const int remainder = entered(1).value();
     return {divisionDrillRight(problem_, quotient, remainder),
-            divisionDrillRow(problemCounter(), problem_, quotient, remainder)};
+            divisionDrillRow(problemCounter(), problem_, quotient, remainder),
+            {.problem = divisionDrillQuestionText(problem_),
+             .given = quotientWithRemainder(quotient, remainder),
+             .expected = quotientWithRemainder(problem_.quotient(), problem_.remainder())}};
 }
 
 QList<QPair<int, int>> TForm8::answerKey() const

@@ -236,6 +236,7 @@ written::EntryOutcome PlanEntry::chooseOnes(int digit)
 written::EntryOutcome PlanEntry::finish(int remainder)
 {
     const QString quotient = figure_.text(Row::Quotient);
+    quotient_ = quotient.toLongLong();
     remainder_ = remainder;
     total_ = static_cast<int>(quotient.toLongLong() * plan_.problem.divisor + remainder);
     finished_ = true;
@@ -246,13 +247,35 @@ written::EntryOutcome PlanEntry::finish(int remainder)
     return out;
 }
 
-bool PlanEntry::zeroOnPath(int digit) const
+bool PlanEntry::zeroOnPath(int k, int digit) const
 {
     if (!path_) return digit == 0;
     const int last = int(plan_.steps.size());
     const LayoutCase c = *path_;
-    return (k_ == 2 && (c == LayoutCase::ZeroMiddle || c == LayoutCase::ZeroMiddleAndLast)) ||
-           (k_ == last && k_ > 1 && (c == LayoutCase::ZeroMiddleAndLast || c == LayoutCase::ZeroLast));
+    return (k == 2 && (c == LayoutCase::ZeroMiddle || c == LayoutCase::ZeroMiddleAndLast)) ||
+           (k == last && k > 1 && (c == LayoutCase::ZeroMiddleAndLast || c == LayoutCase::ZeroLast));
+}
+
+QList<PlanEntry::KeyChoice> PlanEntry::answerKey() const
+{
+    if (k_ > 0 || finished_) return {};
+    QList<KeyChoice> key;
+    const int n = int(plan_.steps.size());
+    for (int i = 0; i < n; ++i) {
+        const PlanStep& s = plan_.steps[size_t(i)];
+        const bool last = i == n - 1;
+        key.append({true, s.quotient});
+        // A 0 after the first digit has no product: the next digit is brought down beside the
+        // difference, or, at the end, the difference is the remainder.
+        if (i > 0 && zeroOnPath(i + 1, s.quotient)) {
+            if (!last) key.append({false, s.down});
+            continue;
+        }
+        key.append({false, s.product});
+        // A difference that is not the remainder is written with the next digit brought down.
+        key.append({false, last ? s.difference : s.difference * 10 + s.down});
+    }
+    return key;
 }
 
 QString PlanEntry::quotientPrompt() const
@@ -271,7 +294,7 @@ written::EntryOutcome PlanEntry::onQuotient(int g)
         f.show(Row::Quotient, g);
     } else {
         f.append(Row::Quotient, g);
-        if (zeroOnPath(g)) {
+        if (zeroOnPath(k_, g)) {
             if (used_ >= plan_.length() - 1) return finish(f.number(difference_));
             if (!path_) case_ = LayoutCase::ZeroMiddle;
             expect_ = Expect::BringDown;

@@ -135,12 +135,23 @@ class PlanEntry : public written::Entry {
 
     LayoutCase layoutCase() const { return case_; }
 
+    // The quotient and the remainder as the child wrote them, once judged.
+    qint64 enteredQuotient() const { return quotient_; }
+    int enteredRemainder() const { return remainder_; }
+
+    // One choice of the right answer: a quotient digit, or a number written into a row.
+    struct KeyChoice {
+        bool quotientDigit;
+        int value;
+    };
+    // The choices that enter the right answer from the start, in order; empty once a choice was made.
+    QList<KeyChoice> answerKey() const;
+
   private:
     friend struct test::Probe; // the tests read these; the program never needs them
     int quotientDigits() const { return k_; }
     int pendingValue() const { return pending_.value(); }
     bool finished() const { return finished_; }
-    int enteredRemainder() const { return remainder_; }
     int answerTotal() const { return total_; }
 
     enum class Expect { Product, Difference, BringDown };
@@ -149,7 +160,8 @@ class PlanEntry : public written::Entry {
     written::EntryOutcome onQuotient(int digit);
     written::EntryOutcome onNumber(int number);
     written::EntryOutcome finish(int remainder);
-    bool zeroOnPath(int digit) const; // the quotient digit leaves the row without a product
+    // Quotient digit k (from 1) leaves the row without a product.
+    bool zeroOnPath(int k, int digit) const;
     QString quotientPrompt() const;
 
     Figure& figure_;
@@ -164,6 +176,7 @@ class PlanEntry : public written::Entry {
     Expect expect_ = Expect::Product;
     PlaceValue pending_; // the higher places wait here until the ones digit enters the number
     bool finished_ = false;
+    qint64 quotient_ = 0;
     int remainder_ = 0;
     int total_ = 0;
 };

@@ -124,6 +124,34 @@ QString conversionPrompt(const Conversion& c)
                        : u"答えは 分子（十の位）→分子（一の位）→\n分母のじゅんに えらんでね！"_s;
 }
 
+QString fractionText(const Fraction& f)
+{
+    const QString fraction = u"%1/%2"_s.arg(f.numerator).arg(f.denominator);
+    if (!f.hasFraction()) return QString::number(f.whole);
+    return f.whole > 0 ? QString::number(f.whole) + u'と' + fraction : fraction;
+}
+
+QString comparisonText(const Comparison& c)
+{
+    return fractionText(c.left) + u" と "_s + fractionText(c.right);
+}
+
+QString comparisonKind(const Comparison& c)
+{
+    return c.right.hasFraction() ? u"分母が同じ"_s : u"１とくらべる"_s;
+}
+
+QString conversionEntryText(const Conversion& c, int first, int second, int denominator)
+{
+    if (c.toMixed()) return u"%1と%2/%3"_s.arg(first).arg(second).arg(denominator);
+    return u"%1/%2"_s.arg(10 * first + second).arg(denominator);
+}
+
+QString conversionKind(const Conversion& c)
+{
+    return c.toMixed() ? u"仮分数を帯分数に"_s : u"帯分数を仮分数に"_s;
+}
+
 int fractionStepCount(int subTopic)
 {
     return subTopic == 3 ? 3 : subTopic == 4 ? 2 : 0;

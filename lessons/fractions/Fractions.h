@@ -55,6 +55,18 @@ bool conversionRight(const Conversion& c, int first, int second, int denominator
 QString conversionQuestion(const Conversion& c);
 QString conversionPrompt(const Conversion& c);
 
+// A fraction written on one line: "3/4", "2と3/4", or "1" for a whole number alone.
+QString fractionText(const Fraction& f);
+
+// For the record of answers: the two fractions compared ("3/5 と 4/5") and the kind of comparison
+// ("分母が同じ" or "１とくらべる").
+QString comparisonText(const Comparison& c);
+QString comparisonKind(const Comparison& c);
+// The entries of a conversion written as its answer is ("1と2/5", "7/5"), every part as chosen, and
+// the kind of conversion ("仮分数を帯分数に" or "帯分数を仮分数に").
+QString conversionEntryText(const Conversion& c, int first, int second, int denominator);
+QString conversionKind(const Conversion& c);
+
 // The fixed walks of sub-topics 3 (three steps) and 4 (two steps).
 struct FractionStep {
     QString caption;     // of the step button afterwards

@@ -224,7 +224,12 @@ void TForm16::ComboBox5Change()
 {
     const int chosen = selector(choice)->itemIndex();
     if (chosen < 0 || !comparison_ || lessonMode() != Test) return;
-    judge(chosen == comparison_->larger);
+    const Comparison& c = *comparison_;
+    const auto side = [&c](int s) { return fractionText(s == LeftSide ? c.left : c.right); };
+    judge(chosen == c.larger, {.problem = label(explanation)->text() + u' ' + comparisonText(c),
+                               .given = side(chosen),
+                               .expected = side(c.larger),
+                               .kind = comparisonKind(c)});
 }
 
 void TForm16::ComboBox4Change()
@@ -244,7 +249,12 @@ void TForm16::ComboBox2Change()
     right_->show(c.answer);
     label(arrow)->show();
     const PlaceValue& entry = entered(0);
-    judge(conversionRight(c, entry.digit(10).value_or(0), entry.digit(1).value_or(0), entered(1).value()));
+    const int first = entry.digit(10).value_or(0), second = entry.digit(1).value_or(0);
+    judge(conversionRight(c, first, second, entered(1).value()),
+          {.problem = conversionQuestion(c) + u' ' + fractionText(c.given),
+           .given = conversionEntryText(c, first, second, entered(1).value()),
+           .expected = fractionText(c.answer),
+           .kind = conversionKind(c)});
 }
 
 QList<QPair<int, int>> TForm16::answerKey() const

@@ -180,10 +180,32 @@ QString unitsText(int tenMillions)
     return text;
 }
 
+QString largeNumberAnswer(const LargeNumberProblem& p, int tenMillions)
+{
+    if (p.kanjiAnswer()) return kanjiNumeral(tenMillions);
+    if (tenMillions == 0) return u"0"_s; // an entry of all zeros
+    return p.subTopic == 1 ? tenMillionsDigits(tenMillions) : unitsText(tenMillions);
+}
+
 QString largeNumberAnswerText(const LargeNumberProblem& p)
 {
-    if (p.subTopic == 1) return u"答え："_s + (p.kanjiAnswer() ? kanjiNumeral(p.answer) : tenMillionsDigits(p.answer));
-    return u"答え："_s + unitsText(p.answer);
+    return u"答え："_s + largeNumberAnswer(p, p.answer);
+}
+
+QString largeNumberKind(const LargeNumberProblem& p)
+{
+    switch (p.subTopic) {
+    case 1: return p.kanjiAnswer() ? u"漢字で書く"_s : u"数字で書く"_s;
+    case 2: return u"%1倍"_s.arg(p.factor);
+    case 3: return u"%1でわる"_s.arg(p.factor);
+    default: return {};
+    }
+}
+
+QString largeNumberProblem(const LargeNumberProblem& p)
+{
+    if (p.subTopic == 1) return largeNumberQuestion(p) + u' ' + largeNumberProblemText(p);
+    return largeNumberProblemText(p);
 }
 
 bool largeNumberDigitsRight(const LargeNumberProblem& p, int entered)

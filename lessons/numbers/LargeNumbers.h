@@ -48,6 +48,19 @@ QString largeNumberEntryPrompt(const LargeNumberProblem& p);
 // 2 and 3 the number in 兆, 億 and 千万 ("答え：9億8千万").
 QString largeNumberAnswerText(const LargeNumberProblem& p);
 
+// A number of 千万 written as the lesson writes the answer of `p` (without "答え："): the kanji
+// numeral or the digits in sub-topic 1, the 兆, 億 and 千万 parts in sub-topics 2 and 3; "0" for
+// an entry of all zeros.
+QString largeNumberAnswer(const LargeNumberProblem& p, int tenMillions);
+
+// The kind of problem within the menu item: "漢字で書く" or "数字で書く" in sub-topic 1, "10倍" or
+// "100倍" in 2, "10でわる" or "100でわる" in 3.
+QString largeNumberKind(const LargeNumberProblem& p);
+
+// The problem as the screen shows it: the question and the number in sub-topic 1, the
+// multiplication or division in 2 and 3.
+QString largeNumberProblem(const LargeNumberProblem& p);
+
 // A count of 千万 as its 兆, 億 and 千万 parts in ordinary digits, parts of 0 left out: "1234億5千万".
 QString unitsText(int tenMillions);
 

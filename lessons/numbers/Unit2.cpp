@@ -219,6 +219,7 @@ QString TForm2::nextInTest()
 void TForm2::CuteButton4Click()
 {
     screenReset();
+    problemPosed();
     promptBlink(lessonMode() == Study ? nextInStudy() : nextInTest());
     playCue(cue::digit);
 }
@@ -309,7 +310,8 @@ void TForm2::ComboBox2Change()
     if (!takeDigit(2)) return;
     label(answer)->setText(largeNumberAnswerText(problem_));
     label(answer)->show();
-    judge(largeNumberDigitsRight(problem_, entered().value()));
+    judge(largeNumberDigitsRight(problem_, entered().value()),
+          answerFacts(largeNumberAnswer(problem_, entered().value())));
 }
 
 void TForm2::ComboBox12Change()
@@ -346,9 +348,18 @@ void TForm2::judgeKanji()
     label(answer)->setText(largeNumberAnswerText(problem_));
     label(answer)->show();
     const bool right = largeNumberKanjiRight(problem_, entry_);
+    const AnswerFacts answer = answerFacts(entry_);
     entry_.clear();
     kanjiJudged_ = true;
-    judge(right);
+    judge(right, answer);
+}
+
+AnswerFacts TForm2::answerFacts(const QString& given) const
+{
+    return {.problem = largeNumberProblem(problem_),
+            .given = given,
+            .expected = largeNumberAnswer(problem_, problem_.answer),
+            .kind = largeNumberKind(problem_)};
 }
 
 // A kanji numeral is built kanji by kanji and has no fixed selector order; a number in digits has.

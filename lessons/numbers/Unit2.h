@@ -45,6 +45,7 @@ class TForm2 : public LessonScreen {
     void selectorSetUp();
     void appendKanji(const QString& kanji);
     void judgeKanji();
+    AnswerFacts answerFacts(const QString& given) const; // the posed problem answered with `given`
 
     LargeNumberProblem problem_; // empty while no problem is posed
     QString entry_;

@@ -130,6 +130,7 @@ void TForm13::CuteButton4Click()
     }
     if (refusesTest()) return; // the explanation poses nothing
     problem_ = drawRoundingProblem(subTopic());
+    problemPosed();
     label(question)->setText(problem_.question);
     selectorSetUp();
     promptBlink(prompt::answerFromTop);
@@ -165,7 +166,9 @@ void TForm13::ComboBox2Change()
 {
     if (!takeDigit(2)) return;
     label(answerText)->setText(roundingAnswerText(problem_));
-    judge(entered().value() == problem_.answer);
+    judge(entered().value() == problem_.answer, {.problem = problem_.question,
+                                                 .given = QString::number(entered().value()),
+                                                 .expected = QString::number(problem_.answer)});
 }
 
 QList<QPair<int, int>> TForm13::answerKey() const

@@ -147,11 +147,14 @@ void TForm15::ComboBox3Change()
 void TForm15::ComboBox2Change()
 {
     if (!takeDigit(2)) return;
+    const AnswerFacts answer{.problem = rulesQuestionText(problem_),
+                             .given = QString::number(entered().value()),
+                             .expected = QString::number(problem_.answer)};
     if (isBoxProblem(problem_.subTopic))
         label(workedRule)->setText(rulesBoxValueText(problem_));
     else
         label(expression)->setText(rulesSolvedText(problem_));
-    judge(entered().value() == problem_.answer);
+    judge(entered().value() == problem_.answer, answer);
 }
 
 QList<QPair<int, int>> TForm15::answerKey() const

@@ -198,6 +198,7 @@ void DrillScreen::ComboBox2Change()
 void DrillScreen::newProblem()
 {
     screenReset();
+    problemPosed();
     ++problemCounter_;
     label(problemNumber)->setText(drillNumberText(problemCounter_));
     label(problemLine)->setText(poseProblem());
@@ -253,6 +254,7 @@ void DrillScreen::digitChosen(int number)
     button(stopButton)->setEnabled(true);
     promptBlink(prompt::goOnTight);
     playCue(cue::choice);
+    reportAnswer(answer.right, answer.facts);
 }
 
 void DrillScreen::CuteButton4Click()

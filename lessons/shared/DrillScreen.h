@@ -32,10 +32,12 @@ struct DrillDesign {
 // which swap places there.
 QList<ButtonFact> drillButtons();
 
-// A judged answer: right or not, and the row it adds to the drill's table, values by field position.
+// A judged answer: right or not, the row it adds to the drill's table, values by field position,
+// and the answer in the drill's own words for the record of every answer.
 struct DrillAnswer {
     bool right;
     QVariantList row;
+    AnswerFacts facts = {};
 };
 
 class DrillScreen : public LessonScreen {

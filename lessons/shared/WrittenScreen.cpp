@@ -70,11 +70,12 @@ void WrittenScreen::apply(const written::EntryOutcome& out)
     if (!out.taken) return;
     showFigure();
     if (out.judged) {
+        const AnswerFacts answer = judgedAnswer();
         label(problemLine)->setText(answeredLine());
         // The answer is complete: the selectors wait for the next problem.
         for (const SelectorDesign& s : design_.selectors)
             selector(s.number)->setEnabled(false);
-        judge(out.right);
+        judge(out.right, answer);
         return;
     }
     if (out.setUp) selectorSetUp(*out.setUp);

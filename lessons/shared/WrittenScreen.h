@@ -44,6 +44,7 @@ class WrittenScreen : public LessonScreen {
     virtual std::unique_ptr<written::Entry> makeEntry() = 0;   // a test problem drawn and laid out
     virtual void showFigure() = 0;                             // the figure as the walk or the entry left it
     virtual QString answeredLine() const = 0;                  // the problem line once the answer is judged
+    virtual AnswerFacts judgedAnswer() const = 0;              // the judged answer, for the record
     virtual void selectorSetUp(unsigned open) = 0;             // the selectors for the next choice
     // What the child must choose before anything can be posed; empty once a problem can be.
     virtual QString missingChoice() const;

@@ -111,15 +111,15 @@ class TestAnswers : public QObject {
         };
         QList<AnswerRecord> jiro;
         LessonScreen* division = poseInTest(p.shell, 3, 2);
-        jiro << answerInTest(h, division, u"Label4"_s, true) << answerInTest(h, division, u"Label4"_s, false);
+        jiro << answerInTest(h, division, true) << answerInTest(h, division, false);
         division->hide();
         LessonScreen* rounding = poseInTest(p.shell, 13, 3);
-        jiro << answerInTest(h, rounding, u"Label4"_s, false, 12.25);
+        jiro << answerInTest(h, rounding, false, 12.25);
         rounding->hide();
         LessonScreen* rules = poseInTest(p.shell, 15, 1);
-        jiro << answerInTest(h, rules, u"Label3"_s, true);
+        jiro << answerInTest(h, rules, false, 3.0, false);
         // Another try at the same problem is a row of its own, marked as such.
-        jiro << answerInTest(h, rules, u"Label3"_s, true, 2.0, 2);
+        jiro << answerInTest(h, rules, true, 2.0);
         rules->hide();
 
         // The other child's turn.
@@ -127,7 +127,7 @@ class TestAnswers : public QObject {
         child<QAbstractButton>(picker, u"Child1"_s)->click();
         QCOMPARE(status(p), u"べんきょうする人： こども１"_s);
         division = poseInTest(p.shell, 3, 1);
-        const AnswerRecord first = answerInTest(h, division, u"Label4"_s, false);
+        const AnswerRecord first = answerInTest(h, division, false);
         division->hide();
 
         const QList<AnswerRecord> storedJiro = answersOf(p, family[1].uid), storedFirst = answersOf(p, family[0].uid);
@@ -142,12 +142,25 @@ class TestAnswers : public QObject {
         // What the screens showed, as the lessons judged it.
         QCOMPARE(jiro[0].lesson, 3);
         QCOMPARE(jiro[0].subTopic, 2);
-        QVERIFY(jiro[0].right && !jiro[1].right && !jiro[2].right && jiro[3].right);
+        QVERIFY(jiro[0].right && !jiro[1].right && !jiro[2].right && !jiro[3].right && jiro[4].right);
+        QCOMPARE(jiro[3].attempt, 1);
         QCOMPARE(jiro[4].attempt, 2);
+        QCOMPARE(jiro[4].problem, jiro[3].problem);
+        QCOMPARE(jiro[4].seconds, 5.0); // counted from posing, over both tries
         QVERIFY(!jiro[0].problem.isEmpty() && jiro[0].problem != jiro[1].problem);
         QCOMPARE(storedJiro[2].seconds, 12.25);
-        QCOMPARE(storedJiro[1].expected, jiro[1].expected);
-        QVERIFY(storedJiro[1].given != storedJiro[1].expected);
+        QCOMPARE(storedJiro[2].lesson, 13);
+        QCOMPARE(storedJiro[2].subTopic, 3);
+        // Whole hundreds divided: the problem as posed, its quotient, and a wrong ones digit.
+        for (int i : {0, 1}) {
+            const QStringList numbers = storedJiro[i].problem.split(u' ');
+            QCOMPARE(numbers.size(), 5);
+            QCOMPARE(numbers[1] + numbers[3] + numbers[4], u"÷=?"_s);
+            const int quotient = numbers[0].toInt() / numbers[2].toInt();
+            QCOMPARE(numbers[0].toInt() % 100, 0);
+            QCOMPARE(storedJiro[i].expected, QString::number(quotient));
+            QCOMPARE(storedJiro[i].given, QString::number(i == 0 ? quotient : quotient + 1));
+        }
         QCOMPARE(storedJiro[0].answeredAt, QDateTime(QDate(2026, 5, 17), QTime(15, 42)));
         QVERIFY(storedJiro[0].uid != storedJiro[1].uid && !storedJiro[0].uid.isEmpty());
         QVERIFY(h.dialogs.empty());
@@ -161,7 +174,7 @@ class TestAnswers : public QObject {
         Probe::setRetryInterval(*recorder, 50);
         const QString child = childrenOf(p)[0].uid;
         LessonScreen* screen = poseInTest(p.shell, 3, 3);
-        QList<AnswerRecord> given{answerInTest(h, screen, u"Label4"_s, true)};
+        QList<AnswerRecord> given{answerInTest(h, screen, true)};
         QVERIFY(recorder->waitUntilStored(5000));
 
         {
@@ -169,7 +182,7 @@ class TestAnswers : public QObject {
             RawFile other(p.shell.dataModule()->store().filePath());
             QVERIFY(other.exec(u"BEGIN IMMEDIATE"_s));
             for (bool right : {false, true, true}) {
-                given << answerInTest(h, screen, u"Label4"_s, right);
+                given << answerInTest(h, screen, right);
                 QVERIFY(!Probe::answerKey(*screen).isEmpty()); // the next problem is posed at once
             }
             QVERIFY(waitForDialogs(h, 1));
@@ -182,7 +195,7 @@ class TestAnswers : public QObject {
             QCOMPARE(recorder->waiting(), 3);
             QVERIFY(other.exec(u"COMMIT"_s));
         }
-        given << answerInTest(h, screen, u"Label4"_s, false);
+        given << answerInTest(h, screen, false);
         const QList<AnswerRecord> stored = answersOf(p, child);
         QCOMPARE(stored.size(), given.size()); // each once, in the order answered
         for (int i = 0; i < given.size(); ++i)

@@ -20,7 +20,7 @@ class JudgingScreen : public LessonScreen {
     {
         setJudgeMark(addLabel(u"Label6"_s, QString(), 752, 536, 53, false, Qt::red));
     }
-    void judgeNow(bool right) { judge(right); }
+    void judgeNow(bool right) { judge(right, {}); }
 };
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
-// Drives a lesson's test mode as a child does and reports each judgement the way the lesson
-// frame reports it (answerJudged), for the tests of the learning record.
+// Drives a lesson's test mode as a child does and catches each judgement the lesson reports
+// (answerJudged), for the tests of the learning record.
 #include "app/Unit1.h"
 #include "data/AnswerRecorder.h"
 #include "frame/LessonScreen.h"
@@ -32,36 +32,30 @@ inline QString judgeMark(LessonScreen* screen)
     return {};
 }
 
-// Answers the posed problem through its answer key (wrong: the judging digit one more), then
-// reports the judgement as the frame does, `seconds` after posing, and poses the next problem.
-// The problem is the text of the screen's label `question`. Gives the answer as reported.
-inline AnswerRecord answerInTest(Harness& h, LessonScreen* screen, const QString& question, bool right,
-                                 double seconds = 4.5, int attempt = 1)
+// Answers the posed problem through its answer key (wrong: the judging digit one more),
+// `seconds` after the last judgement or posing on the fake monotonic clock, and gives the answer
+// as the lesson reported it. Then, unless another try at the same problem follows, poses the next
+// problem ten seconds later.
+inline AnswerRecord answerInTest(Harness& h, LessonScreen* screen, bool right, double seconds = 4.5,
+                                 bool thenNext = true)
 {
     QList<QPair<int, int>> key = Probe::answerKey(*screen);
     if (key.isEmpty()) qFatal("nothing posed on %s", qPrintable(screen->objectName()));
-    QString expected, given;
-    for (const auto& [number, digit] : key)
-        expected += QString::number(digit);
     if (!right) key.back().second = (key.back().second + 1) % 10;
-    for (const auto& [number, digit] : key) {
-        given += QString::number(digit);
+    h.monotonic += qint64(seconds * 1000);
+    QList<AnswerRecord> reported;
+    const QMetaObject::Connection c = QObject::connect(screen, &LessonScreen::answerJudged, screen,
+                                                       [&reported](const AnswerRecord& a) { reported << a; });
+    for (const auto& [number, digit] : key)
         child<SimpleComboBox>(screen, QStringLiteral("ComboBox%1").arg(number))->choose(digit);
+    QObject::disconnect(c);
+    if (reported.size() != 1)
+        qFatal("%lld answers reported on %s", qlonglong(reported.size()), qPrintable(screen->objectName()));
+    if (thenNext) {
+        h.now = h.now.addSecs(10);
+        child<QAbstractButton>(screen, QStringLiteral("CuteButton4"))->click();
     }
-    AnswerRecord a;
-    a.answeredAt = h.now;
-    a.lesson = screen->facts().form;
-    a.subTopic = screen->subTopic();
-    a.problem = child<QLabel>(screen, question)->text();
-    a.given = QString::number(given.toInt());
-    a.expected = QString::number(expected.toInt());
-    a.right = judgeMark(screen) == QStringLiteral("○");
-    a.seconds = seconds;
-    a.attempt = attempt;
-    Q_EMIT screen->answerJudged(a);
-    h.now = h.now.addSecs(10);
-    child<QAbstractButton>(screen, QStringLiteral("CuteButton4"))->click();
-    return a;
+    return reported[0];
 }
 
 // The answers as stored, for comparing with what was reported: everything but the ids.
