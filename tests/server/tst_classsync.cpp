@@ -6,6 +6,7 @@
 #include "app/Shell.h"
 #include "app/Unit1.h"
 #include "app/records/ClassTable.h"
+#include "app/records/LearningPages.h"
 #include "app/records/TeacherWindow.h"
 #include "data/ClassSender.h"
 #include "data/LearningRecordStore.h"
@@ -17,12 +18,14 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QSet>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <csignal>
 #include <memory>
@@ -179,7 +182,7 @@ class TestClassSync : public QObject {
     {
         writeUserSettings(cluster_.pupil("A"));
         Computer one(hostileA);
-        one.answer(*h_, 3, 1, {true, false, true, false});
+        one.answer(*h_, 3, 1, {true, false, true, false, false});
         one.answer(*h_, 15, 1, {true, true, true});
         QVERIFY(one.allSent());
         QCOMPARE(one.link()->statusText(), u"クラス 4-1： つながっています"_s);
@@ -208,7 +211,7 @@ class TestClassSync : public QObject {
             return m;
         };
         QCOMPARE(marks(serverAnswers(one.childUid)),
-                 (QMap<QString, int>{{u"3/1/1"_s, 2}, {u"3/1/0"_s, 2}, {u"15/1/1"_s, 3}}));
+                 (QMap<QString, int>{{u"3/1/1"_s, 2}, {u"3/1/0"_s, 3}, {u"15/1/1"_s, 3}}));
         QCOMPARE(marks(serverAnswers(two.childUid)), (QMap<QString, int>{{u"3/1/1"_s, 1}, {u"3/1/0"_s, 2}}));
         QCOMPARE(marks(serverAnswers(three.childUid)), (QMap<QString, int>{{u"3/1/1"_s, 1}}));
         for (const Computer* c : {&one, &two, &three}) {
@@ -240,7 +243,7 @@ class TestClassSync : public QObject {
             int lesson, item, column, answers, rights;
             QString shown;
         };
-        const QList<Cell> cells{{3, 1, c1, 4, 2, u"50%"_s},   {3, -1, c1, 4, 2, u"50%"_s},
+        const QList<Cell> cells{{3, 1, c1, 5, 2, u"40%"_s},   {3, -1, c1, 5, 2, u"40%"_s},
                                 {15, 1, c1, 3, 3, u"100%"_s}, {15, -1, c1, 3, 3, u"100%"_s},
                                 {3, 1, c2, 3, 1, u"33%"_s},   {3, -1, c2, 3, 1, u"33%"_s}};
         for (const Cell& cell : cells) {
@@ -258,6 +261,37 @@ class TestClassSync : public QObject {
                 table->index(rowOf(15, 1), c1).data(Qt::BackgroundRole));
 
         shoot(a.get(), u"teacher-class"_s);
+
+        // A child's own pages, from the server: にがて over the item's last answers, and the
+        // answers of the lesson answered last (15, after 3), newest first.
+        auto* childBox = child<QComboBox>(a.get(), u"ComboBox2"_s);
+        childBox->setCurrentIndex(childBox->findData(one.childUid));
+        QSignalSpy childShown(a.get(), &TeacherWindow::childShown);
+        a->ComboBox2Change();
+        QVERIFY(childShown.wait(10000));
+        QTableWidget* weak = Probe::weakItems(*a)->findChild<QTableWidget*>();
+        QCOMPARE(weak->rowCount(), 1);
+        QCOMPARE(weak->item(0, 2)->text(), u"5もん中 ○2"_s);
+        QCOMPARE(weak->item(0, 3)->text(), u"40%"_s);
+        QTableWidget* answers = Probe::answersPage(*a)->findChild<QTableWidget*>();
+        QCOMPARE(answers->rowCount(), 3);
+
+        // The class's answers as CSV: every answer of each child of the class under their name as
+        // typed (a quote doubled inside a quoted field), none of the other class. (The test
+        // command starts a new cluster for every run, so these names are this run's only.)
+        const QString csv = config_.path() + u"/class.csv"_s;
+        a->setFileChooser([csv](QWidget*, const QString&) { return csv; });
+        a->CuteButton2Click();
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(csv), 10000);
+        QFile csvFile(csv);
+        QVERIFY(csvFile.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(csvFile.readAll()).split(u'\n');
+        const auto linesWith = [&lines](const QString& text) {
+            return std::count_if(lines.cbegin(), lines.cend(), [&](const QString& l) { return l.contains(text); });
+        };
+        QCOMPARE(linesWith(u","_s + hostileA + u","_s), 8);
+        QCOMPARE(linesWith(u",\"\"\"\\%_はな\"\"\","_s), 3);
+        QCOMPARE(linesWith(hostileC), 0);
         shoot(one.contents(), u"contents-status"_s);
 
         // The teacher of 4-2 sees 4-2's child only.
