@@ -54,7 +54,7 @@ struct Times {
     double worst() const { return ms.isEmpty() ? 0 : *std::max_element(ms.begin(), ms.end()); }
     void print(const char* what) const
     {
-        std::printf("%-44s median %8.1f ms   worst %8.1f ms   (%lld runs)\n", what, median(), worst(),
+        std::printf("%-50s median %8.1f ms   worst %8.1f ms   (%lld runs)\n", what, median(), worst(),
                     qlonglong(ms.size()));
     }
 };
