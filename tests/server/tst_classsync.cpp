@@ -7,6 +7,7 @@
 #include "app/Unit1.h"
 #include "app/records/ClassTable.h"
 #include "app/records/LearningPages.h"
+#include "app/records/RecordsWindow.h"
 #include "app/records/TeacherWindow.h"
 #include "data/ClassSender.h"
 #include "data/LearningRecordStore.h"
@@ -142,6 +143,7 @@ class TestClassSync : public QObject {
         const ClassServerSettings t = cluster_.teacher(which);
         child<QLineEdit>(w.get(), u"Edit1"_s)->setText(t.user);
         child<QLineEdit>(w.get(), u"Edit2"_s)->setText(cluster_.password(t));
+        shoot(w.get(), u"teacher-login-"_s + QLatin1String(which));
         QSignalSpy shown(w.get(), &TeacherWindow::classShown);
         w->CuteButton1Click();
         if (!shown.wait(15000)) return nullptr;
@@ -293,6 +295,10 @@ class TestClassSync : public QObject {
         QCOMPARE(linesWith(u",\"\"\"\\%_はな\"\"\","_s), 3);
         QCOMPARE(linesWith(hostileC), 0);
         shoot(one.contents(), u"contents-status"_s);
+        if (qEnvironmentVariableIsSet("KAZEMARU_SHOTS")) {
+            one.contents()->Kiroku1Click();
+            shoot(Probe::recordsWindow(*one.contents()), u"records-window"_s);
+        }
 
         // The teacher of 4-2 sees 4-2's child only.
         std::unique_ptr<TeacherWindow> b = teacherWindow("B");
@@ -475,6 +481,24 @@ class TestClassSync : public QObject {
         ClassServer server(ClassServerSettings::read());
         const ServerError e = server.open();
         QVERIFY2(!e, qPrintable(e.message));
+
+        // A school's locked file: its keys are marked and cannot be changed here; the rest can.
+        {
+            QSettings system(QSettings::NativeFormat, QSettings::SystemScope, u"Kazemaru"_s, u"Kazemaru"_s);
+            system.setValue(u"ClassServer/host"_s, a.host);
+            system.setValue(u"ClassServer/class"_s, a.classCode);
+            system.setValue(u"ClassServer/locked"_s, true);
+        }
+        dialog.reload();
+        shoot(&dialog, u"settings-dialog-school"_s);
+        QVERIFY(child<QLabel>(&dialog, u"School_host"_s)->isVisibleTo(&dialog));
+        QVERIFY(child<QLabel>(&dialog, u"School_class"_s)->isVisibleTo(&dialog));
+        QVERIFY(!child<QLabel>(&dialog, u"School_user"_s)->isVisibleTo(&dialog));
+        QVERIFY(!child<QLineEdit>(&dialog, u"Edit1"_s)->isEnabled());
+        QVERIFY(!child<QLineEdit>(&dialog, u"Edit4"_s)->isEnabled());
+        QVERIFY(child<QLineEdit>(&dialog, u"Edit5"_s)->isEnabled());
+        QVERIFY(child<QLineEdit>(&dialog, u"Edit6"_s)->isEnabled());
+        QSettings(QSettings::NativeFormat, QSettings::SystemScope, u"Kazemaru"_s, u"Kazemaru"_s).clear();
         qputenv("PGPASSFILE", (config_.path() + u"/pgpass"_s).toLocal8Bit());
     }
 };
