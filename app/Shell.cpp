@@ -1,5 +1,6 @@
 #include "app/Shell.h"
 
+#include "app/ClassLink.h"
 #include "app/ScreenFit.h"
 #include "app/ScreenHost.h"
 #include "app/Unit1.h"
@@ -142,6 +143,8 @@ Shell::Shell(const QString& databaseFolder, double scale)
     connect(contents_, &TForm1::quitRequested, this, &Shell::end);
     contents_->setLessonSource([this](int n) { return form(n); });
     contents_->setDataModule(data_.get(), answers_.get());
+    class_ = std::make_unique<ClassLink>(data_.get(), answers_.get(), databaseFolder);
+    contents_->setClassLink(class_.get());
 }
 
 Shell::~Shell() = default;

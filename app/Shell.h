@@ -18,6 +18,7 @@ struct Probe; // tests/support/Probe.h
 }
 
 class AnswerRecorder;
+class ClassLink;
 class ScreenHost;
 class TDataModule1;
 class TForm1;
@@ -46,6 +47,7 @@ class Shell : public QObject {
     void refit(); // the scale again, from the contents window's real frame
 
     std::unique_ptr<TDataModule1> data_;
+    std::unique_ptr<ClassLink> class_;        // before the recorder, so that it outlives the writer that wakes it
     std::unique_ptr<AnswerRecorder> answers_; // after the data module, so it is gone before it
     double scale_;
     // The contents screen, or the host that shows it, with every lesson screen under it: gone
@@ -59,6 +61,7 @@ class Shell : public QObject {
     friend struct test::Probe; // the tests read these; the program never needs them
     bool hasEnded() const { return ended_; }
     AnswerRecorder* answerRecorder() const { return answers_.get(); } // every lesson's judged answers
+    ClassLink* classLink() const { return class_.get(); }
 };
 
 // The frame facts of lesson screen TForm<form>, 2 … 16, as its lesson gives them.

@@ -2,6 +2,8 @@
 
 #include "app/ChildPicker.h"
 #include "app/ChildrenDialog.h"
+#include "app/ClassLink.h"
+#include "app/ClassServerDialog.h"
 #include "app/HelpViewer.h"
 #include "app/RecordsLoader.h"
 #include "app/records/RecordsWindow.h" // the type alone: its functions are in the library
@@ -92,6 +94,9 @@ TForm1::TForm1(QWidget* parent)
     auto* names = grownUps->addAction(u"こどもの なまえ"_s);
     names->setObjectName(u"Namae1"_s);
     connect(names, &QAction::triggered, this, &TForm1::Namae1Click);
+    auto* server = grownUps->addAction(u"クラスの サーバー"_s);
+    server->setObjectName(u"Kurasu1"_s);
+    connect(server, &QAction::triggered, this, &TForm1::Kurasu1Click);
 
     auto* help = menuBar()->addMenu(u"ヘルプ"_s);
     auto* tutorial = help->addAction(u"使い方"_s);
@@ -213,8 +218,7 @@ void TForm1::openRecord()
 {
     if (!data_) return;
     QList<ChildProfile> children;
-    LearningRecordStore& record = data_->learningRecord();
-    if (StoreError error = record.tryReadChildren(children)) {
+    if (StoreError error = readPickable(children)) {
         if (data_->store().lastFault() == StoreFault::Newer) {
             // The file stays as it is: a later release may still read it.
             reportError(
@@ -228,6 +232,7 @@ void TForm1::openRecord()
         reportError(*error);
         return;
     }
+    if (class_) class_->start(); // the record is open: what waits may go to the class server now
     turn_->setVisible(children.size() > 1);
     if (children.size() > 1) {
         picker_->ask(children);
@@ -236,8 +241,24 @@ void TForm1::openRecord()
     showChild();
 }
 
+StoreError TForm1::readPickable(QList<ChildProfile>& children)
+{
+    if (!data_) return u"no store"_s;
+    return class_ ? class_->tryReadPickable(children) : data_->learningRecord().tryReadChildren(children);
+}
+
+void TForm1::setClassLink(ClassLink* link)
+{
+    class_ = link;
+    connect(link, &ClassLink::statusChanged, this, &TForm1::showChild);
+    connect(link, &ClassLink::rosterChanged, this, &TForm1::rosterChanged);
+}
+
 void TForm1::childChosen(const QString& uid)
 {
+    if (class_) {
+        if (StoreError error = class_->tryAdopt(uid)) reportError(*error);
+    }
     if (data_) data_->learningRecord().setCurrentChildUid(uid);
     showChild();
     playCue(cue::choice);
@@ -245,19 +266,36 @@ void TForm1::childChosen(const QString& uid)
 
 void TForm1::showChild()
 {
-    QList<ChildProfile> children;
-    if (!data_ || data_->learningRecord().tryReadChildren(children)) return;
+    QList<ChildProfile> local, children;
+    if (!data_ || data_->learningRecord().tryReadChildren(local) || readPickable(children)) return;
     const QString current = data_->learningRecord().currentChildUid();
-    for (const ChildProfile& child : children)
-        if (child.uid == current) status_->setPanelText(0, u"べんきょうする人： %1"_s.arg(child.name));
+    for (const ChildProfile& child : local)
+        if (child.uid == current) childText_ = u"べんきょうする人： %1"_s.arg(child.name);
+    const QString server = class_ ? class_->statusText() : QString();
+    status_->setPanelText(0, server.isEmpty() ? childText_ : childText_ + u"　　　"_s + server);
     turn_->setVisible(children.size() > 1);
+}
+
+void TForm1::rosterChanged()
+{
+    QList<ChildProfile> children;
+    if (!data_ || readPickable(children)) return;
+    const QString current = data_->learningRecord().currentChildUid();
+    const bool shown =
+        std::any_of(children.cbegin(), children.cend(), [&](const ChildProfile& c) { return c.uid == current; });
+    // Asks again while asking, and asks when the child studying now is not on the list any more
+    // (the unused first child gives way to the class's roster).
+    if (picker_->isVisible() || (!shown && children.size() > 1))
+        picker_->ask(children);
+    else
+        showChild();
 }
 
 void TForm1::CuteButton18Click()
 {
     QList<ChildProfile> children;
     if (!data_) return;
-    if (StoreError error = data_->learningRecord().tryReadChildren(children)) {
+    if (StoreError error = readPickable(children)) {
         reportError(*error);
         return;
     }
@@ -270,6 +308,7 @@ void TForm1::Namae1Click()
     if (!children_) {
         children_ = new ChildrenDialog(data_->learningRecord(), answers_, this);
         connect(children_, &ChildrenDialog::childrenChanged, this, [this] {
+            if (class_) class_->wake(); // a child added here goes on the class's roster
             showChild();
             if (records_ && records_->isVisible()) reloadRecordsWindow(records_);
             if (picker_->isVisible()) CuteButton18Click(); // asks again, with the names as they are now
@@ -278,6 +317,21 @@ void TForm1::Namae1Click()
     children_->reload();
     children_->show();
     bringToFront(children_);
+}
+
+void TForm1::Kurasu1Click()
+{
+    if (!server_) {
+        server_ = new ClassServerDialog(class_, this);
+        connect(server_, &ClassServerDialog::saved, this, [this] {
+            if (class_) class_->start();
+            showChild();
+        });
+    }
+    server_->reload();
+    server_->show();
+    server_->raise();
+    server_->activateWindow();
 }
 
 void TForm1::practise(const QString& childUid, int lesson, int subTopic)

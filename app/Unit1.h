@@ -2,6 +2,7 @@
 // The contents screen: seven chapters, fifteen lesson buttons, help, About and quit; who is
 // studying (asked at start when two or more children study here, shown in the status bar); and
 // for grown-ups the records window and the children's names.
+#include "data/LearningRecordStore.h"
 #include "frame/PromptBlink.h"
 
 #include <QMainWindow>
@@ -19,6 +20,8 @@ struct Probe; // tests/support/Probe.h
 
 class AnswerRecorder;
 class ChildPicker;
+class ClassLink;
+class ClassServerDialog;
 class ChildrenDialog;
 class RecordsWindow;
 class StatusBar;
@@ -40,6 +43,8 @@ class TForm1 : public QMainWindow {
         data_ = data;
         answers_ = answers;
     }
+    // The class server's side of the program: the roster in the picker, its state in the status bar.
+    void setClassLink(ClassLink* link);
 
   public Q_SLOTS:
     void FormCreate();
@@ -51,6 +56,7 @@ class TForm1 : public QMainWindow {
     void About1Click();
     void Kiroku1Click();       // the records window for grown-ups
     void Namae1Click();        // the children's names, for grown-ups
+    void Kurasu1Click();       // the class server's settings, for grown-ups
     void CuteButton18Click();  // "こうたい": another child studies now
     void openLesson(int form); // what each of the fifteen lesson buttons does
     // At start, once the screen is up: opens the record, asks who is studying when two or more
@@ -69,6 +75,8 @@ class TForm1 : public QMainWindow {
   private:
     void childChosen(const QString& uid);
     void showChild();
+    StoreError readPickable(QList<ChildProfile>& children);
+    void rosterChanged();
 
     QWidget* page_;
     std::function<QWidget*(int form)> lessons_;
@@ -84,12 +92,16 @@ class TForm1 : public QMainWindow {
     ChildrenDialog* children_ = nullptr;
     ChildPicker* picker_ = nullptr;
     QAbstractButton* turn_ = nullptr;
+    ClassLink* class_ = nullptr;
+    ClassServerDialog* server_ = nullptr;
+    QString childText_;
 
     friend struct test::Probe; // the tests read these; the program never needs them
     QWidget* helpViewer() const;
     RecordsWindow* recordsWindow() const { return records_; }
     ChildrenDialog* childrenDialog() const { return children_; }
     ChildPicker* childPicker() const { return picker_; }
+    ClassServerDialog* classServerDialog() const { return server_; }
 };
 
 } // namespace kazemaru

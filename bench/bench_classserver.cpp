@@ -1,21 +1,32 @@
 // Class server benchmark: a class of 40 children with 1,000 answers each, sent the way a class
 // computer sends what waits (1,000 rows a batch), then the teacher's class view read again and
-// again. Runs against the throw-away server of scripts/pg-test-cluster.sh:
+// again, the teacher's window opened (login to the class table painted), and 1,000 answers
+// waiting in a computer's database sent by the program's own sender. Runs against the throw-away
+// server of scripts/pg-test-cluster.sh:
 //
 //     scripts/pg-test-cluster.sh start /tmp/pg.env
-//     build/bench_classserver /tmp/pg.env
+//     QT_QPA_PLATFORM=offscreen build/bench_classserver /tmp/pg.env
 //     scripts/pg-test-cluster.sh stop /tmp/pg.env
 //
-// Exits with 2 when a batch of 1,000 rows takes more than 2 s or the class view more than 1 s.
-#include "data/ClassServer.h"
+// Exits with 2 when a batch of 1,000 rows takes more than 2 s (by the client or by the sender),
+// or the class view or the teacher's window more than 1 s.
+#include "app/records/TeacherWindow.h"
+#include "data/ClassSender.h"
+#include "data/LearningRecordStore.h"
+#include "data/untDTM.h"
+#include "tests/support/Probe.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QHash>
+#include <QLineEdit>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QUuid>
 #include <algorithm>
 #include <cstdio>
@@ -43,7 +54,7 @@ struct Times {
     double worst() const { return ms.isEmpty() ? 0 : *std::max_element(ms.begin(), ms.end()); }
     void print(const char* what) const
     {
-        std::printf("%-44s median %8.1f ms   worst %8.1f ms   (%lld runs)\n", what, median(), worst(),
+        std::printf("%-50s median %8.1f ms   worst %8.1f ms   (%lld runs)\n", what, median(), worst(),
                     qlonglong(ms.size()));
     }
 };
@@ -66,7 +77,7 @@ bool check(const ServerError& e, const char* what)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
     const QString envFile = argc > 1 ? QString::fromLocal8Bit(argv[1]) : qEnvironmentVariable("KAZEMARU_PG_ENV");
     QFile f(envFile);
     if (envFile.isEmpty() || !f.open(QIODevice::ReadOnly)) {
@@ -157,8 +168,77 @@ int main(int argc, char** argv)
     lastAnswers.print("a child's last 100 answers");
     csv.print("every answer of the class (CSV)");
 
-    const bool ok = send.worst() <= 2000 && view.worst() <= 1000 && kids.size() == children &&
-                    rows.size() == children * answersEach;
-    std::printf("%s\n", ok ? "within the targets (1,000 rows <= 2 s, view <= 1 s)" : "TARGET MISSED");
+    // The teacher's window: the login typed, then until the class table is painted.
+    Times window;
+    for (int r = 0; r < viewRuns; ++r) {
+        TeacherWindow w(settings, nullptr);
+        w.resize(1100, 760);
+        w.show();
+        QApplication::processEvents();
+        w.findChild<QLineEdit*>(u"Edit1"_s)->setText(u"bench_teacher"_s);
+        w.findChild<QLineEdit*>(u"Edit2"_s)->setText(teacherPassword);
+        QEventLoop loop;
+        bool shown = false;
+        QObject::connect(&w, &TeacherWindow::classShown, &loop, [&] {
+            shown = true;
+            loop.quit();
+        });
+        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+        window.ms << timed([&] {
+            w.CuteButton1Click();
+            loop.exec();
+            w.repaint();
+        });
+        if (!shown) std::fprintf(stderr, "the class table did not come\n");
+    }
+    window.print("teacher's window: login to class table painted");
+
+    // The program's sender: 1,000 answers waiting in a computer's own database, sent from its start.
+    QTemporaryDir pgpass;
+    qputenv("PGPASSFILE", (pgpass.path() + u"/pgpass"_s).toLocal8Bit());
+    settings.user = u"bench_class"_s;
+    PasswordFile::store(settings, pupilPassword);
+    Times sender;
+    for (int r = 0; r < 5; ++r) {
+        QTemporaryDir folder;
+        {
+            TDataModule1 dm(folder.path());
+            ChildProfile child;
+            if (dm.learningRecord().tryAddChild(u"ベンチ%1"_s.arg(r), 1, child)) return 1;
+            QSqlDatabase db = dm.store().database();
+            db.transaction();
+            QSqlQuery q(db);
+            q.prepare(u"INSERT INTO answers VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s);
+            for (int i = 0; i < answersEach; ++i) {
+                const AnswerRecord a{uid(),
+                                     child.uid,
+                                     start.addSecs(60 * i),
+                                     3,
+                                     1 + i % 4,
+                                     u"わり算"_s,
+                                     u"%1 ÷ 3"_s.arg(3 * i),
+                                     QString::number(i),
+                                     QString::number(i),
+                                     i % 3 != 0,
+                                     4.0,
+                                     1};
+                for (const QVariant& v : LearningRecordStore::answerRow(a))
+                    q.addBindValue(v);
+                if (!q.exec()) return 1;
+            }
+            db.commit();
+        }
+        bool sent = false;
+        sender.ms << timed([&] {
+            ClassSender s(folder.path(), settings);
+            sent = test::Probe::waitUntilSent(s, 10000);
+        });
+        if (!sent) std::fprintf(stderr, "the sender did not send everything\n");
+    }
+    sender.print("sender: 1,000 waiting answers, start to all sent");
+
+    const bool ok = send.worst() <= 2000 && view.worst() <= 1000 && window.worst() <= 1000 && sender.worst() <= 2000 &&
+                    kids.size() == children && rows.size() == children * answersEach;
+    std::printf("%s\n", ok ? "within the targets (1,000 rows <= 2 s, view and window <= 1 s)" : "TARGET MISSED");
     return ok ? 0 : 2;
 }

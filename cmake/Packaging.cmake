@@ -18,6 +18,10 @@ add_custom_target(kazemaru_changelog ALL DEPENDS ${deb_changelog} ${man_page})
 install(FILES ${man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${deb_changelog} ${PROJECT_SOURCE_DIR}/packaging/copyright
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kazemaru)
+# The class server's schema, roles and row-level security, for a school's administrator to run
+# with psql (see the README's classroom section).
+file(GLOB server_sql CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/packaging/server/*.sql)
+install(FILES ${server_sql} DESTINATION ${CMAKE_INSTALL_DATADIR}/kazemaru/server)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kazemaru)
@@ -40,5 +44,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "fonts-motoya-l-maruberi, fonts-comfortaa, qt6-translations-l10n, libqt6sql6-sqlite, qt6-qpa-plugins")
+# Qt's PostgreSQL driver is needed only where a school uses a class server; apt installs
+# recommended packages by default, and without it the program says what is missing and stays local.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6sql6-psql")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

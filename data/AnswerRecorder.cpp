@@ -111,6 +111,9 @@ void AnswerRecorder::writeLoop()
             if (!line_.empty() && line_.front().uid == next.uid) line_.pop_front();
             failing_ = false;
             stored_.wakeAll();
+            lock.unlock();
+            Q_EMIT answerStored();
+            lock.relock();
             continue;
         }
         if (!failing_) {

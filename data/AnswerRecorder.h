@@ -54,6 +54,9 @@ class AnswerRecorder : public QObject {
   Q_SIGNALS:
     // The store refused an answer: what went wrong, in words for a parent. Once a spell.
     void storeFailed(const QString& text);
+    // An answer is on the disk. Emitted on the writer's thread: connect it directly only to what
+    // may be called from any thread.
+    void answerStored();
 
   private:
     void writeLoop();

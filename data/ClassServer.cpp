@@ -63,6 +63,8 @@ ServerError checkDatabase(const QSqlDatabase& db, const ClassServerSettings& set
         return {ServerFault::NoSchema, u"the database has no Kazemaru tables: %1"_s.arg(e.databaseText().trimmed()),
                 e.nativeErrorCode()};
     }
+    // A teacher may log in before choosing one of their classes.
+    if (settings.classCode.isEmpty()) return {};
     q.prepare(u"SELECT code FROM kazemaru.classes WHERE code = ?"_s);
     q.addBindValue(settings.classCode);
     if (!q.exec())
@@ -99,41 +101,92 @@ class ClassServer::Binder {
     int next_ = 0;
 };
 
+QStringList ClassServerSettings::keys()
+{
+    return {u"host"_s, u"port"_s, u"database"_s,        u"class"_s,
+            u"user"_s, u"tls"_s,  u"rootCertificate"_s, u"connectTimeout"_s};
+}
+
+QVariant ClassServerSettings::value(const QString& key) const
+{
+    if (key == u"host"_s) return host;
+    if (key == u"port"_s) return port;
+    if (key == u"database"_s) return database;
+    if (key == u"class"_s) return classCode;
+    if (key == u"user"_s) return user;
+    if (key == u"tls"_s) return tls;
+    if (key == u"rootCertificate"_s) return rootCertificate;
+    if (key == u"connectTimeout"_s) return connectTimeoutSeconds;
+    return {};
+}
+
+void ClassServerSettings::setValue(const QString& key, const QVariant& v)
+{
+    if (key == u"host"_s) host = v.toString().trimmed();
+    if (key == u"port"_s) port = v.toInt();
+    if (key == u"database"_s) database = v.toString().trimmed();
+    if (key == u"class"_s) classCode = v.toString().trimmed();
+    if (key == u"user"_s) user = v.toString().trimmed();
+    if (key == u"tls"_s) tls = v.toString().trimmed();
+    if (key == u"rootCertificate"_s) rootCertificate = v.toString();
+    if (key == u"connectTimeout"_s) connectTimeoutSeconds = v.toInt();
+}
+
 ClassServerSettings ClassServerSettings::read()
 {
     // The user's file (~/.config/Kazemaru/Kazemaru.conf) over the school's
     // (/etc/xdg/Kazemaru/Kazemaru.conf), key by key.
     const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, u"Kazemaru"_s, u"Kazemaru"_s);
-    return read(settings);
+    ClassServerSettings s = read(settings);
+    const SchoolSettings school = SchoolSettings::read();
+    if (school.locked)
+        for (const QString& key : school.keys)
+            s.setValue(key, school.values.value(key));
+    return s;
 }
 
 ClassServerSettings ClassServerSettings::read(const QSettings& s)
 {
     ClassServerSettings c;
-    const QString g = group() + u"/"_s;
-    c.host = s.value(g + u"host"_s).toString().trimmed();
-    c.port = s.value(g + u"port"_s, c.port).toInt();
-    c.database = s.value(g + u"database"_s, c.database).toString().trimmed();
-    c.classCode = s.value(g + u"class"_s).toString().trimmed();
-    c.user = s.value(g + u"user"_s).toString().trimmed();
-    c.tls = s.value(g + u"tls"_s, c.tls).toString().trimmed();
-    c.rootCertificate = s.value(g + u"rootCertificate"_s).toString();
-    c.connectTimeoutSeconds = s.value(g + u"connectTimeout"_s, c.connectTimeoutSeconds).toInt();
+    for (const QString& key : keys())
+        c.setValue(key, s.value(group() + u'/' + key, c.value(key)));
     return c;
 }
 
 void ClassServerSettings::write(QSettings& s) const
 {
     s.beginGroup(group());
-    s.setValue(u"host"_s, host);
-    s.setValue(u"port"_s, port);
-    s.setValue(u"database"_s, database);
-    s.setValue(u"class"_s, classCode);
-    s.setValue(u"user"_s, user);
-    s.setValue(u"tls"_s, tls);
-    s.setValue(u"rootCertificate"_s, rootCertificate);
-    s.setValue(u"connectTimeout"_s, connectTimeoutSeconds);
+    for (const QString& key : keys())
+        s.setValue(key, value(key));
     s.endGroup();
+}
+
+void ClassServerSettings::writeForUser() const
+{
+    const SchoolSettings school = SchoolSettings::read();
+    QSettings user(QSettings::NativeFormat, QSettings::UserScope, u"Kazemaru"_s, u"Kazemaru"_s);
+    user.beginGroup(group());
+    for (const QString& key : keys()) {
+        const bool schools = school.keys.contains(key);
+        if (schools && (school.locked || school.values.value(key) == value(key)))
+            user.remove(key);
+        else
+            user.setValue(key, value(key));
+    }
+    user.endGroup();
+    user.sync();
+}
+
+SchoolSettings SchoolSettings::read()
+{
+    const QSettings system(QSettings::NativeFormat, QSettings::SystemScope, u"Kazemaru"_s, u"Kazemaru"_s);
+    SchoolSettings school;
+    school.values = ClassServerSettings::read(system);
+    const QString g = ClassServerSettings::group() + u'/';
+    for (const QString& key : ClassServerSettings::keys())
+        if (system.contains(g + key)) school.keys << key;
+    school.locked = system.value(g + u"locked"_s).toBool();
+    return school;
 }
 
 ClassServer::ClassServer(ClassServerSettings settings)
@@ -169,7 +222,8 @@ ServerError ClassServer::ensureOpen()
 
 ServerError ClassServer::connectOnce()
 {
-    if (!settings_.isSet()) return {ServerFault::NotSet, u"no class server is set"_s, {}};
+    if (settings_.host.isEmpty() || settings_.user.isEmpty())
+        return {ServerFault::NotSet, u"no class server is set"_s, {}};
     if (!QSqlDatabase::isDriverAvailable(driverName))
         return {ServerFault::NoDriver, u"Qt's PostgreSQL driver (QPSQL) is not installed"_s, {}};
     if (settings_.port < 1 || settings_.port > 65535)
@@ -352,6 +406,19 @@ ServerError ClassServer::readClassView(QList<ClassViewCell>& cells)
                   {settings_.classCode}, [&](const QSqlQuery& q) {
                       cells.append({q.value(0).toString(), q.value(1).toInt(), q.value(2).toInt(), q.value(3).toInt(),
                                     q.value(4).toInt(), localTime(q.value(5))});
+                  });
+}
+
+ServerError ClassServer::readRecentMarks(const QString& childUid, int window, QList<WeakItem>& items)
+{
+    items.clear();
+    return select(u"SELECT lesson, sub_topic, count(*), count(*) FILTER (WHERE correct) FROM ("
+                  "SELECT lesson, sub_topic, correct, row_number() OVER (PARTITION BY lesson, sub_topic "
+                  "ORDER BY answered_at DESC, uid DESC) AS latest FROM kazemaru.answers "
+                  "WHERE class_code = ? AND child_uid = ?::uuid) AS a "
+                  "WHERE latest <= ? GROUP BY lesson, sub_topic ORDER BY lesson, sub_topic"_s,
+                  {settings_.classCode, childUid, window}, [&](const QSqlQuery& q) {
+                      items.append({q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt(), q.value(3).toInt()});
                   });
 }
 

@@ -15,6 +15,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <QVariantList>
 #include <functional>
 
@@ -38,12 +39,32 @@ struct ClassServerSettings {
     int connectTimeoutSeconds = 5;                 // "connectTimeout": libpq waits at least 2
 
     bool isSet() const { return !host.isEmpty() && !classCode.isEmpty() && !user.isEmpty(); }
+    bool operator==(const ClassServerSettings&) const = default;
 
     static QString group() { return QStringLiteral("ClassServer"); }
-    // The settings of this program (user scope, falling back to the system scope, key by key).
+    // The keys of the group, in the order a grown-up sets them: host, port, database, class,
+    // user, tls, rootCertificate, connectTimeout.
+    static QStringList keys();
+    QVariant value(const QString& key) const;
+    void setValue(const QString& key, const QVariant& value);
+
+    // The settings of this program: the user's file over the school's, key by key, except the
+    // keys of a school's file that says "locked=true": those hold whatever the user's file says.
     static ClassServerSettings read();
     static ClassServerSettings read(const QSettings& settings);
     void write(QSettings& settings) const;
+    // Writes these settings into the user's file, only where they differ from the school's file
+    // (so that what the school changes later still holds there) and never a key the school locked.
+    void writeForUser() const;
+};
+
+// What a school's system-wide settings file (/etc/xdg/Kazemaru/Kazemaru.conf) says about the
+// class server: which keys it sets, their values, and whether the computers may change them.
+struct SchoolSettings {
+    QStringList keys; // of ClassServerSettings::keys(), those the school's file sets
+    ClassServerSettings values;
+    bool locked = false; // "locked=true": the school's keys hold, a grown-up here cannot change them
+    static SchoolSettings read();
 };
 
 enum class ServerFault {
@@ -92,9 +113,12 @@ class ClassServer {
     ClassServer& operator=(const ClassServer&) = delete;
 
     const ClassServerSettings& settings() const { return settings_; }
+    // The class the next operations are about (a teacher's choice among theirs); the connection stays.
+    void setClassCode(const QString& code) { settings_.classCode = code; }
 
     // Connects (once; later operations reconnect by themselves) and checks that the database has
-    // the Kazemaru tables and that the login may use the class. An empty password lets libpq
+    // the Kazemaru tables and that the login may use the class (when the settings name one; a
+    // teacher may choose among their classes afterwards). An empty password lets libpq
     // take it from the password file (see PasswordFile below); a password given here is kept in
     // memory only, for the reconnections of this object.
     ServerError open(const QString& password = {});
@@ -118,6 +142,8 @@ class ClassServer {
     ServerError readLastAnswers(const QString& childUid, int lesson, int limit, QList<AnswerRecord>& rows);
     ServerError readClassAnswers(QList<AnswerRecord>& rows); // the whole class, oldest first
     ServerError readClassRuns(QList<DrillRunRecord>& runs);  // the whole class, oldest first
+    // Each menu item's answers and ○ among the child's last `window` answers there.
+    ServerError readRecentMarks(const QString& childUid, int window, QList<WeakItem>& items);
 
     // Rows sent in one statement; a batch of 1,000 is ten round trips to the server.
     static constexpr int rowsPerStatement = 100;

@@ -35,7 +35,8 @@ const TableDef& drillHistoryTable()
                                  {u"ending"_s, u"TEXT"_s},
                                  {u"uid"_s, u"TEXT"_s},
                                  {u"child_uid"_s, u"TEXT"_s},
-                                 {u"sent"_s, u"INTEGER"_s}}};
+                                 {u"sent"_s, u"INTEGER"_s},
+                                 {u"refused"_s, u"TEXT"_s}}};
     return table;
 }
 

@@ -81,11 +81,26 @@ QSqlError toVersion1(const QSqlDatabase& db)
                     u"CREATE INDEX drill_runs_unsent ON drill_runs (started) WHERE sent IS NULL"_s});
 }
 
+// Version 1 → 2: a row the class server refused is kept with the server's reason and waits no
+// more; the class's roster as the server last gave it, so that the child picker works offline.
+QSqlError toVersion2(const QSqlDatabase& db)
+{
+    return run(db, {u"ALTER TABLE children ADD COLUMN refused TEXT"_s, u"ALTER TABLE answers ADD COLUMN refused TEXT"_s,
+                    u"ALTER TABLE drill_runs ADD COLUMN refused TEXT"_s, u"DROP INDEX answers_unsent"_s,
+                    u"CREATE INDEX answers_unsent ON answers (answered_at) WHERE sent IS NULL AND refused IS NULL"_s,
+                    u"DROP INDEX drill_runs_unsent"_s,
+                    u"CREATE INDEX drill_runs_unsent ON drill_runs (started) WHERE sent IS NULL AND refused IS NULL"_s,
+                    u"CREATE INDEX answers_refused ON answers (uid) WHERE refused IS NOT NULL"_s,
+                    u"CREATE INDEX drill_runs_refused ON drill_runs (uid) WHERE refused IS NOT NULL"_s,
+                    u"CREATE TABLE class_roster (class_code TEXT NOT NULL, uid TEXT NOT NULL, name TEXT NOT NULL, "
+                    u"colour INTEGER NOT NULL, position INTEGER NOT NULL, PRIMARY KEY (class_code, uid))"_s});
+}
+
 } // namespace
 
 QList<SchemaStep> kyozaiUpgrades()
 {
-    return {toVersion1};
+    return {toVersion1, toVersion2};
 }
 
 const TableDef& childrenTable()
@@ -95,7 +110,8 @@ const TableDef& childrenTable()
                                  {u"name"_s, u"TEXT"_s},
                                  {u"colour"_s, u"INTEGER"_s},
                                  {u"position"_s, u"INTEGER"_s},
-                                 {u"sent"_s, u"INTEGER"_s}}};
+                                 {u"sent"_s, u"INTEGER"_s},
+                                 {u"refused"_s, u"TEXT"_s}}};
     return table;
 }
 
@@ -114,7 +130,19 @@ const TableDef& answersTable()
                                  {u"correct"_s, u"INTEGER"_s},
                                  {u"seconds"_s, u"REAL"_s},
                                  {u"attempt"_s, u"INTEGER"_s},
-                                 {u"sent"_s, u"INTEGER"_s}}};
+                                 {u"sent"_s, u"INTEGER"_s},
+                                 {u"refused"_s, u"TEXT"_s}}};
+    return table;
+}
+
+const TableDef& rosterTable()
+{
+    static const TableDef table{u"class_roster"_s,
+                                {{u"class_code"_s, u"TEXT"_s},
+                                 {u"uid"_s, u"TEXT"_s},
+                                 {u"name"_s, u"TEXT"_s},
+                                 {u"colour"_s, u"INTEGER"_s},
+                                 {u"position"_s, u"INTEGER"_s}}};
     return table;
 }
 

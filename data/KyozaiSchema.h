@@ -7,7 +7,8 @@
 //
 // Every row that may leave this computer (children, answers, runs) has a nullable `sent`
 // marker and the answers and runs an index of the rows not sent yet, so that a class server can
-// be given each row once, keyed by its id.
+// be given each row once, keyed by its id. Version 2 keeps a row the class server refused with
+// the server's reason (`refused`; it waits no more) and the class's roster (`class_roster`).
 #include "store/TableStore.h"
 
 #include <QList>
@@ -18,9 +19,10 @@ namespace kazemaru {
 // upgrades[k] takes a file from version k to k + 1; their count is this release's version.
 QList<SchemaStep> kyozaiUpgrades();
 
-// The tables children and answers at this release, fields in their stored order.
+// The tables children, answers and class_roster at this release, fields in their stored order.
 const TableDef& childrenTable();
 const TableDef& answersTable();
+const TableDef& rosterTable();
 
 // The name of the child every database starts with; a grown-up renames it under おうちのかたへ.
 QString firstChildName();

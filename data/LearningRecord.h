@@ -30,4 +30,21 @@ struct AnswerRecord {
     int attempt = 1;    // 1 for the first judgement of a problem; 2, 3 … for another try at it
 };
 
+// A lesson's menu item as a child's answers show it: answers given, ○ among them, the latest answer.
+struct ItemSummary {
+    int lesson = 0;
+    int subTopic = 0;
+    int answers = 0;
+    int rights = 0;
+    QDateTime last;
+};
+
+// A menu item's ○ among the child's last answers there (at most LearningRecordStore::weakWindow).
+struct WeakItem {
+    int lesson = 0;
+    int subTopic = 0;
+    int answers = 0;
+    int rights = 0;
+};
+
 } // namespace kazemaru

@@ -1,6 +1,7 @@
 #include "data/LearningRecordStore.h"
 
 #include "data/KyozaiSchema.h"
+#include "data/StoreStatement.h"
 #include "data/untDTM.h"
 
 #include <QSqlError>
@@ -12,28 +13,6 @@ using namespace Qt::StringLiterals;
 
 namespace kazemaru {
 namespace {
-
-// A query on the store's connection whose failure is kept with its message and kind.
-struct Statement {
-    QSqlQuery query;
-    QString message;
-    StoreFault fault = StoreFault::None;
-
-    Statement(const TableStore& store, const QString& text, const QVariantList& values = {})
-        : query(store.database())
-    {
-        query.setForwardOnly(true);
-        bool ok = query.prepare(text);
-        for (const QVariant& v : values)
-            query.addBindValue(v);
-        ok = ok && query.exec();
-        if (!ok) {
-            message = store.filePath() + u": "_s + query.lastError().text().trimmed();
-            fault = TableStore::faultOf(query.lastError());
-        }
-    }
-    explicit operator bool() const { return fault == StoreFault::None && message.isEmpty(); }
-};
 
 // Bound as an empty text, never as NULL: the answer's texts are NOT NULL.
 QString text(const QString& s)
@@ -172,44 +151,55 @@ StoreError LearningRecordStore::tryReadWeakItems(const QString& childUid, const 
                     {childUid, item.lesson, item.subTopic, weakWindow});
         if (!s) return failed(u"読めませんでした"_s, s.message, s.fault);
         if (!s.query.next()) continue;
-        const int answers = s.query.value(0).toInt(), rights = s.query.value(1).toInt();
-        if (answers >= weakAtLeast && rights < answers) weak.append({item.lesson, item.subTopic, answers, rights});
+        weak.append({item.lesson, item.subTopic, s.query.value(0).toInt(), s.query.value(1).toInt()});
     }
-    // Lowest rate first (compared as fractions, exactly), then in the contents screen's order.
-    std::stable_sort(weak.begin(), weak.end(), [](const WeakItem& a, const WeakItem& b) {
+    weak = rankWeakItems(std::move(weak));
+    return std::nullopt;
+}
+
+QList<WeakItem> LearningRecordStore::rankWeakItems(QList<WeakItem> recent)
+{
+    recent.removeIf([](const WeakItem& w) { return w.answers < weakAtLeast || w.rights >= w.answers; });
+    // Lowest rate first (compared as fractions, exactly), then in the order given.
+    std::stable_sort(recent.begin(), recent.end(), [](const WeakItem& a, const WeakItem& b) {
         return qint64(a.rights) * b.answers < qint64(b.rights) * a.answers;
     });
-    if (weak.size() > weakShownAtMost) weak.resize(weakShownAtMost);
-    return std::nullopt;
+    if (recent.size() > weakShownAtMost) recent.resize(weakShownAtMost);
+    return recent;
+}
+
+QString LearningRecordStore::answerSelect()
+{
+    return u"SELECT uid, child_uid, answered_at, lesson, sub_topic, kind, problem, given, expected, correct, seconds, "
+           u"attempt FROM answers "_s;
+}
+
+AnswerRecord LearningRecordStore::answerAt(const QSqlQuery& q)
+{
+    AnswerRecord r;
+    r.uid = q.value(0).toString();
+    r.childUid = q.value(1).toString();
+    r.answeredAt = QDateTime::fromString(q.value(2).toString(), Qt::ISODateWithMs);
+    r.lesson = q.value(3).toInt();
+    r.subTopic = q.value(4).toInt();
+    r.kind = q.value(5).toString();
+    r.problem = q.value(6).toString();
+    r.given = q.value(7).toString();
+    r.expected = q.value(8).toString();
+    r.right = q.value(9).toInt() != 0;
+    r.seconds = q.value(10).toDouble();
+    r.attempt = q.value(11).toInt();
+    return r;
 }
 
 StoreError LearningRecordStore::readAnswers(const QString& where, const QVariantList& values, QList<AnswerRecord>& rows)
 {
     rows.clear();
     if (!store_.open()) return failed(u"読めませんでした"_s, store_.lastError(), store_.lastFault());
-    Statement s(store_,
-                u"SELECT uid, child_uid, answered_at, lesson, sub_topic, kind, problem, given, expected, correct, "
-                u"seconds, attempt FROM answers "_s +
-                    where,
-                values);
+    Statement s(store_, answerSelect() + where, values);
     if (!s) return failed(u"読めませんでした"_s, s.message, s.fault);
-    const QSqlQuery& q = s.query;
-    while (s.query.next()) {
-        AnswerRecord r;
-        r.uid = q.value(0).toString();
-        r.childUid = q.value(1).toString();
-        r.answeredAt = QDateTime::fromString(q.value(2).toString(), Qt::ISODateWithMs);
-        r.lesson = q.value(3).toInt();
-        r.subTopic = q.value(4).toInt();
-        r.kind = q.value(5).toString();
-        r.problem = q.value(6).toString();
-        r.given = q.value(7).toString();
-        r.expected = q.value(8).toString();
-        r.right = q.value(9).toInt() != 0;
-        r.seconds = q.value(10).toDouble();
-        r.attempt = q.value(11).toInt();
-        rows.append(r);
-    }
+    while (s.query.next())
+        rows.append(answerAt(s.query));
     return std::nullopt;
 }
 
@@ -238,7 +228,7 @@ QVariantList LearningRecordStore::answerRow(const AnswerRecord& a)
 {
     return {a.uid,           a.childUid,    stampText(a.answeredAt), a.lesson,        a.subTopic, text(a.kind),
             text(a.problem), text(a.given), text(a.expected),        a.right ? 1 : 0, a.seconds,  a.attempt,
-            QVariant()};
+            QVariant(),      QVariant()};
 }
 
 } // namespace kazemaru

@@ -12,26 +12,11 @@
 #include <QVariantList>
 #include <optional>
 
+class QSqlQuery;
+
 namespace kazemaru {
 
 using StoreError = std::optional<QString>;
-
-// A lesson's menu item as its answers show it: answers given, ○ among them, the latest answer.
-struct ItemSummary {
-    int lesson = 0;
-    int subTopic = 0;
-    int answers = 0;
-    int rights = 0;
-    QDateTime last;
-};
-
-// A menu item's ○ among the child's last answers there (at most weakWindow of them).
-struct WeakItem {
-    int lesson = 0;
-    int subTopic = 0;
-    int answers = 0;
-    int rights = 0;
-};
 
 // What may be wrong with a name a grown-up typed.
 enum class NameCheck { Fine, Empty, TooLong, Taken };
@@ -67,11 +52,18 @@ class LearningRecordStore {
     // a ×), a lesson's latest answers (newest first) and all answers (oldest first).
     StoreError tryReadSummary(const QString& childUid, QList<ItemSummary>& items);
     StoreError tryReadWeakItems(const QString& childUid, const QList<ItemSummary>& answered, QList<WeakItem>& weak);
+    // Of each item's marks over its last answers, the weak ones as the records show them: at least
+    // weakAtLeast answers and one ×, lowest ○ rate first (ties in the order given), at most
+    // weakShownAtMost. The class server's records are ranked the same way.
+    static QList<WeakItem> rankWeakItems(QList<WeakItem> recent);
     StoreError tryReadLatestAnswers(const QString& childUid, int lesson, int limit, QList<AnswerRecord>& rows);
     StoreError tryReadAnswers(const QString& childUid, QList<AnswerRecord>& rows);
 
     // An answer's values in the order of the table answers.
     static QVariantList answerRow(const AnswerRecord& answer);
+    // "SELECT <an answer's fields> FROM answers ", and the answer of a row such a query is on.
+    static QString answerSelect();
+    static AnswerRecord answerAt(const QSqlQuery& query);
 
   private:
     // The answer's time as stored: local time with its offset, to the millisecond.

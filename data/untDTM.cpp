@@ -248,8 +248,10 @@ StoreError TDataModule1::tryRecordRun(const DrillRunRecord& run)
                            runEndCode(run.ending),
                            run.uid.isEmpty() ? newRowUid() : run.uid,
                            run.childUid.isEmpty() ? record_.currentChildUid() : run.childUid,
+                           QVariant(),
                            QVariant()};
     if (!store_.append(drillHistoryTable().name, row)) return historyFailed(u"書きこめませんでした"_s);
+    Q_EMIT runRecorded();
     return std::nullopt;
 }
 

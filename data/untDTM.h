@@ -87,6 +87,10 @@ class TDataModule1 : public QObject {
     // The children and their answers, in the same database.
     LearningRecordStore& learningRecord() { return record_; }
 
+  Q_SIGNALS:
+    // A drill run was stored (a class server may want it).
+    void runRecorded();
+
   private:
     struct TableState {
         QSqlQueryModel* query;

@@ -7,6 +7,9 @@
 #                                              classes with a teacher each, and write what the
 #                                              tests need to know into ENVFILE (KEY=VALUE lines)
 #   scripts/pg-test-cluster.sh stop ENVFILE    stop that cluster and remove its folder and ENVFILE
+#   scripts/pg-test-cluster.sh pause ENVFILE   stop that cluster's server but keep its data (a school's
+#                                              server gone away while the children work)
+#   scripts/pg-test-cluster.sh resume ENVFILE  start it again on the same port with the same data
 #
 # start first stops whatever cluster ENVFILE still names (one left by a run that was killed).
 # PostgreSQL refuses to run as root: as root, the server runs as the user postgres, which
@@ -16,7 +19,7 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 command="${1:-}"
 envfile="${2:-}"
 if [ -z "$command" ] || [ -z "$envfile" ]; then
-    echo "usage: $0 start|stop ENVFILE" >&2
+    echo "usage: $0 start|stop|pause|resume ENVFILE" >&2
     exit 2
 fi
 
@@ -157,8 +160,21 @@ EOF
     echo "test cluster on 127.0.0.1:$port in $dir"
 }
 
+pause_cluster() {
+    as_server "$bindir/pg_ctl" -D "$(value_of KAZEMARU_PG_DIR)/data" -m fast -w -t 30 stop >/dev/null
+}
+
+resume_cluster() {
+    local dir
+    dir="$(value_of KAZEMARU_PG_DIR)"
+    as_server "$bindir/pg_ctl" -D "$dir/data" -l "$dir/log" -w -t 30 -o "-p $(value_of KAZEMARU_PG_PORT)" \
+        start >/dev/null
+}
+
 case "$command" in
     start) stop_cluster; start_cluster ;;
     stop) stop_cluster ;;
-    *) echo "usage: $0 start|stop ENVFILE" >&2; exit 2 ;;
+    pause) pause_cluster ;;
+    resume) resume_cluster ;;
+    *) echo "usage: $0 start|stop|pause|resume ENVFILE" >&2; exit 2 ;;
 esac

@@ -10,7 +10,8 @@ endif()
 foreach(path lib/kazemaru/kazemaru lib/kazemaru/libkazemaru-records.so lib/kazemaru/libkazemaru-sound.so lib/kazemaru/Kazemaru.hlp lib/kazemaru/oto/pinpon.wav
              lib/kazemaru/oto/charararan.wav share/applications/kazemaru.desktop
              share/icons/hicolor/scalable/apps/kazemaru.svg share/icons/hicolor/48x48/apps/kazemaru.png
-             share/icons/hicolor/256x256/apps/kazemaru.png share/metainfo/org.kazemaru.Kazemaru.metainfo.xml)
+             share/icons/hicolor/256x256/apps/kazemaru.png share/metainfo/org.kazemaru.Kazemaru.metainfo.xml
+             share/kazemaru/server/01-roles.sql share/kazemaru/server/02-tables.sql share/kazemaru/server/03-security.sql)
     if(NOT EXISTS "${prefix}/${path}")
         message(FATAL_ERROR "missing after install: ${path}")
     endif()

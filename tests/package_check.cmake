@@ -30,7 +30,8 @@ foreach(path usr/lib/kazemaru/kazemaru usr/lib/kazemaru/libkazemaru-records.so u
              usr/share/icons/hicolor/64x64/apps/kazemaru.png usr/share/icons/hicolor/128x128/apps/kazemaru.png
              usr/share/icons/hicolor/256x256/apps/kazemaru.png usr/share/metainfo/org.kazemaru.Kazemaru.metainfo.xml
              usr/share/doc/kazemaru/copyright usr/share/doc/kazemaru/changelog.Debian.gz
-             usr/share/man/man1/kazemaru.1.gz)
+             usr/share/man/man1/kazemaru.1.gz usr/share/kazemaru/server/01-roles.sql
+             usr/share/kazemaru/server/02-tables.sql usr/share/kazemaru/server/03-security.sql)
     string(FIND "${listing}" " ./${path}" at)
     if(at EQUAL -1)
         message(FATAL_ERROR "the package lacks ${path}:\n${listing}")
@@ -50,6 +51,11 @@ foreach(dependency libqt6widgets6 libqt6charts6 libqt6multimedia6 libqt6sql6 lib
         message(FATAL_ERROR "the package does not depend on ${dependency}: ${out}")
     endif()
 endforeach()
+
+run(dpkg-deb -f "${deb}" Recommends)
+if(NOT out MATCHES "libqt6sql6-psql")
+    message(FATAL_ERROR "the package does not recommend libqt6sql6-psql: ${out}")
+endif()
 
 set(root "${scratch}/root")
 run(dpkg-deb -x "${deb}" "${root}")

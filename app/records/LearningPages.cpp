@@ -171,6 +171,7 @@ void WeakItemsPage::showItems(const QList<WeakItem>& items)
         table_->setItem(row, 2, cell(u"%1もん中 ○%2"_s.arg(item.answers).arg(item.rights), true));
         table_->setItem(row, 3, cell(percentText(item.rights, item.answers), true));
         table_->item(row, 3)->setBackground(rateColour(item.rights, item.answers));
+        if (!practiseShown_) continue;
         auto* practise = makeButton(
             nullptr, {u"Practise%1"_s.arg(row + 1), u"れんしゅうする"_s, 0, 0, 150, 34, colour::pink, colour::navy},
             16);
@@ -183,6 +184,12 @@ void WeakItemsPage::showItems(const QList<WeakItem>& items)
         centred->addStretch();
         table_->setCellWidget(row, 4, holder);
     }
+}
+
+void WeakItemsPage::setPractiseShown(bool shown)
+{
+    practiseShown_ = shown;
+    table_->setColumnHidden(4, !shown);
 }
 
 AnswersPage::AnswersPage(QWidget* parent)

@@ -39,6 +39,8 @@ class WeakItemsPage : public QWidget {
   public:
     explicit WeakItemsPage(QWidget* parent);
     void showItems(const QList<WeakItem>& items);
+    // Whether each item has its "れんしゅうする" button (not where the child is not at this computer).
+    void setPractiseShown(bool shown);
 
   Q_SIGNALS:
     // "れんしゅうする" on an item's row.
@@ -48,6 +50,7 @@ class WeakItemsPage : public QWidget {
     QStackedWidget* pages_;
     QTableWidget* table_;
     QLabel* none_;
+    bool practiseShown_ = true;
 };
 
 class AnswersPage : public QWidget {

@@ -2,7 +2,13 @@
 
 #include "app/Shell.h"
 #include "app/records/RunTexts.h"
+#include "frame/Dialogs.h"
 #include "frame/FrameFacts.h"
+
+#include <QDir>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -81,13 +87,15 @@ QString secondsText(double seconds)
     return QString::number(seconds, 'f', 1);
 }
 
-QByteArray answersCsv(const QList<AnswerRecord>& answers, const QString& childName)
+namespace {
+
+QByteArray csvOfAnswers(const QList<AnswerRecord>& answers, const std::function<QString(const AnswerRecord&)>& nameOf)
 {
     QList<QStringList> rows{{u"日時"_s, u"なまえ"_s, u"レッスン"_s, u"メニュー"_s, u"しゅるい"_s, u"もんだい"_s,
                              u"こたえ"_s, u"正しい答え"_s, u"○×"_s, u"なんかいめ"_s, u"びょう"_s}};
     for (const AnswerRecord& a : answers) {
         rows << QStringList{a.answeredAt.toString(u"yyyy-MM-dd HH:mm:ss"_s),
-                            childName,
+                            nameOf(a),
                             lessonName(a.lesson),
                             itemName(a.lesson, a.subTopic),
                             a.kind,
@@ -99,6 +107,38 @@ QByteArray answersCsv(const QList<AnswerRecord>& answers, const QString& childNa
                             secondsText(a.seconds)};
     }
     return csvDocument(rows);
+}
+
+} // namespace
+
+QByteArray answersCsv(const QList<AnswerRecord>& answers, const QString& childName)
+{
+    return csvOfAnswers(answers, [&](const AnswerRecord&) { return childName; });
+}
+
+QByteArray answersCsv(const QList<AnswerRecord>& answers, const QHash<QString, QString>& names)
+{
+    return csvOfAnswers(answers, [&](const AnswerRecord& a) { return names.value(a.childUid); });
+}
+
+QString suggestedCsvFile(const QString& name)
+{
+    QString safe = name;
+    for (QChar& c : safe)
+        if (c == u'/' || c == u'\\' || c.category() == QChar::Other_Control) c = u'_';
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(safe + u".csv"_s);
+}
+
+bool writeCsvFile(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0 || !file.commit()) {
+        reportError(u"CSVファイルを ほぞんできませんでした。\n%1: %2"_s.arg(path, file.errorString()));
+        return false;
+    }
+    showDialog(DialogKind::Information, u"CSVファイルを ほぞんしました。\n%1"_s.arg(path));
+    return true;
 }
 
 } // namespace kazemaru

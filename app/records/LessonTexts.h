@@ -5,6 +5,7 @@
 #include "data/LearningRecord.h"
 
 #include <QColor>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -39,5 +40,13 @@ QString secondsText(double seconds);
 // The CSV text of a child's answers in the order given: UTF-8 with a byte-order mark, a header
 // row, one answer a line.
 QByteArray answersCsv(const QList<AnswerRecord>& answers, const QString& childName);
+// The same for the answers of a class, each with its child's name (by the child's id).
+QByteArray answersCsv(const QList<AnswerRecord>& answers, const QHash<QString, QString>& names);
+
+// A CSV file's suggested path in the documents folder; a name's slashes and control characters
+// never make it another folder.
+QString suggestedCsvFile(const QString& name);
+// Writes a CSV file whole or not at all, and says in a box that it did or why it could not.
+bool writeCsvFile(const QString& path, const QByteArray& bytes);
 
 } // namespace kazemaru

@@ -6,6 +6,7 @@
 #include "app/records/LearningPages.h"
 #include "app/records/LessonTexts.h"
 #include "app/records/RunTexts.h"
+#include "app/records/TeacherWindow.h"
 #include "data/AnswerRecorder.h"
 #include "data/untDTM.h"
 #include "frame/Dialogs.h"
@@ -17,15 +18,12 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QDateTimeAxis>
-#include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
-#include <QSaveFile>
 #include <QStackedWidget>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -105,28 +103,6 @@ int kindKey(int drill, int subTopic)
     return drill * 100 + subTopic;
 }
 
-// A CSV file's suggested path in the documents folder; a name's slashes and control characters
-// never make it another folder.
-QString suggestedFile(const QString& name)
-{
-    QString safe = name;
-    for (QChar& c : safe)
-        if (c == u'/' || c == u'\\' || c.category() == QChar::Other_Control) c = u'_';
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(safe + u".csv"_s);
-}
-
-bool writeCsv(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0 || !file.commit()) {
-        reportError(u"CSVファイルを ほぞんできませんでした。\n%1: %2"_s.arg(path, file.errorString()));
-        return false;
-    }
-    showDialog(DialogKind::Information, u"CSVファイルを ほぞんしました。\n%1"_s.arg(path));
-    return true;
-}
-
 } // namespace
 
 RecordsWindow::RecordsWindow(TDataModule1* data, QWidget* parent, AnswerRecorder* answers)
@@ -161,12 +137,18 @@ RecordsWindow::RecordsWindow(TDataModule1* data, QWidget* parent, AnswerRecorder
         this, {u"CuteButton3"_s, u"こたえを CSVで ほぞん"_s, 0, 0, 210, 32, colour::skyBlue, colour::navy}, 16);
     connect(exportAnswers_, &QAbstractButton::clicked, this, &RecordsWindow::CuteButton3Click);
     exportAnswers_->setMinimumSize(exportAnswers_->size());
+    // For a teacher at a class computer: the whole class, from the class server.
+    teacher_ = makeButton(
+        this, {u"CuteButton4"_s, u"クラスの きろく（せんせい）"_s, 0, 0, 250, 32, colour::mint, colour::navy}, 16);
+    teacher_->setMinimumSize(teacher_->size());
+    connect(teacher_, &QAbstractButton::clicked, this, &RecordsWindow::CuteButton4Click);
 
     auto* top = new QHBoxLayout;
     top->addWidget(title);
     top->addSpacing(24);
     top->addWidget(childBox_);
     top->addStretch();
+    top->addWidget(teacher_);
     top->addWidget(exportAnswers_);
     top->addWidget(close);
 
@@ -278,6 +260,7 @@ bool RecordsWindow::chartShown() const
 
 void RecordsWindow::reload()
 {
+    teacher_->setVisible(!ClassServerSettings::read().host.isEmpty());
     // The answers judged a moment ago may still be on their way to the disk.
     if (answers_ && answers_->waiting() > 0 && !answers_->refusing()) answers_->waitUntilStored(1000);
     childBox_->clear();
@@ -442,10 +425,10 @@ void RecordsWindow::CuteButton1Click()
 {
     if (runs_.isEmpty()) return;
     const DrillRunRecord& any = runs_.first();
-    const QString suggested = suggestedFile(u"ドリルのきろく-%1-%2-%3"_s.arg(
+    const QString suggested = suggestedCsvFile(u"ドリルのきろく-%1-%2-%3"_s.arg(
         childBox_->currentText(), drillName(any.drill), subTopicName(any.drill, any.subTopic)));
     const QString path = chooser_ ? chooser_(this, suggested) : QString();
-    if (!path.isEmpty()) writeCsv(path, runsCsv(runs_));
+    if (!path.isEmpty()) writeCsvFile(path, runsCsv(runs_));
 }
 
 void RecordsWindow::CuteButton3Click()
@@ -456,8 +439,17 @@ void RecordsWindow::CuteButton3Click()
         return;
     }
     const QString path =
-        chooser_ ? chooser_(this, suggestedFile(u"こたえ-%1"_s.arg(childBox_->currentText()))) : QString();
-    if (!path.isEmpty()) writeCsv(path, answersCsv(rows, childBox_->currentText()));
+        chooser_ ? chooser_(this, suggestedCsvFile(u"こたえ-%1"_s.arg(childBox_->currentText()))) : QString();
+    if (!path.isEmpty()) writeCsvFile(path, answersCsv(rows, childBox_->currentText()));
+}
+
+void RecordsWindow::CuteButton4Click()
+{
+    // A window of its own: closing it forgets the teacher's password.
+    auto* window = new TeacherWindow(ClassServerSettings::read(), this);
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void RecordsWindow::CuteButton2Click()

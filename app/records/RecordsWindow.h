@@ -56,6 +56,7 @@ class RecordsWindow : public QDialog {
     void CuteButton1Click(); // CSV export of the runs shown
     void CuteButton2Click(); // close
     void CuteButton3Click(); // CSV export of the child's answers
+    void CuteButton4Click(); // the teacher's view of the class, from the class server
 
   Q_SIGNALS:
     // "れんしゅうする": the child is to practise the lesson's menu item in test mode.
@@ -79,6 +80,7 @@ class RecordsWindow : public QDialog {
     WeakItemsPage* weakItems_;
     AnswersPage* answersPage_;
     QPushButton* exportAnswers_;
+    QPushButton* teacher_;
     QList<DrillRunRecord> runs_;
     QComboBox* chooserBox_;
     QStackedWidget* pages_;

@@ -211,7 +211,7 @@ class TestAnswers : public QObject {
         const QString path = copyReleaseFixture(folder);
         {
             RawFile file(path);
-            QVERIFY(file.exec(u"PRAGMA user_version=2"_s));
+            QVERIFY(file.exec(u"PRAGMA user_version=3"_s));
         }
         const QByteArray before = fileHash(path);
         Harness h;
@@ -230,7 +230,7 @@ class TestAnswers : public QObject {
         }
         QCOMPARE(fileHash(path), before);
         RawFile after(path);
-        QCOMPARE(after.value(u"PRAGMA user_version"_s), u"2"_s);
+        QCOMPARE(after.value(u"PRAGMA user_version"_s), u"3"_s);
     }
 
     void namesAreAddedRenamedAndRemovedByAGrownUp()

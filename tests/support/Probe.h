@@ -57,6 +57,12 @@ struct Probe {
     template <class S> static auto answersPage(const S& s) { return s.answersPage(); }
     template <class S> static auto table(const S& s) { return s.table(); }
     template <class R> static void setRetryInterval(R& r, int ms) { r.setRetryInterval(ms); }
+    // The class server: the program's link, its sender, the settings dialog, the teacher's table.
+    template <class S> static auto classLink(const S& s) { return s.classLink(); }
+    template <class L> static auto sender(const L& l) { return l.sender(); }
+    template <class C> static bool waitUntilSent(C& sender, int ms) { return sender.waitUntilSent(ms); }
+    template <class F> static auto classServerDialog(const F& f) { return f.classServerDialog(); }
+    template <class W> static auto classTable(const W& w) { return w.classTable(); }
 };
 
 } // namespace kazemaru::test
