@@ -186,6 +186,18 @@ std::pair<qint64, int> decimal(const QString& text)
 
 const QList<int> threeSelectors{4, 3, 2};
 
+// A child at a drill: each problem is posed by the next button, and the drill's count of right
+// answers, one after the only answer given, is the mark.
+template <typename Drill> Child drillChild(Drill& form)
+{
+    return {[&form] {
+                replayed = 0;
+                form.CuteButton3Click();
+            },
+            [&form](int n) { return child<SimpleComboBox>(&form, u"ComboBox%1"_s.arg(n)); },
+            [&form] { return Probe::rightCount(form) == 1 ? u"○"_s : u"×"_s; }};
+}
+
 } // namespace
 
 class TestAnswerKeys : public QObject {
@@ -470,12 +482,7 @@ class TestAnswerKeys : public QObject {
         Harness h;
         TForm8 form(nullptr, nullptr);
         form.show();
-        Child c{[&] {
-                    replayed = 0;
-                    form.CuteButton3Click();
-                },
-                [&](int n) { return child<SimpleComboBox>(&form, u"ComboBox%1"_s.arg(n)); },
-                [&] { return Probe::rightCount(form) == 1 ? u"○"_s : u"×"_s; }};
+        Child c = drillChild(form);
         for (int subTopic = 1; subTopic <= 3; ++subTopic) {
             c.box(1)->choose(subTopic - 1);
             c.box(2)->choose(0);
@@ -494,12 +501,7 @@ class TestAnswerKeys : public QObject {
         Harness h;
         TForm12 form(nullptr, nullptr);
         form.show();
-        Child c{[&] {
-                    replayed = 0;
-                    form.CuteButton3Click();
-                },
-                [&](int n) { return child<SimpleComboBox>(&form, u"ComboBox%1"_s.arg(n)); },
-                [&] { return Probe::rightCount(form) == 1 ? u"○"_s : u"×"_s; }};
+        Child c = drillChild(form);
         for (int subTopic = 1; subTopic <= 4; ++subTopic) {
             c.box(1)->choose(subTopic - 1);
             c.box(2)->choose(0);
