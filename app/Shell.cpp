@@ -1,6 +1,8 @@
 #include "app/Shell.h"
 
 #include "app/ClassLink.h"
+#include "app/LessonWarmup.h"
+#include "app/ProgramStyle.h"
 #include "app/ScreenFit.h"
 #include "app/ScreenHost.h"
 #include "app/Unit1.h"
@@ -37,6 +39,7 @@
 #include <QTimer>
 #include <QTranslator>
 #include <algorithm>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -49,13 +52,32 @@ static void loadPictures()
 namespace kazemaru {
 namespace {
 
-// Opens the learning record once the contents screen has been painted the first time, so that
-// the disk is never waited for before the child sees the screen.
-class RecordAfterFirstPaint : public QObject {
+// The window icon, drawn from its SVG by the renderer the pictures use at the sizes window
+// managers ask for. A QIcon made from the SVG file itself would load the icon-engine plugin and,
+// through it, every image-format plugin before the contents screen could be painted.
+QIcon programIcon()
+{
+    QSvgRenderer svg(u":/kazemaru.svg"_s);
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        svg.render(&painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+// Runs `then` once the contents screen has been painted the first time: what the child does not
+// need to see the screen (the learning record on disk, the window icon) does not delay it.
+class AfterFirstPaint : public QObject {
   public:
-    explicit RecordAfterFirstPaint(TForm1* contents)
+    AfterFirstPaint(TForm1* contents, std::function<void()> then)
         : QObject(contents)
         , contents_(contents)
+        , then_(std::move(then))
     {
         contents->installEventFilter(this);
         if (QWidget* page = contents->centralWidget()) page->installEventFilter(this);
@@ -67,7 +89,7 @@ class RecordAfterFirstPaint : public QObject {
         if (event->type() == QEvent::Paint) {
             contents_->removeEventFilter(this);
             if (QWidget* page = contents_->centralWidget()) page->removeEventFilter(this);
-            QTimer::singleShot(0, contents_, &TForm1::openRecord);
+            QTimer::singleShot(0, contents_, then_);
             deleteLater();
         }
         return QObject::eventFilter(watched, event);
@@ -75,6 +97,7 @@ class RecordAfterFirstPaint : public QObject {
 
   private:
     TForm1* contents_;
+    std::function<void()> then_;
 };
 
 // One lesson of the registry: its frame facts and how its screen is made.
@@ -207,15 +230,31 @@ void Shell::end()
     Q_EMIT ended();
 }
 
-int Shell::run()
+void Shell::showContents()
 {
-    connect(this, &Shell::ended, qApp, &QApplication::quit, Qt::QueuedConnection);
     // The window system tells the contents window's real frame once it is on the screen; the scale
     // chosen with an assumed frame is chosen again from it.
     if (hosted()) connect(hosts_.first(), &ScreenHost::firstPainted, this, &Shell::refit);
-    new RecordAfterFirstPaint(contents_);
+    new AfterFirstPaint(contents_, [this] { afterFirstPaint(); });
     contents_->show();
     centreOnScreen(contents_);
+}
+
+void Shell::afterFirstPaint()
+{
+    QApplication::setWindowIcon(programIcon());
+    contents_->openRecord();
+    if (ended_) return; // the record could not be read and the program is ending
+    QList<FrameFacts> facts;
+    for (const ScreenEntry& entry : screens)
+        facts.append(entry.facts());
+    prepareLessonFrames(facts);
+}
+
+int Shell::run()
+{
+    connect(this, &Shell::ended, qApp, &QApplication::quit, Qt::QueuedConnection);
+    showContents();
     return QApplication::exec();
 }
 
@@ -230,31 +269,10 @@ void Shell::refit()
     centreOnScreen(contents_);
 }
 
-namespace {
-
-// The window icon, drawn from its SVG by the renderer the pictures use at the sizes window
-// managers ask for. A QIcon made from the SVG file itself would load the icon-engine plugin and,
-// through it, every image-format plugin before the contents screen could be painted.
-QIcon programIcon()
-{
-    QSvgRenderer svg(u":/kazemaru.svg"_s);
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        svg.render(&painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
-}
-
-} // namespace
-
 void applyLook(QApplication& app)
 {
     QApplication::setApplicationName(u"Kazemaru"_s);
+    QApplication::setStyle(new ProgramStyle(QApplication::style()->name()));
     QFont font = app.font();
     font.setFamilies(programFamilies());
     font.setPixelSize(14);
@@ -271,7 +289,6 @@ int startProgram(QApplication& app)
 {
     applyLook(app);
     loadPictures();
-    app.setWindowIcon(programIcon());
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/kyozai"_s;
     // Chosen before any window is shown, with the frame a window manager usually draws; corrected
     // from the real frame once the contents window is up.

@@ -34,7 +34,10 @@ class Shell : public QObject {
 
     QWidget* form(int n); // TForm1 … TForm16, a lesson screen built on first request
     TDataModule1* dataModule();
-    int run(); // show the contents screen, run the event loop
+    // Shows the contents screen. Once it has been painted, what the child does not need to see it
+    // follows: the window icon, the learning record, and what every lesson screen shares.
+    void showContents();
+    int run(); // showContents(), then the event loop
 
   Q_SIGNALS:
     void ended();
@@ -45,6 +48,7 @@ class Shell : public QObject {
     QWidget* build(int form);
     bool hosted() const { return !hosts_.isEmpty(); }
     void refit(); // the scale again, from the contents window's real frame
+    void afterFirstPaint();
 
     std::unique_ptr<TDataModule1> data_;
     std::unique_ptr<ClassLink> class_;        // before the recorder, so that it outlives the writer that wakes it
@@ -67,7 +71,7 @@ class Shell : public QObject {
 // The frame facts of lesson screen TForm<form>, 2 … 16, as its lesson gives them.
 const FrameFacts& frameFacts(int form);
 
-// Applies the program's fonts and Japanese dialog buttons to the application.
+// Applies the program's style, fonts and Japanese dialog buttons to the application.
 void applyLook(QApplication& app);
 
 // main()'s work: the look, then a Shell on the user's data folder, run to its end.

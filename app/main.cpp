@@ -1,3 +1,4 @@
+#include "app/FontconfigStart.h"
 #include "app/Shell.h"
 
 #include <QApplication>
@@ -37,6 +38,8 @@ int answerOnTerminal(int argc, char* argv[])
 int main(int argc, char* argv[])
 {
     if (asksForHelpOrVersion(argc, argv)) return answerOnTerminal(argc, argv);
+    kazemaru::FontconfigStart fonts;
     QApplication app(argc, argv);
+    fonts.wait();
     return kazemaru::startProgram(app);
 }

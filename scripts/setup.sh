@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages that Kazemaru needs to build, run and test.
 # Safe to run again: packages already present are left alone.
 set -euo pipefail
-packages=(build-essential cmake ninja-build qt6-base-dev libqt6sql6-sqlite qt6-multimedia-dev
+packages=(build-essential cmake ninja-build qt6-base-dev libfontconfig-dev libqt6sql6-sqlite qt6-multimedia-dev
           qt6-svg-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n fonts-motoya-l-maruberi fonts-comfortaa xvfb xauth
           twm xfonts-base dpkg-dev file desktop-file-utils appstream clang-format
           postgresql libqt6sql6-psql openssl)

@@ -1,0 +1,31 @@
+// Start-up floor: bare_window with one label of three Japanese characters in the program's own
+// faces and the contents screen's heading size, timed as startup_bench times the real program.
+// What it adds to bare_window is what any program pays to show its first line of text: reading
+// fontconfig's configuration, opening the faces and drawing the glyphs. Prints one line:
+//   first_paint_monotonic_ns=NN peak_rss_kb=NN
+#include "bench/FirstPaint.h"
+#include "frame/widgets/Factory.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QWidget>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    bench::FirstPaint watcher;
+    bench::FirstPaint::armTimeout("bare_label");
+    QWidget window;
+    window.resize(955, 716);
+    QLabel heading(QStringLiteral("もくじ"), &window);
+    QFont font = heading.font();
+    font.setFamilies(kazemaru::programFamilies());
+    font.setPixelSize(27);
+    font.setBold(true);
+    heading.setFont(font);
+    heading.move(424, 32);
+    heading.adjustSize();
+    window.show();
+    const int rc = QApplication::exec();
+    return watcher.seen() ? rc : 1;
+}
