@@ -18,20 +18,19 @@ class ChevronIcon : public QIconEngine {
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override
     {
+        // Drawn pointing right around the icon's centre, and turned a quarter for the vertical one.
         const qreal s = std::min(rect.width(), rect.height()) / 16.0;
         QPainterPath path;
-        for (qreal x : {4.0, 8.5}) {
-            path.moveTo(x, 4);
-            path.lineTo(x + 3.5, 8);
-            path.lineTo(x, 12);
+        for (qreal x : {-4.0, 0.5}) {
+            path.moveTo(x, -4);
+            path.lineTo(x + 3.5, 0);
+            path.lineTo(x, 4);
         }
+        const QPointF centre = QRectF(rect).center();
         QTransform place;
-        place.translate(rect.center().x() - 8 * s + 0.5, rect.center().y() - 8 * s + 0.5);
+        place.translate(centre.x(), centre.y());
         place.scale(s, s);
-        if (orientation_ == Qt::Vertical) { // the same chevrons, pointing down
-            place.rotate(90);
-            place.translate(0, -16);
-        }
+        if (orientation_ == Qt::Vertical) place.rotate(90);
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
         const QColor ink = mode == QIcon::Disabled ? QColor(0, 0, 0, 90) : QColor(40, 40, 40);

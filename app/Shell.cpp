@@ -273,6 +273,10 @@ void applyLook(QApplication& app)
 {
     QApplication::setApplicationName(u"Kazemaru"_s);
     QApplication::setStyle(new ProgramStyle(QApplication::style()->name()));
+    // The contents screen's menu bar stays in its window, above the status bar placed under it,
+    // on desktops with a global menu bar too. It also spares start-up the session-bus query for
+    // such a menu bar.
+    QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QFont font = app.font();
     font.setFamilies(programFamilies());
     font.setPixelSize(14);

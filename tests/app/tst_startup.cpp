@@ -1,6 +1,7 @@
 // What start-up builds and loads: the contents screen alone, each lesson screen when it is first
-// asked for (doing then what it did when start-up built them all), Qt Charts only with the
-// records window and Qt Multimedia only with the first cue that is heard.
+// asked for (doing then what it did when start-up built them all), what follows the contents
+// screen's first paint, Qt Charts only with the records window and Qt Multimedia only with the
+// first cue that is heard.
 #include "app/Shell.h"
 #include "app/Unit1.h"
 #include "app/records/RecordsWindow.h" // the type alone: this test does not link the library
@@ -14,6 +15,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QMenuBar>
+#include <QStyle>
 #include <QTimer>
 #include <QtTest>
 
@@ -38,11 +41,68 @@ bool mapped(const QString& library)
     return QString::fromLocal8Bit(maps.readAll()).contains(library);
 }
 
+// The smallest rectangle holding every pixel of `image` that is not fully transparent.
+QRect ink(const QImage& image)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) > 0) box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+// The largest difference in opacity between two pictures of one size.
+int opacityGap(const QImage& a, const QImage& b)
+{
+    int gap = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            gap = std::max(gap, std::abs(qAlpha(a.pixel(x, y)) - qAlpha(b.pixel(x, y))));
+    return gap;
+}
+
 } // namespace
 
 class StartupTest : public QObject {
     Q_OBJECT
   private Q_SLOTS:
+    // First, while this process has loaded no image-format plugin: the contents screen painted,
+    // then the window icon, the learning record (the child's name in the status bar) and what every
+    // lesson shares prepared, without building a lesson screen or leaving a widget behind. The menu
+    // bar stays in the window, and its overflow icon is drawn, not loaded with those plugins.
+    void afterTheFirstPaintTheRestFollowsWithoutBuildingALesson()
+    {
+        applyLook(*qApp);
+        QVERIFY(!mapped(u"/imageformats/"_s));
+        test::Program program;
+        auto* contents = static_cast<TForm1*>(program.shell.form(1));
+        QVERIFY(!contents->menuBar()->isNativeMenuBar());
+        QVERIFY(QApplication::windowIcon().isNull());
+        const qsizetype widgets = QApplication::allWidgets().size();
+
+        program.shell.showContents();
+        QTRY_VERIFY(!QApplication::windowIcon().isNull());
+        for (int size : {16, 32, 48, 64, 128})
+            QVERIFY(QApplication::windowIcon().availableSizes().contains(QSize(size, size)));
+        QCOMPARE(child<StatusBar>(contents, u"StatusBar1"_s)->panelText(0), u"べんきょうする人： こども１"_s);
+        QVERIFY(lessonScreensInProcess().isEmpty());
+        QCOMPARE(QApplication::allWidgets().size(), widgets);
+        QVERIFY(!mapped(u"/imageformats/"_s));
+        QVERIFY(program.harness.dialogs.empty());
+
+        // The overflow icon: two chevrons that point the way the hidden menus lie, drawn at any size.
+        const QStyle* style = QApplication::style();
+        const QImage across = style->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).pixmap(16).toImage();
+        const QImage down = style->standardIcon(QStyle::SP_ToolBarVerticalExtensionButton).pixmap(16).toImage();
+        const QImage large = style->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).pixmap(32).toImage();
+        QVERIFY(QRect(1, 1, 14, 14).contains(ink(across)));
+        const QImage turned = across.transformed(QTransform().rotate(90));
+        QCOMPARE(turned.size(), down.size());
+        QVERIFY(opacityGap(down, turned) < 16);
+        QVERIFY(QRect(1, 1, 30, 30).contains(ink(large)));
+        QVERIFY(ink(large).width() > ink(across).width() * 3 / 2);
+    }
+
     void lessonScreensAreBuiltWhenFirstAskedForAsStartUpBuiltThem()
     {
         test::Program program;
