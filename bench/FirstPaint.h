@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QTimer>
+#include <QWidget>
 #include <cstdio>
 #include <ctime>
 #include <sys/resource.h>
@@ -54,5 +55,19 @@ class FirstPaint : public QObject {
   private:
     bool seen_ = false;
 };
+
+// Runs a plain window the size of the contents screen, with what `dress` puts in it, up to its first
+// paint; the baselines' whole program.
+template <typename Dress> int runPlainWindow(const char* program, Dress dress)
+{
+    FirstPaint watcher;
+    FirstPaint::armTimeout(program);
+    QWidget window;
+    window.resize(955, 716);
+    dress(window);
+    window.show();
+    const int rc = QApplication::exec();
+    return watcher.seen() ? rc : 1;
+}
 
 } // namespace bench

@@ -8,24 +8,18 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QWidget>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    bench::FirstPaint watcher;
-    bench::FirstPaint::armTimeout("bare_label");
-    QWidget window;
-    window.resize(955, 716);
-    QLabel heading(QStringLiteral("もくじ"), &window);
-    QFont font = heading.font();
-    font.setFamilies(kazemaru::programFamilies());
-    font.setPixelSize(27);
-    font.setBold(true);
-    heading.setFont(font);
-    heading.move(424, 32);
-    heading.adjustSize();
-    window.show();
-    const int rc = QApplication::exec();
-    return watcher.seen() ? rc : 1;
+    return bench::runPlainWindow("bare_label", [](QWidget& window) {
+        auto* heading = new QLabel(QStringLiteral("もくじ"), &window);
+        QFont font = heading->font();
+        font.setFamilies(kazemaru::programFamilies());
+        font.setPixelSize(27);
+        font.setBold(true);
+        heading->setFont(font);
+        heading->move(424, 32);
+        heading->adjustSize();
+    });
 }

@@ -4,16 +4,9 @@
 #include "bench/FirstPaint.h"
 
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    bench::FirstPaint watcher;
-    bench::FirstPaint::armTimeout("bare_window");
-    QWidget window;
-    window.resize(955, 716);
-    window.show();
-    const int rc = QApplication::exec();
-    return watcher.seen() ? rc : 1;
+    return bench::runPlainWindow("bare_window", [](QWidget&) {});
 }
