@@ -236,8 +236,10 @@ void Shell::showContents()
     // chosen with an assumed frame is chosen again from it.
     if (hosted()) connect(hosts_.first(), &ScreenHost::firstPainted, this, &Shell::refit);
     new AfterFirstPaint(contents_, [this] { afterFirstPaint(); });
-    contents_->show();
+    // Placed before it is shown: a window moved once it is on the screen waits for the window
+    // system to move it before its first paint (some 15 ms), and may be seen to jump.
     centreOnScreen(contents_);
+    contents_->show();
 }
 
 void Shell::afterFirstPaint()

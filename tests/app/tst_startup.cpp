@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStyle>
 #include <QTimer>
 #include <QtTest>
@@ -40,6 +41,28 @@ bool mapped(const QString& library)
     if (!maps.open(QIODevice::ReadOnly)) qFatal("cannot read /proc/self/maps");
     return QString::fromLocal8Bit(maps.readAll()).contains(library);
 }
+
+// The events of the given types that reach `watched`, in order.
+class EventLog : public QObject {
+  public:
+    EventLog(QObject* watched, QList<QEvent::Type> kinds)
+        : kinds_(std::move(kinds))
+    {
+        watched->installEventFilter(this);
+    }
+    QList<QEvent::Type> types() const { return seen_; }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (kinds_.contains(event->type())) seen_.append(event->type());
+        return false;
+    }
+
+  private:
+    QList<QEvent::Type> kinds_;
+    QList<QEvent::Type> seen_;
+};
 
 // The smallest rectangle holding every pixel of `image` that is not fully transparent.
 QRect ink(const QImage& image)
@@ -80,7 +103,13 @@ class StartupTest : public QObject {
         QVERIFY(QApplication::windowIcon().isNull());
         const qsizetype widgets = QApplication::allWidgets().size();
 
+        // Placed in the middle of the screen before it is shown: moved once shown, it would wait
+        // for the window system before its first paint.
+        EventLog placing(contents, {QEvent::Move, QEvent::Show});
         program.shell.showContents();
+        QCOMPARE(placing.types(), (QList<QEvent::Type>{QEvent::Move, QEvent::Show}));
+        const QPoint offCentre = contents->frameGeometry().center() - contents->screen()->availableGeometry().center();
+        QVERIFY(offCentre.manhattanLength() <= 4);
         QTRY_VERIFY(!QApplication::windowIcon().isNull());
         for (int size : {16, 32, 48, 64, 128})
             QVERIFY(QApplication::windowIcon().availableSizes().contains(QSize(size, size)));
