@@ -71,7 +71,8 @@ QIcon programIcon()
 }
 
 // Runs `then` once the contents screen has been painted the first time: what the child does not
-// need to see the screen (the learning record on disk, the window icon) does not delay it.
+// need to see the screen (the window icon, the learning record on disk, the lessons' shared
+// frame) does not delay it.
 class AfterFirstPaint : public QObject {
   public:
     AfterFirstPaint(TForm1* contents, std::function<void()> then)
