@@ -19,9 +19,14 @@ ClassLink::ClassLink(TDataModule1* data, AnswerRecorder* answers, const QString&
 
 ClassLink::~ClassLink() = default;
 
-void ClassLink::start()
+void ClassLink::readSettings()
 {
     settings_ = ClassServerSettings::read();
+}
+
+void ClassLink::start()
+{
+    readSettings();
     // A sender once made stays (idle without settings) until the answer writer that wakes it is gone.
     if (sender_) {
         sender_->setSettings(settings_);

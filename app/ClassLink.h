@@ -25,6 +25,8 @@ class ClassLink : public QObject {
     ClassLink(TDataModule1* data, AnswerRecorder* answers, const QString& databaseFolder, QObject* parent = nullptr);
     ~ClassLink() override;
 
+    // Reads the settings (again): which class's kept roster the picker offers.
+    void readSettings();
     // Reads the settings (again) and starts, moves or stops the sender to match them.
     void start();
     const ClassServerSettings& settings() const { return settings_; }

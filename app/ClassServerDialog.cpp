@@ -352,7 +352,12 @@ void ClassServerDialog::CuteButton2Click()
         }
     }
     password_->clear();
-    s.writeForUser();
+    if (!s.writeForUser()) {
+        say(u"せっていを ほぞんできませんでした。せっていの ファイルに 書きこめるか、ディスクに あきが あるか、"
+            u"たしかめてください。"_s,
+            false);
+        return;
+    }
     say(use_->isChecked() ? u"ほぞんしました。これからの きろくは クラスの サーバーにも おくります。"_s
                           : u"ほぞんしました。きろくは この コンピューターだけに のこします。"_s,
         true);

@@ -12,9 +12,6 @@ class AnswerRecorder;
 class RecordsWindow;
 class TDataModule1;
 
-// The library's file: the program folder + "libkazemaru-records.so".
-QString recordsLibraryPath();
-
 // What the window is opened on. The program cannot connect to the window's signals by their
 // functions (they are in the library), so what its "れんしゅうする" does comes as `practise`.
 struct RecordsRequest {

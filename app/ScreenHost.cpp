@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QGraphicsProxyWidget>
-#include <QTimer>
 #include <cmath>
 
 namespace kazemaru {
@@ -51,7 +50,6 @@ ScreenHost::ScreenHost(QWidget* screen, double scale, QWidget* parent)
 
 void ScreenHost::setScale(double scale)
 {
-    scale_ = scale;
     setTransform(QTransform::fromScale(scale, scale));
     const QSize size = screen_->size();
     setFixedSize(int(std::ceil(size.width() * scale)), int(std::ceil(size.height() * scale)));
@@ -75,16 +73,6 @@ bool ScreenHost::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QGraphicsView::eventFilter(watched, event);
-}
-
-bool ScreenHost::viewportEvent(QEvent* event)
-{
-    const bool handled = QGraphicsView::viewportEvent(event);
-    if (event->type() == QEvent::Paint && !painted_) {
-        painted_ = true;
-        QTimer::singleShot(0, this, &ScreenHost::firstPainted);
-    }
-    return handled;
 }
 
 void ScreenHost::closeEvent(QCloseEvent* event)

@@ -18,23 +18,15 @@ class ScreenHost : public QGraphicsView {
     // is the window the host stays in front of, if any.
     ScreenHost(QWidget* screen, double scale, QWidget* parent = nullptr);
 
-    QWidget* hosted() const { return screen_; }
-    double scale() const { return scale_; }
     void setScale(double scale);
-
-  Q_SIGNALS:
-    void firstPainted(); // the host's first picture is on the screen, with its frame around it
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    bool viewportEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
     QWidget* screen_;
     QGraphicsProxyWidget* proxy_;
-    double scale_ = 1.0;
-    bool painted_ = false;
 };
 
 } // namespace kazemaru

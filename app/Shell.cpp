@@ -233,9 +233,6 @@ void Shell::end()
 
 void Shell::showContents()
 {
-    // The window system tells the contents window's real frame once it is on the screen; the scale
-    // chosen with an assumed frame is chosen again from it.
-    if (hosted()) connect(hosts_.first(), &ScreenHost::firstPainted, this, &Shell::refit);
     new AfterFirstPaint(contents_, [this] { afterFirstPaint(); });
     // Placed before it is shown: a window moved once it is on the screen waits for the window
     // system to move it before its first paint (some 15 ms), and may be seen to jump.
@@ -245,6 +242,9 @@ void Shell::showContents()
 
 void Shell::afterFirstPaint()
 {
+    // The window system tells the contents window's real frame once it is on the screen; the scale
+    // chosen with an assumed frame is chosen again from it.
+    if (hosted()) refit();
     QApplication::setWindowIcon(programIcon());
     contents_->openRecord();
     if (ended_) return; // the record could not be read and the program is ending

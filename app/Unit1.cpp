@@ -218,6 +218,9 @@ void TForm1::openRecord()
 {
     if (!data_) return;
     QList<ChildProfile> children;
+    // The class's roster as last kept here is offered from the first asking; the sender, which
+    // opens the record on a thread of its own, starts once this first opening is through.
+    if (class_) class_->readSettings();
     if (StoreError error = readPickable(children)) {
         if (data_->store().lastFault() == StoreFault::Newer) {
             // The file stays as it is: a later release may still read it.
@@ -250,7 +253,7 @@ StoreError TForm1::readPickable(QList<ChildProfile>& children)
 void TForm1::setClassLink(ClassLink* link)
 {
     class_ = link;
-    connect(link, &ClassLink::statusChanged, this, &TForm1::showChild);
+    connect(link, &ClassLink::statusChanged, this, &TForm1::showStatus);
     connect(link, &ClassLink::rosterChanged, this, &TForm1::rosterChanged);
 }
 
@@ -271,9 +274,16 @@ void TForm1::showChild()
     const QString current = data_->learningRecord().currentChildUid();
     for (const ChildProfile& child : local)
         if (child.uid == current) childText_ = u"べんきょうする人： %1"_s.arg(child.name);
+    turn_->setVisible(children.size() > 1);
+    showStatus();
+}
+
+void TForm1::showStatus()
+{
+    // Comes with every change of the class server's state, twice for each answer sent: the store
+    // is not read for it.
     const QString server = class_ ? class_->statusText() : QString();
     status_->setPanelText(0, server.isEmpty() ? childText_ : childText_ + u"　　　"_s + server);
-    turn_->setVisible(children.size() > 1);
 }
 
 void TForm1::rosterChanged()
@@ -330,8 +340,7 @@ void TForm1::Kurasu1Click()
     }
     server_->reload();
     server_->show();
-    server_->raise();
-    server_->activateWindow();
+    bringToFront(server_);
 }
 
 void TForm1::practise(const QString& childUid, int lesson, int subTopic)

@@ -75,6 +75,7 @@ class TForm1 : public QMainWindow {
   private:
     void childChosen(const QString& uid);
     void showChild();
+    void showStatus(); // who studies, and the class server's state
     StoreError readPickable(QList<ChildProfile>& children);
     void rosterChanged();
 

@@ -35,9 +35,7 @@ ClassQueue::ClassQueue(TableStore& store)
 
 StoreError ClassQueue::failed(const QString& message, StoreFault fault) const
 {
-    const QString plain = storeFaultAdvice(fault);
-    return u"クラスの サーバーに おくる きろくを 読み書きできませんでした。\n%1%2"_s.arg(
-        plain.isEmpty() ? QString() : plain + u'\n', message);
+    return failureText(u"クラスの サーバーに おくる きろく"_s, u"読み書きできませんでした"_s, fault, message);
 }
 
 StoreError ClassQueue::tryReadChildren(QList<ChildProfile>& children)

@@ -35,9 +35,7 @@ ClassRoster::ClassRoster(TableStore& store)
 
 StoreError ClassRoster::failed(const QString& message, StoreFault fault) const
 {
-    const QString plain = storeFaultAdvice(fault);
-    return u"クラスの めいぼを 読み書きできませんでした。\n%1%2"_s.arg(plain.isEmpty() ? QString() : plain + u'\n',
-                                                                       message);
+    return failureText(u"クラスの めいぼ"_s, u"読み書きできませんでした"_s, fault, message);
 }
 
 StoreError ClassRoster::tryRead(const QString& classCode, QList<ChildProfile>& roster)

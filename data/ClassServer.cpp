@@ -161,7 +161,7 @@ void ClassServerSettings::write(QSettings& s) const
     s.endGroup();
 }
 
-void ClassServerSettings::writeForUser() const
+bool ClassServerSettings::writeForUser() const
 {
     const SchoolSettings school = SchoolSettings::read();
     QSettings user(QSettings::NativeFormat, QSettings::UserScope, u"Kazemaru"_s, u"Kazemaru"_s);
@@ -175,6 +175,7 @@ void ClassServerSettings::writeForUser() const
     }
     user.endGroup();
     user.sync();
+    return user.status() == QSettings::NoError;
 }
 
 SchoolSettings SchoolSettings::read()

@@ -39,7 +39,6 @@ struct ClassServerSettings {
     int connectTimeoutSeconds = 5;                 // "connectTimeout": libpq waits at least 2
 
     bool isSet() const { return !host.isEmpty() && !classCode.isEmpty() && !user.isEmpty(); }
-    bool operator==(const ClassServerSettings&) const = default;
 
     static QString group() { return QStringLiteral("ClassServer"); }
     // The keys of the group, in the order a grown-up sets them: host, port, database, class,
@@ -55,7 +54,8 @@ struct ClassServerSettings {
     void write(QSettings& settings) const;
     // Writes these settings into the user's file, only where they differ from the school's file
     // (so that what the school changes later still holds there) and never a key the school locked.
-    void writeForUser() const;
+    // False when the user's file could not be written.
+    [[nodiscard]] bool writeForUser() const;
 };
 
 // What a school's system-wide settings file (/etc/xdg/Kazemaru/Kazemaru.conf) says about the

@@ -155,14 +155,13 @@ QString storeFaultAdvice(StoreFault fault)
     return {};
 }
 
-namespace {
-
-// The box's text: what could not be done to which record, the advice, and the store's own message.
 QString failureText(const QString& record, const QString& what, StoreFault fault, const QString& message)
 {
     const QString plain = storeFaultAdvice(fault);
     return u"%1を %2。\n%3%4"_s.arg(record, what, plain.isEmpty() ? QString() : plain + u'\n', message);
 }
+
+namespace {
 
 QString drillRecord(DrillTable t)
 {

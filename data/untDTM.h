@@ -48,6 +48,10 @@ using StoreError = std::optional<QString>;
 // What a parent can do about a store fault, in plain words; empty when there is nothing to say.
 QString storeFaultAdvice(StoreFault fault);
 
+// A box's text for a store fault: what could not be done to which record ("<record>を <what>。"),
+// the advice for the fault, and the store's own message.
+QString failureText(const QString& record, const QString& what, StoreFault fault, const QString& message);
+
 class TDataModule1 : public QObject {
     Q_OBJECT
   public:

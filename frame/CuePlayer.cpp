@@ -70,12 +70,10 @@ MakeCueSound soundMaker()
     auto& s = state();
     if (!s.libraryTried) {
         s.libraryTried = true;
-        const QString path = programFolder() + u"libkazemaru-sound.so"_s;
-        QLibrary library(path);
-        // Every symbol at once, so that a library that does not match fails here and not mid-cue.
-        library.setLoadHints(QLibrary::ResolveAllSymbolsHint | QLibrary::PreventUnloadHint);
-        s.make = reinterpret_cast<MakeCueSound>(library.resolve(makeCueSoundName));
-        if (!s.make) reportOnce(path, library.errorString());
+        const QString file = u"libkazemaru-sound.so"_s;
+        QString error;
+        s.make = reinterpret_cast<MakeCueSound>(programLibraryEntry(file, makeCueSoundName, error));
+        if (!s.make) reportOnce(programFolder() + file, error);
     }
     return s.make;
 }
@@ -133,6 +131,15 @@ QString programFolder()
         state().folder = QFileInfo(exe).absolutePath() + u'/';
     }
     return state().folder;
+}
+
+QFunctionPointer programLibraryEntry(const QString& fileName, const char* symbol, QString& error)
+{
+    QLibrary library(programFolder() + fileName);
+    library.setLoadHints(QLibrary::ResolveAllSymbolsHint | QLibrary::PreventUnloadHint);
+    const QFunctionPointer entry = library.resolve(symbol);
+    if (!entry) error = library.errorString();
+    return entry;
 }
 
 void setProgramFolder(const QString& folder)

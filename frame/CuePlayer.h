@@ -23,6 +23,12 @@ QString programFolder();       // the executable's folder, with a trailing separ
 void setCueObserver(std::function<void(int n)> observer); // sees every request; while set, no
                                                           // audio device or file is touched
 
+// The entry point `symbol` of the library `fileName` in the program folder, loaded with every
+// symbol resolved at once, so that a library that does not match the program fails here and not
+// later, and never unloaded; null, with the reason in `error`, when it cannot be loaded. The
+// program's late-loaded parts (the records window, the sounds) come this way.
+QFunctionPointer programLibraryEntry(const QString& fileName, const char* symbol, QString& error);
+
 // Points the cue player at another program folder (tests of missing or broken cue files).
 void setProgramFolder(const QString& folder);
 

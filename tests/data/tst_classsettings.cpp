@@ -93,7 +93,7 @@ class TestClassSettings : public QObject {
         ClassServerSettings s = ClassServerSettings::read();
         s.classCode = u"4-3"_s;
         s.user = u"class_4_3"_s;
-        s.writeForUser();
+        QVERIFY(s.writeForUser());
         const QHash<QString, QVariant> user = userFile();
         QVERIFY(!user.contains(u"ClassServer/host"_s)); // as the school's: the school may move it
         QCOMPARE(user.value(u"ClassServer/class"_s).toString(), u"4-3"_s);
@@ -108,7 +108,7 @@ class TestClassSettings : public QObject {
               {{u"host"_s, u"db.school.example"_s}, {u"class"_s, u"4-1"_s}, {u"locked"_s, true}});
         s.host = u"elsewhere.example"_s;
         s.classCode = u"4-2"_s;
-        s.writeForUser();
+        QVERIFY(s.writeForUser());
         const QHash<QString, QVariant> again = userFile();
         QVERIFY(!again.contains(u"ClassServer/host"_s));
         QVERIFY(!again.contains(u"ClassServer/class"_s));
@@ -122,7 +122,7 @@ class TestClassSettings : public QObject {
         s.host = u"h"_s;
         s.classCode = u"c"_s;
         s.user = u"u"_s;
-        s.writeForUser();
+        QVERIFY(s.writeForUser());
         QStringList keys = userFile().keys();
         keys.sort();
         QCOMPARE(keys, (QStringList{u"ClassServer/class"_s, u"ClassServer/connectTimeout"_s, u"ClassServer/database"_s,
