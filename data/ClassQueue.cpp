@@ -71,29 +71,12 @@ StoreError ClassQueue::tryReadRuns(int limit, QList<DrillRunRecord>& runs)
 {
     runs.clear();
     if (!store_.open()) return failed(store_.lastError(), store_.lastFault());
-    Statement s(store_,
-                u"SELECT started, drill, sub_topic, places, time_limit, problems, rights, score, seconds, ending, uid, "
-                u"child_uid FROM drill_runs WHERE sent IS NULL AND refused IS NULL ORDER BY started, rowid LIMIT ?"_s,
+    Statement s(store_, runSelect() + u"WHERE sent IS NULL AND refused IS NULL ORDER BY started, rowid LIMIT ?"_s,
                 {limit});
     if (!s) return failed(s.message, s.fault);
     StampReader stamp;
-    const QSqlQuery& q = s.query;
-    while (s.query.next()) {
-        DrillRunRecord r;
-        r.started = stamp(q.value(0).toString());
-        r.drill = q.value(1).toInt();
-        r.subTopic = q.value(2).toInt();
-        r.places = q.value(3).toString();
-        r.timeLimit = q.value(4).toInt();
-        r.problems = q.value(5).toInt();
-        r.rights = q.value(6).toInt();
-        r.score = q.value(7).toInt();
-        r.seconds = q.value(8).toInt();
-        r.ending = runEndFromCode(q.value(9).toString());
-        r.uid = q.value(10).toString();
-        r.childUid = q.value(11).toString();
-        runs.append(r);
-    }
+    while (s.query.next())
+        runs.append(runAt(s.query, stamp));
     return std::nullopt;
 }
 

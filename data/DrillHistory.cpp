@@ -1,5 +1,7 @@
 #include "data/DrillHistory.h"
 
+#include <QSqlQuery>
+
 using namespace Qt::StringLiterals;
 
 namespace kazemaru {
@@ -78,6 +80,30 @@ QDateTime StampReader::operator()(const QString& text)
     auto offset = offsets_.constFind(date);
     if (offset == offsets_.cend()) offset = offsets_.insert(date, QDateTime(date, QTime(12, 0)).offsetFromUtc());
     return QDateTime(date, QTime(at(11, 2), at(14, 2), at(17, 2)), Qt::OffsetFromUTC, *offset);
+}
+
+QString runSelect()
+{
+    return u"SELECT started, drill, sub_topic, places, time_limit, problems, rights, score, seconds, ending, uid, "
+           u"child_uid FROM drill_runs "_s;
+}
+
+DrillRunRecord runAt(const QSqlQuery& q, StampReader& stamp)
+{
+    DrillRunRecord r;
+    r.started = stamp(q.value(0).toString());
+    r.drill = q.value(1).toInt();
+    r.subTopic = q.value(2).toInt();
+    r.places = q.value(3).toString();
+    r.timeLimit = q.value(4).toInt();
+    r.problems = q.value(5).toInt();
+    r.rights = q.value(6).toInt();
+    r.score = q.value(7).toInt();
+    r.seconds = q.value(8).toInt();
+    r.ending = runEndFromCode(q.value(9).toString());
+    r.uid = q.value(10).toString();
+    r.childUid = q.value(11).toString();
+    return r;
 }
 
 } // namespace kazemaru

@@ -9,6 +9,8 @@
 #include <QList>
 #include <QString>
 
+class QSqlQuery;
+
 namespace kazemaru {
 
 enum class RunEnd { Stopped, TimeUp, Abandoned };
@@ -58,5 +60,10 @@ class StampReader {
   private:
     QHash<QDate, int> offsets_; // the local offset of each day met
 };
+
+// "SELECT <the run's columns> FROM drill_runs ": a query that reads whole runs, for runAt.
+QString runSelect();
+// The run at the current row of a query made from runSelect().
+DrillRunRecord runAt(const QSqlQuery& query, StampReader& stamp);
 
 } // namespace kazemaru

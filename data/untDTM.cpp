@@ -260,31 +260,15 @@ StoreError TDataModule1::tryReadRuns(int drill, int subTopic, QList<DrillRunReco
     if (!store_.open()) return historyFailed(u"読めませんでした"_s);
     QSqlQuery q(store_.database());
     q.setForwardOnly(true);
-    const bool ok =
-        q.prepare(u"SELECT started, places, time_limit, problems, rights, score, seconds, ending, uid, "
-                  u"child_uid FROM drill_runs WHERE %1 drill = ? AND sub_topic = ? ORDER BY started, rowid"_s.arg(
-                      ofChild(childUid)));
+    const bool ok = q.prepare(runSelect() +
+                              u"WHERE %1 drill = ? AND sub_topic = ? ORDER BY started, rowid"_s.arg(ofChild(childUid)));
     if (!childUid.isEmpty()) q.addBindValue(childUid);
     q.addBindValue(drill);
     q.addBindValue(subTopic);
     if (!ok || !q.exec()) return historyQueryFailed(q);
     StampReader stamp;
-    while (q.next()) {
-        DrillRunRecord r;
-        r.started = stamp(q.value(0).toString());
-        r.drill = drill;
-        r.subTopic = subTopic;
-        r.places = q.value(1).toString();
-        r.timeLimit = q.value(2).toInt();
-        r.problems = q.value(3).toInt();
-        r.rights = q.value(4).toInt();
-        r.score = q.value(5).toInt();
-        r.seconds = q.value(6).toInt();
-        r.ending = runEndFromCode(q.value(7).toString());
-        r.uid = q.value(8).toString();
-        r.childUid = q.value(9).toString();
-        runs.append(r);
-    }
+    while (q.next())
+        runs.append(runAt(q, stamp));
     return std::nullopt;
 }
 
