@@ -82,6 +82,10 @@ class TestLearningRecord : public QObject {
             QList<DrillRunRecord> read;
             QVERIFY(!dm.tryReadRuns(12, 2, read, children[0].uid));
             QCOMPARE(read.size(), 2); // every run is the first child's
+            for (const DrillRunRecord& r : read) {
+                QCOMPARE(r.childUid, children[0].uid);
+                QVERIFY(!r.uid.isEmpty() && r.uid != r.childUid);
+            }
         }
         RawFile after(path);
         QCOMPARE(after.value(u"PRAGMA user_version"_s), u"2"_s);
