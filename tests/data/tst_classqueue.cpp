@@ -105,6 +105,18 @@ class TestClassQueue : public QObject {
         QList<DrillRunRecord> readRuns;
         QVERIFY(!q.queue.tryReadRuns(500, readRuns));
         QCOMPARE(readRuns.size(), 3);
+        for (qsizetype i = 1; i < readRuns.size(); ++i)
+            QVERIFY(readRuns[i - 1].started <= readRuns[i].started);
+        // A batch holds the oldest rows up to its limit, never one more.
+        for (const auto& [limit, size] : {std::pair{1, 1}, {2, 2}, {3, 3}, {4, 3}}) {
+            QList<DrillRunRecord> batch;
+            QVERIFY(!q.queue.tryReadRuns(limit, batch));
+            QCOMPARE(uidsOf(batch), uidsOf(readRuns).mid(0, size));
+        }
+        for (const auto& [limit, size] : {std::pair{1, 1}, {23, 23}, {24, 24}, {25, 24}}) {
+            QVERIFY(!q.queue.tryReadAnswers(limit, oldest));
+            QCOMPARE(uidsOf(oldest), uidsOf(read).mid(0, size));
+        }
         QueueCounts counts;
         QVERIFY(!q.queue.tryCount(counts));
         QCOMPARE(counts.waiting, 27);
@@ -160,6 +172,91 @@ class TestClassQueue : public QObject {
         QVERIFY(!q.queue.tryCount(counts));
         QCOMPARE(counts.waiting, 14);
         QCOMPARE(counts.refused, 0);
+    }
+
+    void refusedChildrenAndRowsRefusedWithoutAReasonWaitNoMoreUntilTriedAgain()
+    {
+        QTemporaryDir tmp;
+        const QString path = copyVersion1(tmp.path());
+        Queue q(tmp.path());
+        QList<ChildProfile> children;
+        QVERIFY(!q.queue.tryReadChildren(children));
+        QCOMPARE(namesOf(children), (QStringList{u"こども１"_s, u"はなこ"_s, u"O'Brien\\ゆう"_s}));
+        const QStringList childUids = uidsOf(children);
+        QVERIFY(!q.queue.tryMarkSent(QueueTable::Children, {childUids[0]}, 1780000000));
+        QVERIFY(!q.queue.tryMarkRefused(QueueTable::Children, {childUids[1]}, u"duplicate key value"_s));
+        QVERIFY(!q.queue.tryReadChildren(children));
+        QCOMPARE(namesOf(children), QStringList{u"O'Brien\\ゆう"_s});
+
+        // A refusal the server gave no words for still keeps the rows out of the queue.
+        QList<AnswerRecord> all;
+        QVERIFY(!q.queue.tryReadAnswers(500, all));
+        const QStringList uids = uidsOf(all);
+        QVERIFY(!q.queue.tryMarkRefused(QueueTable::Answers, {uids[0]}, QString()));
+        QVERIFY(!q.queue.tryMarkRefused(QueueTable::Answers, {uids[1]}, u""_s));
+        QList<AnswerRecord> rest;
+        QVERIFY(!q.queue.tryReadAnswers(500, rest));
+        QCOMPARE(uidsOf(rest), uids.mid(2));
+        QueueCounts counts;
+        QVERIFY(!q.queue.tryCount(counts));
+        QCOMPARE(counts.waiting, 22 + 3);
+        QCOMPARE(counts.refused, 3);
+        {
+            RawFile file(path);
+            QCOMPARE(file.rows(u"SELECT name, sent, refused FROM children ORDER BY position"_s),
+                     (QList<QStringList>{{u"こども１"_s, u"1780000000"_s, u"<null>"_s},
+                                         {u"はなこ"_s, u"<null>"_s, u"duplicate key value"_s},
+                                         {u"O'Brien\\ゆう"_s, u"<null>"_s, u"<null>"_s}}));
+            QCOMPARE(file.rows(u"SELECT uid, refused FROM answers WHERE refused IS NOT NULL ORDER BY answered_at"_s),
+                     (QList<QStringList>{{uids[0], u"?"_s}, {uids[1], u"?"_s}}));
+        }
+
+        // Tried again: the refused child and answers wait again, the child sent does not.
+        QVERIFY(!q.queue.tryRetryRefused());
+        QVERIFY(!q.queue.tryReadChildren(children));
+        QCOMPARE(namesOf(children), (QStringList{u"はなこ"_s, u"O'Brien\\ゆう"_s}));
+        QVERIFY(!q.queue.tryReadAnswers(500, rest));
+        QCOMPARE(uidsOf(rest), uids);
+        QVERIFY(!q.queue.tryCount(counts));
+        QCOMPARE(counts.waiting, 24 + 3);
+        QCOMPARE(counts.refused, 0);
+    }
+
+    void eachClassKeepsItsOwnRosterWhole()
+    {
+        QTemporaryDir tmp;
+        Queue q(tmp.path());
+        ClassRoster roster(q.store);
+        const ChildProfile aoi{u"00000000-0000-4000-8000-000000000001"_s, u"あおい"_s, 2};
+        const ChildProfile ken{u"00000000-0000-4000-8000-000000000002"_s, u"ケン"_s, 3};
+        const ChildProfile yui{u"00000000-0000-4000-8000-000000000003"_s, u"ゆい"_s, 1};
+        const ChildProfile mio{u"00000000-0000-4000-8000-000000000004"_s, u"みお"_s, 0};
+        const auto read = [&](const QString& classCode) {
+            QList<ChildProfile> kept;
+            if (roster.tryRead(classCode, kept)) return QStringList{u"(error)"_s};
+            QStringList out;
+            for (const ChildProfile& c : kept)
+                out << c.name + u':' + QString::number(c.colour);
+            return out;
+        };
+        bool changed = false;
+        // A child on two classes' rosters (a shared computer) is on both.
+        QVERIFY(!roster.tryKeep(u"4-1"_s, {aoi, ken}, changed));
+        QVERIFY(!roster.tryKeep(u"4-2"_s, {ken, yui}, changed));
+        QVERIFY(changed);
+        QCOMPARE(read(u"4-1"_s), (QStringList{u"あおい:2"_s, u"ケン:3"_s}));
+        QCOMPARE(read(u"4-2"_s), (QStringList{u"ケン:3"_s, u"ゆい:1"_s}));
+
+        // A new roster replaces the class's kept one whole: who left is gone, in the new order.
+        QVERIFY(!roster.tryKeep(u"4-1"_s, {mio, ken}, changed));
+        QVERIFY(changed);
+        QCOMPARE(read(u"4-1"_s), (QStringList{u"みお:0"_s, u"ケン:3"_s}));
+        QCOMPARE(read(u"4-2"_s), (QStringList{u"ケン:3"_s, u"ゆい:1"_s}));
+        ChildProfile recoloured = mio;
+        recoloured.colour = 4;
+        QVERIFY(!roster.tryKeep(u"4-1"_s, {recoloured, ken}, changed));
+        QVERIFY(changed);
+        QCOMPARE(read(u"4-1"_s), (QStringList{u"みお:4"_s, u"ケン:3"_s}));
     }
 
     void rosterIsKeptAndMergedWithThisComputersChildren()
